@@ -1,0 +1,61 @@
+#pragma once
+// The calendar record shared by the calendar, the chart engine and the windows.
+// A caller writes the solar input fields, calls CalcCalendar, and reads the
+// lunar result and the pillars back from the same record.
+
+#include <cstdint>
+
+namespace velmora {
+
+// One stem-branch pair: stem 1 (甲) .. 10 (癸), branch 1 (子) .. 12 (亥); 0 = not computed.
+struct Pillar {
+    std::int16_t stem = 0;
+    std::int16_t branch = 0;
+    friend bool operator==(const Pillar&, const Pillar&) = default;
+};
+
+struct PillarTable {
+    Pillar YearPillar;       // changes at the lunar new year
+    Pillar MonthPillar;      // changes at each month-opening solar term
+    Pillar DayPillar;        // changes at midnight; the late 子 period counts as the next day
+    Pillar HourPillar;       // changes every two-hour period
+    Pillar SolarYearPillar;  // changes at 立春
+    friend bool operator==(const PillarTable&, const PillarTable&) = default;
+};
+
+struct CalendarDay {
+    // Input, written by the caller.
+    std::int16_t SolarYear = 0;   // 1901..2099
+    std::int16_t SolarMonth = 0;  // 1..12
+    std::int16_t SolarDay = 0;    // 1..31
+    std::int16_t ClockHour = 0;   // 0, 2, .., 22 for 子 (early) .. 亥; 23 for the late 子 period
+    // Results, written by CalcCalendar.
+    std::int16_t LunarYear = 0;   // named by the Gregorian year in which it begins
+    std::int16_t LunarMonth = 0;  // 1..12; a leap month carries the number of the month it follows
+    std::int16_t LunarDay = 0;    // 1..30
+    std::int16_t HourBranch = 0;  // 1 (子) .. 12 (亥)
+    std::int16_t LeapKind = 0;    // 0 not computed, 1 ordinary month, 2 leap month
+    char LeapMonthDigit = '\0';   // the year's leap-month digit as stored: '0' none, '1'..'9', 'A'..'C'
+    PillarTable Pillars;
+    friend bool operator==(const CalendarDay&, const CalendarDay&) = default;
+};
+
+// Converts the solar input of `day` into its lunar date, hour branch and pillars.
+// A year outside 1901..2099 leaves the lunar fields as the previous call left them.
+void CalcCalendar(CalendarDay& day);
+
+// Gregorian (year, month, day) to lunar: writes LunarYear, LunarMonth, LunarDay,
+// LeapKind and LeapMonthDigit of `day`. The day may run one past the month's end
+// (the late 子 period); it is carried into the next month. Years outside
+// 1901..2099 write nothing.
+void ConvertLunarDate(std::int16_t year, std::int16_t month, std::int16_t dayOfMonth, CalendarDay& day);
+
+// Fills day.Pillars from the solar input fields and HourBranch.
+void CalcPillars(CalendarDay& day);
+
+// The month a year's leap month follows, read from its hexadecimal digit:
+// '0' -> 0 (no leap month), '1'..'9' -> 1..9, 'A'..'C' (or 'a'..'c') -> 10..12.
+// Anything else reads as 0.
+int LeapMonthNumber(char digit);
+
+}  // namespace velmora

@@ -1,0 +1,51 @@
+#pragma once
+// The natal chart on numbers: palaces, bureau, the placement of stars 1..91 and
+// their brightness. No file is read here; the caller loads the brightness and
+// transformation tables through the files room and applies the levels.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "calendar/CalendarDay.h"
+#include "chart/BirthInput.h"
+#include "chart/ChartState.h"
+
+namespace velmora {
+
+// Brings a branch value into 1..12 by adding or subtracting 12.
+int ReduceBranch(int value);
+
+// Copies the birth moment of `day` into `input` (dates, hour, the four pillars'
+// stems and branches) and sets YinYang from the year stem. Gender is kept.
+void CopyBirthMoment(const CalendarDay& day, BirthInput& input);
+
+// Palaces 1..12 and the body palace (row 13) with their stems, and the bureau.
+void ComputePalaces(const BirthInput& input, const CalendarDay& day, ChartState& chart);
+
+// Places stars 1..91 (their branches), the Dou Jun of the 子 year, the life and
+// body masters, the per-branch star lists and the sixty-cycle table. Levels are
+// left as they are: ApplyStarLevels sets them from the brightness table.
+void PlaceStars(BirthInput& input, ChartState& chart);
+
+// The bureau's number (the first decade's starting age) by bureau index 1..5:
+// 3, 6, 5, 4, 2; 0 for any other index.
+int BureauNumberOf(int bureauIndex);
+
+// One star row of the brightness table: the star and its level 0..7 in each
+// branch, levels[0] for 子 .. levels[11] for 亥.
+struct StarLevelRow {
+    int star = 0;
+    std::array<std::int8_t, 12> levels{};
+    friend bool operator==(const StarLevelRow&, const StarLevelRow&) = default;
+};
+
+// Gives every star that has a row the level of the branch it stands on. A star
+// without a row keeps the level it had; rows naming no star 1..110 change nothing.
+void ApplyStarLevels(const std::vector<StarLevelRow>& rows, ChartState& chart);
+
+// CopyBirthMoment, ComputePalaces and PlaceStars in order: the whole natal
+// chart for the moment in `day` and the gender already in `input`.
+void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& chart);
+
+}  // namespace velmora
