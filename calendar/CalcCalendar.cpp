@@ -1,0 +1,1 @@
+#include "calendar/CalendarDay.h"
