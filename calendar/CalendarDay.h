@@ -23,6 +23,14 @@ struct PillarTable {
     friend bool operator==(const PillarTable&, const PillarTable&) = default;
 };
 
+// LeapKind values.
+inline constexpr std::int16_t kLeapKindNotComputed = 0;
+inline constexpr std::int16_t kLeapKindOrdinaryMonth = 1;
+inline constexpr std::int16_t kLeapKindLeapMonth = 2;
+
+// ClockHour of the late 子 period, which counts as the next day.
+inline constexpr std::int16_t kLateZiClockHour = 23;
+
 struct CalendarDay {
     // Input, written by the caller.
     std::int16_t SolarYear = 0;   // 1901..2099
