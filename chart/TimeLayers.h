@@ -34,7 +34,8 @@ struct LayerCommonValues {
 };
 LayerCommonValues ComputeLayerCommon(const BirthInput& birth, const CalendarDay& shown);
 
-// What a layer sets; an empty field is left as it was (the natal layer sets nothing).
+// What a layer sets; an empty field is left as it was (the natal layer sets
+// nothing, and no layer sets MarkStem from a stem that was never computed).
 struct LayerView {
     std::optional<std::int16_t> FocusBranch;  // 1..12
     std::optional<std::int16_t> MarkStem;     // 1..10

@@ -1,0 +1,105 @@
+// The twelve palaces, the body palace and the five-element bureau, and the
+// copy of the calendar's birth moment into the chart input.
+
+#include <array>
+#include <string_view>
+
+#include "chart/DigitTables.h"
+#include "chart/NatalChart.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kLeapMonth = 2;            // CalendarDay::LeapKind of a date inside a leap month
+constexpr int kLeapSecondHalfDay = 15;   // from this day on a leap month counts as the next month
+constexpr int kTigerBranch = 3;          // 寅: the palace stems are counted from it
+constexpr int kBureauCount = 5;
+constexpr int kBranchPairs = 6;          // 子午, 丑未, 寅申, 卯酉, 辰戌, 巳亥
+
+// Rows: bureau index 1..5 (木 火 土 金 水). Column p (1..6) is the branch pair of the
+// life palace (子午 .. 巳亥); the digit is (life palace stem - 1) of the pairs that
+// make that bureau in the 納音 cycle.
+constexpr std::array<std::string_view, kBureauCount + 1> kBureauDigits = {
+    "", "896745", "452301", "674523", "018967", "230189"};
+
+// Bureau number (the first decade's starting age) by bureau index 1..5.
+constexpr std::array<int, kBureauCount + 1> kBureauNumbers = {0, 3, 6, 5, 4, 2};
+
+// The stem of the palace on `branch`: 寅 gets 丙 戊 庚 壬 甲 for year stems
+// 甲己, 乙庚, 丙辛, 丁壬, 戊癸; each branch forward from 寅 takes the next stem.
+int PalaceStem(int yearStem, int branch) {
+    int t = PositiveMod(yearStem, 5);
+    if (t == 0) t = 5;
+    int tigerStem = 2 * t + 1;
+    if (tigerStem > kStems) tigerStem -= kStems;
+    const int stepsFromTiger = PositiveMod(branch - kTigerBranch, kBranches);
+    return PositiveMod(tigerStem - 1 + stepsFromTiger, kStems) + 1;
+}
+
+int BureauIndexOf(int lifeBranch, int lifeStem) {
+    int p = PositiveMod(lifeBranch, kBranchPairs);
+    if (p == 0) p = kBranchPairs;
+    const char digit = static_cast<char>('0' + (lifeStem - 1));
+    for (int i = 1; i <= kBureauCount; ++i) {
+        if (kBureauDigits[i][p - 1] == digit) return i;
+    }
+    return 0;  // only a stem-branch pair of unlike parity matches no bureau
+}
+
+}  // namespace
+
+int ReduceBranch(int value) { return PositiveMod(value - 1, kBranches) + 1; }
+
+int BureauNumberOf(int bureauIndex) {
+    return bureauIndex >= 1 && bureauIndex <= kBureauCount ? kBureauNumbers[bureauIndex] : 0;
+}
+
+void CopyBirthMoment(const CalendarDay& day, BirthInput& input) {
+    input.SolarYear = day.SolarYear;
+    input.SolarMonth = day.SolarMonth;
+    input.SolarDay = day.SolarDay;
+    input.ClockHour = day.ClockHour;
+    input.LunarYear = day.LunarYear;
+    input.LunarMonth = day.LunarMonth;
+    input.LunarDay = day.LunarDay;
+    input.HourBranch = day.HourBranch;
+    const PillarTable& p = day.Pillars;
+    input.YearStem = p.YearPillar.stem;
+    input.MonthStem = p.MonthPillar.stem;
+    input.DayStem = p.DayPillar.stem;
+    input.HourStem = p.HourPillar.stem;
+    input.YearBranch = p.YearPillar.branch;
+    input.MonthBranch = p.MonthPillar.branch;
+    input.DayBranch = p.DayPillar.branch;
+    input.HourPillarBranch = p.HourPillar.branch;
+    input.YinYang = static_cast<std::int16_t>(PositiveMod(input.YearStem, 2));
+}
+
+void ComputePalaces(const BirthInput& input, const CalendarDay& day, ChartState& chart) {
+    const int month = input.LunarMonth;
+    const int hour = input.HourPillarBranch;
+    // The first fourteen days of a leap month count as the month it follows,
+    // the rest as the next month; only the life palace uses this month.
+    const bool lateInLeapMonth = day.LeapKind == kLeapMonth && input.LunarDay >= kLeapSecondHalfDay;
+    const int lifeMonth = lateInLeapMonth ? month + 1 : month;
+
+    const int lifeBranch = ReduceBranch(lifeMonth + 3 - hour);
+    for (int k = 1; k <= kBranches; ++k) {
+        const int branch = ReduceBranch(lifeBranch - (k - 1));
+        chart.PalaceTable[k] = {static_cast<std::int16_t>(PalaceStem(input.YearStem, branch)),
+                                static_cast<std::int16_t>(branch)};
+    }
+    const int bodyBranch = ReduceBranch(hour + month + 1);
+    chart.PalaceTable[kBodyPalaceRow] = {static_cast<std::int16_t>(PalaceStem(input.YearStem, bodyBranch)),
+                                         static_cast<std::int16_t>(bodyBranch)};
+    chart.BureauIndex = static_cast<std::int16_t>(BureauIndexOf(lifeBranch, chart.PalaceTable[1].stem));
+}
+
+void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& chart) {
+    CopyBirthMoment(day, input);
+    ComputePalaces(input, day, chart);
+    PlaceStars(input, chart);
+}
+
+}  // namespace velmora

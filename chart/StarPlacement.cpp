@@ -1,0 +1,113 @@
+// PlaceStars: the branches of stars 1..91, the Dou Jun of the 子 year, the life
+// and body masters, the per-branch star lists and the sixty-cycle table.
+
+#include <string_view>
+
+#include "chart/DigitTables.h"
+#include "chart/NatalChart.h"
+#include "chart/StarRules.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kZiWei = 1;
+constexpr int kTianFu = 7;
+constexpr int kMaxBureauMultiple = 20;  // 紫微 is found within twenty bureau lengths of day 1
+constexpr int kSixty = 60;
+
+// Star number by year branch 子..亥. 命主: 貪狼 巨門 祿存 文曲 廉貞 武曲 破軍 武曲 廉貞
+// 文曲 祿存 巨門. 身主: 火星 天相 天梁 天同 文昌 天機 鈴星 天相 天梁 天同 文昌 天機.
+// 寅 and 戌 years take 祿存 (21), 卯 and 酉 years 文曲 (16) as life master, and
+// 辰 and 戌 years 文昌 (15) as body master.
+constexpr std::string_view kLifeMasterByBranch = "091021160604140406162110";
+constexpr std::string_view kBodyMasterByBranch = "231112051502241112051502";
+
+// Offsets from 紫微 of stars 2..6 (天機 太陽 武曲 天同 廉貞), and from 天府 of
+// stars 8..14 (太陰 貪狼 巨門 天相 天梁 七殺 破軍).
+constexpr int kZiWeiGroupOffsets[] = {-1, -3, -4, -5, -8};
+constexpr int kTianFuGroupOffsets[] = {1, 2, 3, 4, 5, 6, 10};
+
+int ZiWeiBranch(int bureauNumber, int lunarDay) {
+    int k = 1;
+    while (k < kMaxBureauMultiple && k * bureauNumber < lunarDay) ++k;
+    const int e = k * bureauNumber - lunarDay;
+    return PositiveMod(e, 2) == 0 ? k + 2 + e : k + 2 - e;
+}
+
+void AppendStarNumber(std::string& list, int star) {
+    const char text[] = {static_cast<char>('0' + star / 100), static_cast<char>('0' + star / 10 % 10),
+                         static_cast<char>('0' + star % 10), ' '};
+    list.append(text, sizeof text);
+}
+
+void BuildBranchStarList(ChartState& chart) {
+    for (int b = 1; b <= kBranches; ++b) chart.BranchStarList[b].clear();
+    for (int star = 1; star <= kPlacedStars; ++star) {
+        const int branch = chart.StarTable[star].branch;
+        if (branch >= 1 && branch <= kBranches) AppendStarNumber(chart.BranchStarList[branch], star);
+    }
+    for (int b = 1; b <= kBranches; ++b) {
+        if (!chart.BranchStarList[b].empty()) chart.BranchStarList[b].pop_back();  // the trailing blank
+    }
+}
+
+void FillSexagenaryTable(ChartState& chart) {
+    for (auto& row : chart.SexagenaryTable) row.fill(0);
+    for (int n = 1; n <= kSixty; ++n) {
+        const int stem = (n - 1) % kStems + 1;
+        const int branch = (n - 1) % kBranches + 1;
+        chart.SexagenaryTable[stem][branch] = static_cast<std::int16_t>(n);
+    }
+}
+
+}  // namespace
+
+int StarBranch(const ChartState& chart, int star) { return chart.StarTable[star].branch; }
+
+void PutStar(ChartState& chart, int star, int value) {
+    chart.StarTable[star].branch = static_cast<std::int16_t>(ReduceBranch(value));
+}
+
+BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart) {
+    BirthFacts f;
+    f.month = input.LunarMonth;
+    f.day = input.LunarDay;
+    f.hourBranch = input.HourBranch;
+    f.hourPillar = input.HourPillarBranch;
+    f.yearStem = input.YearStem;
+    f.yearBranch = input.YearBranch;
+    f.lunarYear = input.LunarYear;
+    f.lifeBranch = chart.PalaceTable[1].branch;
+    f.bodyBranch = chart.PalaceTable[kBodyPalaceRow].branch;
+    f.bureauIndex = chart.BureauIndex;
+    f.forward = input.YinYang == input.Gender;
+    return f;
+}
+
+void PlaceZiWeiAndTianFu(const BirthFacts& facts, ChartState& chart) {
+    PutStar(chart, kZiWei, ZiWeiBranch(BureauNumberOf(facts.bureauIndex), facts.day));
+    const int ziWei = StarBranch(chart, kZiWei);
+    int star = kZiWei + 1;
+    for (const int offset : kZiWeiGroupOffsets) PutStar(chart, star++, ziWei + offset);
+    // 天府 mirrors 紫微 across the 寅-申 axis.
+    PutStar(chart, kTianFu, 6 - ziWei);
+    const int tianFu = StarBranch(chart, kTianFu);
+    star = kTianFu + 1;
+    for (const int offset : kTianFuGroupOffsets) PutStar(chart, star++, tianFu + offset);
+}
+
+void PlaceStars(BirthInput& input, ChartState& chart) {
+    const BirthFacts facts = GatherBirthFacts(input, chart);
+    PlaceZiWeiAndTianFu(facts, chart);
+    PlaceMinorStars(facts, chart);
+    PlaceCycleStars(facts, chart);
+
+    input.DouJunBranch = static_cast<std::int16_t>(ReduceBranch(facts.hourPillar - facts.month + 1));
+    input.LifeMaster = static_cast<std::int16_t>(DigitPair(kLifeMasterByBranch, facts.yearBranch));
+    input.BodyMaster = static_cast<std::int16_t>(DigitPair(kBodyMasterByBranch, facts.yearBranch));
+    BuildBranchStarList(chart);
+    FillSexagenaryTable(chart);
+}
+
+}  // namespace velmora
