@@ -49,16 +49,21 @@ struct CalendarDay {
 };
 
 // Converts the solar input of `day` into its lunar date, hour branch and pillars.
-// A year outside 1901..2099 leaves the lunar fields as the previous call left them.
+// A year outside 1901..2099 leaves the lunar fields and pillars as the previous call
+// left them; a month, day or hour outside its range (1..12, 1..31, 0..23) leaves the
+// whole record untouched.
 void CalcCalendar(CalendarDay& day);
 
 // Gregorian (year, month, day) to lunar: writes LunarYear, LunarMonth, LunarDay,
 // LeapKind and LeapMonthDigit of `day`. The day may run one past the month's end
 // (the late 子 period); it is carried into the next month. Years outside
-// 1901..2099 write nothing.
+// 1901..2099 write nothing, nor does a day that carries the date outside
+// 1901-01-01..2100-01-01.
 void ConvertLunarDate(std::int16_t year, std::int16_t month, std::int16_t dayOfMonth, CalendarDay& day);
 
-// Fills day.Pillars from the solar input fields and HourBranch.
+// Fills day.Pillars from the solar input fields and HourBranch. Leaves them as they
+// were when the year, month or day lies outside its range; the hour pillar is (0, 0)
+// while HourBranch is not 1..12.
 void CalcPillars(CalendarDay& day);
 
 // The month a year's leap month follows, read from its hexadecimal digit:
