@@ -5,18 +5,13 @@
 
 #include "calendar/CalendarDay.h"
 #include "calendar/CivilDate.h"
+#include "calendar/InputRanges.h"
 #include "calendar/LunarWalk.h"
 #include "calendar/LunarYearRecord.h"
 #include "calendar/TableYears.h"
 
 namespace velmora {
 namespace {
-
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 12;
-constexpr int kFirstDay = 1;
-constexpr int kLastDay = 31;
-constexpr int kFirstClockHour = 0;
 
 // Conversion serves every supported day and the day after the last one, which the
 // late 子 period of 2099-12-31 reaches.
@@ -34,8 +29,8 @@ constexpr int HalfRoundedToEven(int hour) {
 // Month, day and hour must lie in their ranges: the conversion indexes the tables with
 // them. (The year has its own rule: outside the supported years the lunar fields stay.)
 bool InputFieldsInRange(const CalendarDay& day) {
-    return day.SolarMonth >= kFirstMonth && day.SolarMonth <= kLastMonth && day.SolarDay >= kFirstDay &&
-           day.SolarDay <= kLastDay && day.ClockHour >= kFirstClockHour && day.ClockHour <= kLateZiClockHour;
+    return MonthAndDayInRange(day.SolarMonth, day.SolarDay) && day.ClockHour >= kFirstClockHour &&
+           day.ClockHour <= kLateZiClockHour;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "calendar/CalendarDay.h"
 #include "calendar/CivilDate.h"
+#include "calendar/InputRanges.h"
 #include "calendar/JieDayTable.h"
 #include "calendar/LunarYearRecord.h"
 #include "calendar/TableYears.h"
@@ -31,12 +32,6 @@ constexpr int kMonthBranchOffset = 2;
 constexpr int kSpringMonth = 1;      // opened by 立春 in February
 constexpr int kDaXueMonth = 11;      // opened by 大雪 in December
 constexpr int kXiaoHanMonth = 12;    // opened by 小寒 in January
-constexpr int kLastClockHourOfDay = 22;
-
-constexpr int kFirstMonth = 1;
-constexpr int kLastMonth = 12;
-constexpr int kFirstDay = 1;
-constexpr int kLastDay = 31;
 
 Pillar MakePillar(int stem, int branch) {
     return {static_cast<std::int16_t>(stem), static_cast<std::int16_t>(branch)};
@@ -87,16 +82,11 @@ Pillar HourPillarOf(int dayStem, int hourBranch) {
     return MakePillar(stem, hourBranch);
 }
 
-bool PillarInputInRange(const CalendarDay& day) {
-    return IsSupportedYear(day.SolarYear) && day.SolarMonth >= kFirstMonth && day.SolarMonth <= kLastMonth &&
-           day.SolarDay >= kFirstDay && day.SolarDay <= kLastDay;
-}
-
 }  // namespace
 
 void CalcPillars(CalendarDay& day) {
     // The tables hold the records of the year before and the year itself only for supported years.
-    if (!PillarInputInRange(day)) return;
+    if (!IsSupportedYear(day.SolarYear) || !MonthAndDayInRange(day.SolarMonth, day.SolarDay)) return;
     const int year = day.SolarYear;
     const int birthDay = day.ClockHour > kLastClockHourOfDay ? day.SolarDay + 1 : day.SolarDay;
     const std::chrono::sys_days birth = CivilDate(year, day.SolarMonth, birthDay);
