@@ -35,12 +35,17 @@ QString DescribeCharacter(const QString& text, qsizetype at) {
 }  // namespace
 
 TextLines ReadBig5File(const QString& path, const QString& fileName) {
-    TextLines result;
     QByteArray bytes;
     if (auto problem = ReadAllBytes(path, fileName, bytes)) {
+        TextLines result;
         result.diagnostics.error = std::move(problem);
         return result;
     }
+    return DecodeBig5Lines(bytes, path, fileName);
+}
+
+TextLines DecodeBig5Lines(const QByteArray& bytes, const QString& path, const QString& fileName) {
+    TextLines result;
     result.raw = SplitLines(bytes);
     result.lines.reserve(result.raw.size());
     Big5Decoder decoder;

@@ -24,6 +24,9 @@ struct TextLines {
 // bytes that are not Big5 is decoded with U+FFFD in their place and reported.
 TextLines ReadBig5File(const QString& path, const QString& fileName);
 
+// The same for bytes already in memory (a file's whole content).
+TextLines DecodeBig5Lines(const QByteArray& bytes, const QString& path, const QString& fileName);
+
 // A text as Big5 bytes, or why it cannot be one line of a file, as a phrase
 // ("含有換行字元", "含有 Big5 無法儲存的字「…」(U+…)").
 std::variant<QByteArray, QString> EncodeText(Big5Encoder& encoder, const QString& text);

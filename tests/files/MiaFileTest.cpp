@@ -46,6 +46,17 @@ TEST(ReadMia, StarFiveInSiGetsItsSixthDigit) {
     EXPECT_TRUE(read.diagnostics.warnings.empty());
 }
 
+TEST(ReadMia, TheEngineAppliesTheRowToTheBranchTheStarStandsOn) {
+    const MiaRead read = Read(Big5(kLevelLine) + "\r\n05112233445566\r\n");
+    // branch the star stands on, level it gets
+    for (const auto& [branch, level] : {std::pair{6, 3}, std::pair{1, 1}}) {
+        ChartState chart;
+        chart.StarTable[5].branch = static_cast<std::int16_t>(branch);
+        ApplyStarLevels(read.rows, chart);
+        EXPECT_EQ(chart.StarTable[5].level, level) << "branch " << branch;
+    }
+}
+
 TEST(ReadMia, BlankLinesReadExactlyAsWithout) {
     const MiaRead plain = Read(Big5(kLevelLine) + "01376656776656\r\n02715643715643\r\n");
     const MiaRead spaced = Read("\r\n\r\n" + Big5(kLevelLine) + "\r\n01376656776656\r\n\r\n\r\n02715643715643\r\n\r\n");
