@@ -28,6 +28,9 @@ constexpr int PositiveMod(int value, int divisor) {
     return r < 0 ? r + divisor : r;
 }
 
+// A branch value brought into 1..12 by adding or subtracting 12.
+constexpr int WrapBranch(int value) { return PositiveMod(value - 1, 12) + 1; }
+
 // Tables shared by the natal placement and the flowing stars, indexed by stem 1..10.
 inline constexpr std::string_view kLuCunByStem = "03040607060709101201";      // 祿存: 甲..癸 -> 寅 卯 巳 午 巳 午 申 酉 亥 子
 inline constexpr std::string_view kTianKuiByStem = "02011212020102070404";    // 天魁 (流魁)

@@ -49,7 +49,7 @@ int BureauIndexOf(int lifeBranch, int lifeStem) {
 
 }  // namespace
 
-int ReduceBranch(int value) { return PositiveMod(value - 1, kBranches) + 1; }
+int ReduceBranch(int value) { return WrapBranch(value); }
 
 int BureauNumberOf(int bureauIndex) {
     return bureauIndex >= 1 && bureauIndex <= kBureauCount ? kBureauNumbers[bureauIndex] : 0;

@@ -1,6 +1,7 @@
 // PlaceStars: the branches of stars 1..91, the Dou Jun of the 子 year, the life
 // and body masters, the per-branch star lists and the sixty-cycle table.
 
+#include <array>
 #include <string_view>
 
 #include "chart/DigitTables.h"
@@ -35,39 +36,43 @@ int ZiWeiBranch(int bureauNumber, int lunarDay) {
     return PositiveMod(e, 2) == 0 ? k + 2 + e : k + 2 - e;
 }
 
-void AppendStarNumber(std::string& list, int star) {
-    const char text[] = {static_cast<char>('0' + star / 100), static_cast<char>('0' + star / 10 % 10),
+// "001 " .. "091 ": each star's entry in a branch list, the number in three
+// digits and the blank that joins it to the next.
+constexpr std::size_t kEntryWidth = 4;
+using StarEntries = std::array<std::array<char, kEntryWidth>, kPlacedStars + 1>;
+constexpr StarEntries MakeStarEntries() {
+    StarEntries entries{};
+    for (int star = 1; star <= kPlacedStars; ++star) {
+        entries[star] = {static_cast<char>('0' + star / 100), static_cast<char>('0' + star / 10 % 10),
                          static_cast<char>('0' + star % 10), ' '};
-    list.append(text, sizeof text);
+    }
+    return entries;
 }
+constexpr StarEntries kStarEntries = MakeStarEntries();
 
 void BuildBranchStarList(ChartState& chart) {
     for (int b = 1; b <= kBranches; ++b) chart.BranchStarList[b].clear();
     for (int star = 1; star <= kPlacedStars; ++star) {
         const int branch = chart.StarTable[star].branch;
-        if (branch >= 1 && branch <= kBranches) AppendStarNumber(chart.BranchStarList[branch], star);
+        if (branch < 1 || branch > kBranches) continue;
+        chart.BranchStarList[branch].append(kStarEntries[star].data(), kEntryWidth);
     }
     for (int b = 1; b <= kBranches; ++b) {
         if (!chart.BranchStarList[b].empty()) chart.BranchStarList[b].pop_back();  // the trailing blank
     }
 }
 
-void FillSexagenaryTable(ChartState& chart) {
-    for (auto& row : chart.SexagenaryTable) row.fill(0);
+using SexagenaryRows = decltype(ChartState::SexagenaryTable);
+constexpr SexagenaryRows MakeSexagenaryTable() {
+    SexagenaryRows table{};
     for (int n = 1; n <= kSixty; ++n) {
-        const int stem = (n - 1) % kStems + 1;
-        const int branch = (n - 1) % kBranches + 1;
-        chart.SexagenaryTable[stem][branch] = static_cast<std::int16_t>(n);
+        table[(n - 1) % kStems + 1][(n - 1) % kBranches + 1] = static_cast<std::int16_t>(n);
     }
+    return table;
 }
+constexpr SexagenaryRows kSexagenaryTable = MakeSexagenaryTable();
 
 }  // namespace
-
-int StarBranch(const ChartState& chart, int star) { return chart.StarTable[star].branch; }
-
-void PutStar(ChartState& chart, int star, int value) {
-    chart.StarTable[star].branch = static_cast<std::int16_t>(ReduceBranch(value));
-}
 
 BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart) {
     BirthFacts f;
@@ -107,7 +112,8 @@ void PlaceStars(BirthInput& input, ChartState& chart) {
     input.LifeMaster = static_cast<std::int16_t>(DigitPair(kLifeMasterByBranch, facts.yearBranch));
     input.BodyMaster = static_cast<std::int16_t>(DigitPair(kBodyMasterByBranch, facts.yearBranch));
     BuildBranchStarList(chart);
-    FillSexagenaryTable(chart);
+    // Stem and branch advance together from 甲子; the unlike-parity pairs stay 0.
+    chart.SexagenaryTable = kSexagenaryTable;
 }
 
 }  // namespace velmora

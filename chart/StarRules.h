@@ -4,6 +4,7 @@
 
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
+#include "chart/DigitTables.h"
 
 namespace velmora {
 
@@ -25,9 +26,11 @@ struct BirthFacts {
 
 BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart);
 
-// Writes ReduceBranch(value) as the branch of `star`.
-void PutStar(ChartState& chart, int star, int value);
-int StarBranch(const ChartState& chart, int star);
+// Writes the reduced branch value as the branch of `star`.
+inline void PutStar(ChartState& chart, int star, int value) {
+    chart.StarTable[star].branch = static_cast<std::int16_t>(WrapBranch(value));
+}
+inline int StarBranch(const ChartState& chart, int star) { return chart.StarTable[star].branch; }
 
 void PlaceZiWeiAndTianFu(const BirthFacts& facts, ChartState& chart);     // stars 1..14
 void PlaceMinorStars(const BirthFacts& facts, ChartState& chart);         // stars 15..53
