@@ -32,6 +32,11 @@ void PlaceStars(BirthInput& input, ChartState& chart);
 // 3, 6, 5, 4, 2; 0 for any other index.
 int BureauNumberOf(int bureauIndex);
 
+// The first age of each palace's decade (major limit), by branch 1..12 ([0]
+// unused): the bureau number on the life palace, ten years more for each palace
+// further on, forward for a yang man or a yin woman and backward otherwise.
+std::array<int, 13> MajorLimitStartAges(const BirthInput& input, const ChartState& chart);
+
 // One star row of the brightness table: the star and its level 0..7 in each
 // branch, levels[0] for 子 .. levels[11] for 亥.
 struct StarLevelRow {

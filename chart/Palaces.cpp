@@ -96,6 +96,19 @@ void ComputePalaces(const BirthInput& input, const CalendarDay& day, ChartState&
     chart.BureauIndex = static_cast<std::int16_t>(BureauIndexOf(lifeBranch, chart.PalaceTable[1].stem));
 }
 
+std::array<int, kBranches + 1> MajorLimitStartAges(const BirthInput& input, const ChartState& chart) {
+    constexpr int kDecadeYears = 10;
+    const int first = BureauNumberOf(chart.BureauIndex);
+    const int life = chart.PalaceTable[1].branch;
+    const bool forward = input.YinYang == input.Gender;
+    std::array<int, kBranches + 1> ages{};
+    for (int branch = 1; branch <= kBranches; ++branch) {
+        const int palacesOn = PositiveMod(forward ? branch - life : life - branch, kBranches);
+        ages[branch] = first + kDecadeYears * palacesOn;
+    }
+    return ages;
+}
+
 void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& chart) {
     CopyBirthMoment(day, input);
     ComputePalaces(input, day, chart);

@@ -113,6 +113,21 @@ TEST(NatalChart, BureauNumbersByIndex) {
     EXPECT_EQ(BureauNumberOf(-1), 0);
 }
 
+TEST(NatalChart, MajorLimitStartAges) {
+    struct Row { int gender, branch, age; };
+    // 火六局 (bureau index 2), a yang year, life palace on 寅. Columns: gender, branch -> first age.
+    const Row rows[] = {{1, 3, 6}, {1, 4, 16}, {1, 2, 116}, {1, 1, 106}, {0, 3, 6}, {0, 2, 16}, {0, 4, 116}};
+    for (const Row& r : rows) {
+        BirthInput input;
+        input.YinYang = 1;
+        input.Gender = static_cast<std::int16_t>(r.gender);
+        ChartState chart;
+        chart.BureauIndex = 2;
+        chart.PalaceTable[1].branch = 3;
+        EXPECT_EQ(MajorLimitStartAges(input, chart)[r.branch], r.age) << "gender " << r.gender << " branch " << r.branch;
+    }
+}
+
 TEST(NatalChart, ReduceBranchBringsAnyValueIntoOneToTwelve) {
     const std::pair<int, int> rows[] = {{1, 1}, {12, 12}, {13, 1}, {0, 12}, {-2, 10}, {-28, 8}, {25, 1}, {-12, 12}};
     for (const auto& [value, expected] : rows) EXPECT_EQ(ReduceBranch(value), expected) << value;
