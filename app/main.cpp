@@ -1,12 +1,20 @@
-// Placeholder until the chart window lands: shows an empty window titled Velmora.
+// Velmora: the program folder holds ProperN, Mia, Four and User; the main
+// window runs the program and ends it when it closes.
+
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
+
+#include "ui/common/MessageBoxes.h"
+#include "ui/main/Form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Velmora"));
-    window.setWindowTitle(QStringLiteral("Velmora"));
-    window.resize(821, 646);
+    velmora::Session session(QCoreApplication::applicationDirPath(), std::make_shared<velmora::QtMessageBoxes>());
+    velmora::Form1 window(std::move(session));
+    if (!window.startUp()) {
+        return 1;  // the name list could not be read; the user has been told why
+    }
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,0 +1,38 @@
+#pragma once
+// A small integer spinner drawn as two stacked arrows. The upper arrow, the Up
+// and PageUp keys and the wheel turned away from the user raise the value;
+// the lower arrow, Down, PageDown and the wheel turned back lower it. Holding
+// an arrow repeats the step. The value stays within the bounds; valueChanged
+// reports every change.
+
+#include <QAbstractSlider>
+
+namespace velmora {
+
+class ArrowSpinner : public QAbstractSlider {
+    Q_OBJECT
+public:
+    explicit ArrowSpinner(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    // Steps by `steps` single steps (negative steps lower the value).
+    void stepBy(int steps);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    enum class Part { None, Up, Down };
+    Part partAt(const QPoint& position) const;
+    QRect partRect(Part part) const;
+
+    Part pressed_ = Part::None;
+    int wheelRemainder_ = 0;  // angle not yet stepped, for fine-grained wheels
+};
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+#pragma once
+// A label that draws its text in rows of a fixed height. The chart's labels
+// are laid out in twips: a star list puts one star on each 200-twip row and
+// other marks are placed by that row, so the rows must not follow the font's
+// own line height. A row too wide for the label is narrowed to fit rather than
+// clipped; with word wrapping on, text wraps at blanks first.
+
+#include <QLabel>
+#include <QStringList>
+
+namespace velmora {
+
+class RowLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit RowLabel(QWidget* parent = nullptr);
+
+    // Height of one text row in twips; 0 uses the font's line height.
+    void setRowHeightTwips(int twips);
+    int rowHeightTwips() const { return rowHeightTwips_; }
+    // The row height in logical pixels, as drawn.
+    double rowHeightPixels() const;
+
+    // The rows as drawn: the text split at its line breaks and, with word
+    // wrapping on, wrapped at blanks to the label's width.
+    QStringList rows() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int rowHeightTwips_ = 0;
+};
+
+// The text's lines, split at CR LF, a lone CR or a lone LF.
+QStringList SplitLines(const QString& text);
+
+}  // namespace velmora

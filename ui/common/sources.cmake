@@ -1,0 +1,14 @@
+# Shared by every window: twips, fonts, message boxes, the label and spinner widgets.
+list(APPEND VELMORA_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.h
+  ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.h
+  ${CMAKE_CURRENT_LIST_DIR}/RowLabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RowLabel.h
+  ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/Twips.h
+)

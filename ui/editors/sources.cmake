@@ -1,0 +1,3 @@
+# The brightness-table and transformation-table editors.
+list(APPEND VELMORA_UI_SOURCES
+)

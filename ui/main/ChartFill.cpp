@@ -1,0 +1,192 @@
+#include "ui/main/ChartFill.h"
+
+#include <QStringList>
+
+#include <string_view>
+
+#include "calendar/LunarText.h"
+#include "chart/NatalChart.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kStemLine = 1;
+constexpr int kBranchLine = 2;
+constexpr int kPalaceLine = 3;
+constexpr int kBodyPalaceField = 13;
+constexpr int kBureauLine = 4;
+constexpr int kLeapMonth = 2;             // LeapKind of a leap month
+constexpr int kMajorLimitYears = 10;
+const QString kLineBreak = QStringLiteral("\r\n");
+const QString kIdeographicSpace = QStringLiteral("\u3000");
+
+enum class Target { Lab04, Lab05, Lab06, Lab08, Lab10 };
+
+// Columns: first and last star number, name-list line, the field's offset
+// from the star number, label, brightness shown, separator after the entry,
+// one star a row.
+struct StarGroup {
+    int first;
+    int last;
+    int line;
+    int offset;
+    Target target;
+    bool brightness;
+    bool ideographicSeparator;
+    bool ownRow;
+};
+constexpr std::array<StarGroup, 8> kStarGroups{{
+    {1, 14, 5, 0, Target::Lab04, true, true, true},
+    {15, 22, 5, 0, Target::Lab04, true, true, true},
+    {23, 28, 5, 0, Target::Lab04, true, false, true},
+    {29, 53, 6, 28, Target::Lab05, true, false, false},
+    {54, 65, 7, 53, Target::Lab10, false, false, false},
+    {66, 67, 8, 65, Target::Lab08, false, false, false},
+    {68, 79, 9, 67, Target::Lab06, false, false, false},
+    {80, 91, 10, 79, Target::Lab06, false, false, false},
+}};
+
+const StarGroup* GroupOf(int star) {
+    for (const StarGroup& group : kStarGroups) {
+        if (star >= group.first && star <= group.last) {
+            return &group;
+        }
+    }
+    return nullptr;
+}
+
+QString& TextOf(PalaceTexts& texts, Target target) {
+    switch (target) {
+    case Target::Lab04: return texts.Lab04;
+    case Target::Lab05: return texts.Lab05;
+    case Target::Lab06: return texts.Lab06;
+    case Target::Lab08: return texts.Lab08;
+    case Target::Lab10: return texts.Lab10;
+    }
+    return texts.Lab07;
+}
+
+// A star-list item as a star number 1..110, or 0 for an empty or other item.
+int StarNumberOf(const QString& item) {
+    bool ok = false;
+    const int star = item.toInt(&ok);
+    return ok && star >= 1 && star <= kStarRows ? star : 0;
+}
+
+QString BrightnessText(const ChartState& chart, const BrightnessTable& brightness, int star) {
+    const int level = chart.StarTable[static_cast<std::size_t>(star)].level;
+    if (level < 1 || level > kLevelCount) {
+        return {};
+    }
+    return QStringLiteral(" ") + QString::fromStdString(brightness.LevelNames[static_cast<std::size_t>(level)]);
+}
+
+void FillStars(PalaceTexts& texts, const std::string& starList, const ChartState& chart, const NameList& names,
+               const BrightnessTable& brightness) {
+    int rows = 0;
+    const QStringList items = QString::fromStdString(starList).split(QLatin1Char(' '));
+    for (const QString& item : items) {
+        const int star = StarNumberOf(item);
+        const StarGroup* group = star > 0 ? GroupOf(star) : nullptr;
+        if (group == nullptr) {
+            continue;  // an empty item, or a star that is not shown on the board
+        }
+        QString& text = TextOf(texts, group->target);
+        if (group->ownRow && ++rows > 1) {
+            text += kLineBreak;
+        }
+        text += NameOf(names, group->line, star - group->offset);
+        if (group->brightness) {
+            text += BrightnessText(chart, brightness, star);
+        }
+        text += group->ideographicSeparator ? kIdeographicSpace : QStringLiteral(" ");
+    }
+}
+
+// The major limits run forward from the life palace for a yang man or a yin
+// woman, backward otherwise; each palace covers ten years.
+QString MajorLimitText(const BirthInput& birth, const ChartState& chart, int branch, int start) {
+    const int life = chart.PalaceTable[1].branch;
+    int d = birth.YinYang == birth.Gender ? branch - life : life - branch;
+    d = ((d % kBranches) + kBranches) % kBranches;
+    const int from = start + kMajorLimitYears * d;
+    return NumberText(from) + QStringLiteral("  -  ") + NumberText(from + kMajorLimitYears - 1) +
+           QStringLiteral("   ");
+}
+
+QString PillarText(const NameList& names, int stem, int branch) {
+    return NameOf(names, kStemLine, stem) + NameOf(names, kBranchLine, branch);
+}
+
+}  // namespace
+
+QString Utf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString NumberText(int number) {
+    return number < 0 ? QString::number(number) : QStringLiteral(" ") + QString::number(number);
+}
+
+QString NameOf(const NameList& names, int line, int field) { return QString::fromStdString(names.at(line, field)); }
+
+QString StarName(const NameList& names, int star) {
+    const StarGroup* group = GroupOf(star);
+    return group == nullptr ? QString() : NameOf(names, group->line, star - group->offset);
+}
+
+BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const NameList& names,
+                       const BrightnessTable& brightness, std::int16_t bureauNumber) {
+    BoardTexts board;
+    const int number = BureauNumberOf(chart.BureauIndex);
+    board.BureauNumber = number > 0 ? static_cast<std::int16_t>(number) : bureauNumber;
+    const PalaceRow& body = chart.PalaceTable[kBodyPalaceRow];
+    for (int branch = 1; branch <= kBranches; ++branch) {
+        PalaceTexts& texts = board.palaces[static_cast<std::size_t>(branch - 1)];
+        for (int k = 1; k <= kBranches; ++k) {
+            const PalaceRow& palace = chart.PalaceTable[static_cast<std::size_t>(k)];
+            if (palace.branch != branch) {
+                continue;
+            }
+            texts.LAB01 = NameOf(names, kPalaceLine, k);
+            if (body.branch == palace.branch) {
+                *texts.LAB01 += QStringLiteral("、") + NameOf(names, kPalaceLine, kBodyPalaceField);
+            }
+            texts.LAB03 = PillarText(names, palace.stem, palace.branch);
+            break;
+        }
+        FillStars(texts, chart.BranchStarList[static_cast<std::size_t>(branch)], chart, names, brightness);
+        texts.Lab09 = MajorLimitText(birth, chart, branch, board.BureauNumber);
+    }
+    return board;
+}
+
+CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
+                         const NameList& names, const CentreWords& words) {
+    const QString hour = NameOf(names, kBranchLine, birth.HourBranch);
+    const QString month = Utf8Text(LunarMonthText(birth.LunarMonth));
+    const QString lunarDay = Utf8Text(LunarDayText(birth.LunarDay));
+    CentreTexts centre;
+    centre.Label6_0 = QStringLiteral("    ") + words.personName;
+    centre.Label6_2 = QStringLiteral("西元  ") + NumberText(birth.SolarYear) + QStringLiteral(" 年 ") +
+                      NumberText(birth.SolarMonth) + QStringLiteral(" 月 ") + NumberText(birth.SolarDay) +
+                      QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");
+    centre.Label6_3 = words.yinYang + words.gender + QStringLiteral("  ") +
+                      PillarText(names, birth.YearStem, birth.YearBranch) + QStringLiteral(" 年 ") +
+                      (day.LeapKind == kLeapMonth ? QStringLiteral("閏") : QString()) + month +
+                      QStringLiteral(" 月 ") + lunarDay + QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");
+    centre.Label6_4 = QStringLiteral("命局:  ") + NameOf(names, kBureauLine, chart.BureauIndex) +
+                      QStringLiteral("      命主:  ") + StarName(names, birth.LifeMaster) +
+                      QStringLiteral("        身主:  ") + StarName(names, birth.BodyMaster) +
+                      QStringLiteral("        子年斗君: ") + NameOf(names, kBranchLine, birth.DouJunBranch);
+    const Pillar& solarYear = day.Pillars.SolarYearPillar;
+    centre.Label6_5 = QStringLiteral("年柱:   ") + PillarText(names, solarYear.stem, solarYear.branch) +
+                      QStringLiteral("        月柱:   ") + PillarText(names, birth.MonthStem, birth.MonthBranch) +
+                      QStringLiteral("        日柱:   ") + PillarText(names, birth.DayStem, birth.DayBranch) +
+                      QStringLiteral("        時柱:   ") +
+                      PillarText(names, birth.HourStem, birth.HourPillarBranch);
+    return centre;
+}
+
+}  // namespace velmora

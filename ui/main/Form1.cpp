@@ -1,0 +1,170 @@
+#include "ui/main/Form1.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "files/NameListFile.h"
+#include "files/UserFile.h"
+#include "ui/common/RowLabel.h"
+#include "ui/common/SecondaryWindow.h"
+#include "ui/main/PalaceBoard.h"
+
+namespace velmora {
+
+namespace {
+const QString kNoUserFileNotice = QStringLiteral(
+    "尚未建立使用者資料檔，現在已建立！如果你不需要建立使用者資料，也可切換到【擇盤】模式，再調整下方的日期。");
+}  // namespace
+
+Form1::Form1(Session session, QWidget* parent)
+    : QWidget(parent),
+      session_(std::move(session)),
+      dateInputs_(session_.hourLabels),
+      board_(new PalaceBoard(this)),
+      layers_(session_, *board_),
+      windows_(DefaultSecondaryWindows()) {
+    buildControls();
+    wireControls();
+}
+
+Form1::~Form1() { closeSecondaryWindows(); }
+
+bool Form1::startUp() {
+    board_->DrawLine();
+    session_.RecordLoaded = 0;
+    session_.LayerIndex = 0;
+    CheckUser();
+    board_->LoadLAB();
+    const files::Diagnostics names = files::LoadNameList(session_.programFolder, session_.names);
+    session_.hourLabels = MakeHourLabels();
+    if (names.error) {
+        qWarning().noquote() << names.error->describe();
+        session_.messages->information(this, kNoticeTitle, names.error->describe());
+        return false;
+    }
+    PrintWarnings(Describe(names.warnings));
+    setToNow();
+    option2_[0]->setChecked(true);
+    layerChosen(0);
+    board_->centreLabel(board::CentreLabel::Label9)->setText(QString());
+    return true;
+}
+
+void Form1::CheckUser() {
+    const QString path = files::UserFilePath(session_.programFolder);
+    if (QFileInfo::exists(path)) {
+        openSecondary(windows_.records);
+        return;
+    }
+    session_.messages->information(this, kNoticeTitle, kNoUserFileNotice);
+    if (const auto problem = files::WriteUserFile(path, {}, session_.writeOptions)) {
+        qWarning().noquote() << problem->describe();
+        session_.messages->information(this, kNoticeTitle, problem->describe());
+    }
+}
+
+void Form1::setToNow() {
+    dateInputs_.MaxDate = DateInputs::LastDate();
+    dateInputs_.MinDate = DateInputs::FirstDate();
+    const QDateTime now = session_.now();
+    const QDate today = now.date();
+    dateInputs_.setLabel(DateInputs::Year, QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
+    dateInputs_.setLabel(DateInputs::Month, QString::number(today.month()));
+    dateInputs_.setLabel(DateInputs::Day, QString::number(today.day()));
+    dateInputs_.setValue(DateInputs::Period, PeriodOfHour(now.time().hour()));
+    df_date();
+}
+
+bool Form1::recordsMode() const { return option1_[RecordsMode]->isChecked(); }
+
+void Form1::modeChosen(int index) {
+    option1_[static_cast<std::size_t>(index)]->setChecked(true);
+    session_.RecordLoaded = 0;
+    if (index == ChartByDateMode) {
+        command_[0]->setEnabled(false);
+        option2_[0]->setChecked(true);
+        layerChosen(0);
+        frame3_->setEnabled(true);
+        board_->centreLabel(board::CentreLabel::Label6_1)->setText(QString());
+        openSecondary(windows_.genderDialog);
+    } else {
+        frame3_->setEnabled(false);
+        command_[0]->setEnabled(true);
+        openSecondary(windows_.records);
+    }
+}
+
+void Form1::layerChosen(int index) {
+    option2_[static_cast<std::size_t>(index)]->setChecked(true);
+    session_.LayerIndex = index;
+    frame3_->setEnabled(!(index == 0 && recordsMode()));
+    board_->highlight()->hide();
+    if (session_.RecordLoaded != 1) {
+        return;  // a chart by date keeps its natal view; the layer shows from the next date step
+    }
+    if (index == 0) {
+        session_.MarkStem = session_.birth.YearStem;
+        layers_.Four();
+        const int life = session_.chart.PalaceTable[1].branch;
+        session_.FocusBranch = static_cast<std::int16_t>(life > kBranches ? life - kBranches : life);
+        Dline();
+    } else if (index == 1) {
+        layers_.RunP();
+    } else {
+        // The decade layer first, so layers that build on it start from its values.
+        session_.LayerIndex = 1;
+        layers_.RunP();
+        session_.LayerIndex = index;
+        layers_.RunP();
+    }
+}
+
+void Form1::openRecordList() {
+    session_.RecordLoaded = 0;
+    openSecondary(windows_.records);
+}
+
+void Form1::openTransformationEditor() { openSecondary(windows_.transformationEditor); }
+
+void Form1::openBrightnessEditor() { openSecondary(windows_.brightnessEditor); }
+
+QWidget* Form1::openSecondary(const WindowFactory& factory) {
+    if (!factory) {
+        return nullptr;
+    }
+    QWidget* window = factory(*this);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    ShowSecondaryWindow(window, this);
+    openWindows_.emplace_back(window);
+    return window;
+}
+
+void Form1::palaceClicked(int b) {
+    session_.SelectedPalace = b;
+    KGZH();
+}
+
+// Palace selection: on the seven layers the window offers, a click changes
+// nothing on the board beyond SelectedPalace.
+void Form1::KGZH() {}
+
+void Form1::closeSecondaryWindows() {
+    for (const QPointer<QWidget>& window : openWindows_) {
+        delete window.data();
+    }
+    openWindows_.clear();
+}
+
+// Closing the main window ends the program: every other window goes with it
+// and nothing is saved here.
+void Form1::closeEvent(QCloseEvent* event) {
+    closeSecondaryWindows();
+    event->accept();
+}
+
+}  // namespace velmora

@@ -1,0 +1,128 @@
+#pragma once
+// The main window and controller: the date and period inputs, the mode and
+// layer choice, the buttons that open the other windows, and the palace board.
+// Control events map onto the named operations below, which tests drive and
+// inspect without a screen.
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "ui/main/DateInputs.h"
+#include "ui/main/Layers.h"
+#include "ui/main/ReferenceReads.h"
+#include "ui/main/Session.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class ArrowSpinner;
+class PalaceBoard;
+class RowLabel;
+
+class Form1;
+
+// Makes a secondary window for the main window; nullptr while that window
+// does not exist. The window is shown by Form1.
+using WindowFactory = std::function<QWidget*(Form1&)>;
+
+struct SecondaryWindows {
+    WindowFactory records;                 // Form2: the birth records
+    WindowFactory genderDialog;            // Form3: the gender of a chart by date
+    WindowFactory brightnessEditor;        // Form4
+    WindowFactory transformationEditor;    // Form5
+};
+
+// The secondary windows the program has (defined beside the windows' list).
+SecondaryWindows DefaultSecondaryWindows();
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    enum Mode { RecordsMode = 0, ChartByDateMode = 1 };  // Option1 index: 使用者, 擇盤
+
+    explicit Form1(Session session, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Session& session() { return session_; }
+    DateInputs& dateInputs() { return dateInputs_; }
+    PalaceBoard& board() { return *board_; }
+    Layers& layers() { return layers_; }
+    void setSecondaryWindows(SecondaryWindows windows) { windows_ = std::move(windows); }
+
+    // Start-up, in order: board values and size, DrawLine, flags, CheckUser,
+    // LoadLAB, the name list, the date limits, the present date and period,
+    // df_date, the natal layer. False when the name list cannot be read (the
+    // user has been told; the program should end).
+    bool startUp();
+    // Makes sure User exists: opens the record window when it does, else
+    // tells the user and creates it empty.
+    void CheckUser();
+    // The present date and period into the date inputs, then df_date ("NOW").
+    void setToNow();
+    void modeChosen(int index);
+    void layerChosen(int index);
+    void openRecordList();             // 排盤
+    void openTransformationEditor();   // 四化
+    void openBrightnessEditor();       // 廟旺
+
+    // The date inputs into CalendarDay, the calendar, the date line and the age.
+    void df_date();
+    // The natal chart of CalendarDay and the gender in BirthInput, then pp.
+    void user();
+    // The computed chart onto the board, then the marks, the focus lines and RunText.
+    void pp();
+    void RunText();
+    void Dline();
+    // A click on a palace label of branch index b.
+    void palaceClicked(int b);
+    void KGZH();
+
+    bool recordsMode() const;
+    // Shows a secondary window made by `factory`, disabling this window until
+    // it closes; nullptr (and nothing shown) when the factory makes none.
+    QWidget* openSecondary(const WindowFactory& factory);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildTopRow();
+    void buildModeFrame();
+    void buildDateRow();
+    void wireControls();
+    void syncDateWidgets();
+    void datePartHandled(int part);
+    void writeAge();
+    void closeSecondaryWindows();
+
+    Session session_;
+    DateInputs dateInputs_;
+    PalaceBoard* board_ = nullptr;
+    Layers layers_;
+    ReferenceReads referenceReads_;
+    SecondaryWindows windows_;
+    std::vector<QPointer<QWidget>> openWindows_;
+
+    std::array<QPushButton*, 4> command_{};   // Command1..Command4
+    std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤
+    std::array<QRadioButton*, 7> option2_{};  // 本命 .. 流時
+    QFrame* frame1_ = nullptr;
+    QFrame* frame3_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label4_ = nullptr;
+    std::array<RowLabel*, DateInputs::kPartCount> label3_{};
+    std::array<ArrowSpinner*, DateInputs::kPartCount> vscroll1_{};
+    RowLabel* label2_ = nullptr;
+};
+
+}  // namespace velmora

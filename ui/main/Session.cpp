@@ -1,0 +1,13 @@
+#include "ui/main/Session.h"
+
+#include <utility>
+
+namespace velmora {
+
+Session::Session(QString folder, std::shared_ptr<MessageBoxes> boxes)
+    : hourLabels(MakeHourLabels()),
+      programFolder(std::move(folder)),
+      messages(std::move(boxes)),
+      now([] { return QDateTime::currentDateTime(); }) {}
+
+}  // namespace velmora

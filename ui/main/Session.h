@@ -1,0 +1,55 @@
+#pragma once
+// Everything the windows share for the whole run: the calendar, the chart's
+// input and result, the loaded reference tables, the main window's chart
+// variables, and the ways out of the program (its folder, its message boxes,
+// its clock, how files are written). The main window owns one; secondary
+// windows are handed it by reference.
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "calendar/CalendarDay.h"
+#include "chart/BirthInput.h"
+#include "chart/ChartState.h"
+#include "chart/ReferenceData.h"
+#include "files/SafeSave.h"
+#include "ui/common/MessageBoxes.h"
+
+namespace velmora {
+
+struct Session {
+    Session(QString folder, std::shared_ptr<MessageBoxes> boxes);
+
+    // Shared records.
+    CalendarDay calendar;
+    BirthInput birth;
+    ChartState chart;
+    NameList names;
+    HourLabels hourLabels{};
+    BrightnessTable brightness;
+    TransformationTable transformations;
+
+    // The main window's chart variables.
+    int LayerIndex = 0;               // 0 本命 .. 6 流時
+    int RecordLoaded = 0;             // 1 while the board shows a record's natal chart
+    QString PersonName;               // the chart owner's name; empty for a chart by date
+    std::int16_t NominalAge = 0;      // nominal age at the shown date
+    std::int16_t BureauNumber = 0;    // first age of the first major limit
+    std::int16_t MarkStem = 0;        // stem whose transformations are marked, 1..10
+    std::int16_t FocusBranch = 0;     // branch the focus lines start from, 1..12
+    int SelectedPalace = 0;           // branch index 0..11 of the last clicked palace
+    QString YinYangWord;              // "陽" or "陰" of the charted birth
+    QString GenderWord;               // "男" or "女" of the charted birth
+
+    // Ways out.
+    QString programFolder;                    // where ProperN, Mia, Four and User live
+    std::shared_ptr<MessageBoxes> messages;   // every notice goes through here
+    std::function<QDateTime()> now;           // the present date and time
+    files::WriteOptions writeOptions;         // how files are written (tests inject faults)
+};
+
+}  // namespace velmora
