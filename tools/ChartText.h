@@ -1,0 +1,20 @@
+#pragma once
+// A computed query as a readable chart in Traditional Chinese, as the board
+// shows it: the twelve palaces from the life palace on, each with its name,
+// stem and branch, major-limit ages and stars with their brightness; then the
+// centre's summary lines; then the layer, when one was asked for.
+
+#include <string>
+
+#include "tools/ChartRun.h"
+
+namespace velmora::tool {
+
+// The chart text, lines ended by "\n".
+std::string ChartText(const ChartResult& result, const ReferenceTables& words);
+
+// A number as the chart writes it: a blank before it when not negative, a
+// minus sign otherwise (" 35", "-2").
+std::string NumberText(int number);
+
+}  // namespace velmora::tool

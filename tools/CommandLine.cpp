@@ -1,0 +1,96 @@
+#include "tools/CommandLine.h"
+
+namespace velmora::tool {
+
+namespace {
+
+constexpr std::string_view kDataOption = "--data";
+constexpr std::string_view kDataOptionWithValue = "--data=";
+
+constexpr std::string_view kUsage =
+    R"(usage: velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+       velmora-chart [--data DIR] [--names] --batch [FILE]
+
+Computes Zi Wei Dou Shu charts with the engine and the reference files of
+Velmora and prints them as JSON (one object a line, UTF-8).
+
+  DATE, AT-DATE     YYYY-MM-DD, 1901-01-01..2099-12-31
+  PERIOD, AT-PERIOD 1..13: 1 early 子, 2 丑, .. 12 亥, 13 late 子 (counts as the next day)
+  GENDER            M or F (m, f, 男, 女 too)
+  LAYER             0 本命, 1 大限, 2 小限, 3 流年, 4 流月, 5 流日, 6 流時
+  --data DIR        folder of ProperN, Mia and Four (default: the executable's folder)
+  --names           add a "names" object with the words beside the numbers
+  --text            print a readable chart in Traditional Chinese instead of JSON
+  --batch [FILE]    one query a line (DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]),
+                    FILE absent or "-" reads standard input; blank lines are skipped;
+                    one JSON object a line in order, {"line":N,"error":"..."} for a
+                    bad line; exit status 1 when any line failed
+  -h, --help        this text
+
+Exit status: 0 done, 1 some batch lines failed, 2 bad arguments or files.
+The JSON shape and the "names" object are described in tools/README.md.
+)";
+
+bool IsOption(std::string_view argument) { return argument.size() > 1 && argument.front() == '-'; }
+
+struct Pending {
+    CommandLine line;
+    std::vector<std::string_view> positional;
+};
+
+// Applies one option; gives a message for an unknown one. `next` is the
+// argument after it, for options that take a value; `used` says it was taken.
+std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
+                                       CommandLine& line) {
+    if (option == "--names") line.names = true;
+    else if (option == "--text") line.text = true;
+    else if (option == "--batch") line.batch = true;
+    else if (option == "-h" || option == "--help") line.help = true;
+    else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
+    else if (option == kDataOption) {
+        if (next == nullptr) return "--data needs a folder";
+        line.dataFolder = *next;
+        used = true;
+    } else {
+        return "unknown option " + std::string(option) + " (see --help)";
+    }
+    if (line.dataFolder && line.dataFolder->empty()) return "--data needs a folder";
+    return std::nullopt;
+}
+
+ParsedCommandLine Finish(Pending pending) {
+    CommandLine& line = pending.line;
+    if (line.help) return line;
+    if (line.batch) {
+        if (line.text) return "--text prints one chart; it cannot be used with --batch";
+        if (pending.positional.size() > 1) return "--batch takes at most one FILE";
+        if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());
+        return line;
+    }
+    ParsedQuery query = ParseQueryFields(pending.positional);
+    if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
+    line.query = std::get<Query>(query);
+    return line;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    Pending pending;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!IsOption(argument)) {
+            pending.positional.push_back(argument);
+            continue;
+        }
+        const std::string* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;
+        bool used = false;
+        if (auto problem = ApplyOption(argument, next, used, pending.line)) return *problem;
+        if (used) ++i;
+    }
+    return Finish(std::move(pending));
+}
+
+std::string_view UsageText() { return kUsage; }
+
+}  // namespace velmora::tool

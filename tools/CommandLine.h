@@ -1,0 +1,36 @@
+#pragma once
+// The command line of velmora-chart:
+//   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+//   velmora-chart [--data DIR] [--names] --batch [FILE]
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "tools/Query.h"
+
+namespace velmora::tool {
+
+struct CommandLine {
+    std::optional<std::string> dataFolder;  // --data; the executable's folder when absent
+    bool names = false;                     // --names: words beside the numbers
+    bool text = false;                      // --text: a readable chart instead of JSON
+    bool help = false;                      // -h, --help
+    bool batch = false;                     // --batch: one query a line
+    std::string batchFile = "-";            // "-" reads standard input
+    Query query;                            // the single query, when not --batch
+};
+
+// Either the parsed command line or a one-line message naming what is wrong.
+using ParsedCommandLine = std::variant<CommandLine, std::string>;
+
+// `arguments` without the program name, as UTF-8 bytes. Options may stand
+// anywhere; "-" alone is a FILE, not an option.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The usage text printed by --help.
+std::string_view UsageText();
+
+}  // namespace velmora::tool
