@@ -31,6 +31,8 @@ void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
     CentreOn(window, owner);
     owner->setEnabled(false);
     window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace velmora

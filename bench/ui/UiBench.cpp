@@ -1,0 +1,81 @@
+// The main window's recomputation on the offscreen screen:
+//   DateStep: one day step of the spinner when charting by date (the date
+//     handling, df_date, user with its reads of Mia and Four, pp);
+//   DateStepPainted: the same, then the whole window painted;
+//   StartUpToFirstChart: a main window built and started, 擇盤 chosen and the
+//     gender dialog answered, the chart shown and painted. The first run in the
+//     process also pays for loading the fonts: ColdStartUpToFirstChart.
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/common/ArrowSpinner.h"
+
+namespace {
+
+using velmora::testing::ChartByDate;
+using velmora::testing::ProgramFolder;
+using velmora::testing::StartForm1;
+
+const QDate kBirth(1984, 2, 2);
+constexpr int kNoonPeriod = 7;
+
+void StepDays(benchmark::State& state, bool paint) {
+    ProgramFolder folder;
+    auto started = StartForm1(folder, QDateTime(kBirth, QTime(12, 0)));
+    started.form->show();
+    ChartByDate(*started.form, kBirth, kNoonPeriod);
+    auto* day = started.form->findChild<velmora::ArrowSpinner*>(QStringLiteral("VScroll1_2"));
+    int direction = 1;
+    for (auto _ : state) {
+        day->stepBy(direction);
+        direction = -direction;
+        if (paint) {
+            benchmark::DoNotOptimize(started.form->grab());
+        }
+    }
+    const velmora::BirthInput& birth = started.form->session().birth;
+    if (birth.SolarYear != kBirth.year() || started.form->session().chart.BureauIndex == 0) {
+        state.SkipWithError("the chart does not follow the date");
+    }
+}
+
+void BM_DateStep(benchmark::State& state) { StepDays(state, false); }
+void BM_DateStepPainted(benchmark::State& state) { StepDays(state, true); }
+
+void StartUp(benchmark::State& state) {
+    ProgramFolder folder;
+    for (auto _ : state) {
+        auto started = StartForm1(folder, QDateTime(kBirth, QTime(12, 0)));
+        started.form->show();
+        ChartByDate(*started.form, kBirth, kNoonPeriod);
+        benchmark::DoNotOptimize(started.form->grab());
+        if (started.form->session().chart.BureauIndex == 0) {
+            state.SkipWithError("no chart was shown");
+        }
+    }
+}
+
+void BM_ColdStartUpToFirstChart(benchmark::State& state) { StartUp(state); }
+void BM_StartUpToFirstChart(benchmark::State& state) { StartUp(state); }
+
+}  // namespace
+
+// The cold run comes first, before anything has loaded the fonts.
+BENCHMARK(BM_ColdStartUpToFirstChart)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartUpToFirstChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_DateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_DateStepPainted)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
