@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
 
 #include "tests/ui/MainWindowFixture.h"
@@ -84,6 +85,8 @@ struct FocusCase {
 // Anchors, in twips: the inner square's corners and the middles of its edges.
 constexpr Point kZi{7640, 6555}, kChou{4680, 6555}, kYin{3200, 6555}, kChen{3200, 3653};
 constexpr Point kWu{4680, 2685}, kWei{7640, 2685}, kShen{9120, 2685}, kXu{9120, 5588};
+
+void PrintTo(const FocusCase& row, std::ostream* out) { *out << "FocusBranch " << row.focusBranch; }
 
 class FocusLineTest : public MainWindowTest, public ::testing::WithParamInterface<FocusCase> {};
 

@@ -123,6 +123,43 @@ TEST_F(MainWindowTest, ChoosingALayerWhenChartingByDateLeavesTheBoard) {
     EXPECT_FALSE(find<QLabel>(QStringLiteral("LAB02_0"))->isHidden());
 }
 
+TEST_F(MainWindowTest, ClickingAPalaceOnTheSevenLayersChangesNothingOnTheBoard) {
+    start(QDateTime(QDate(1984, 2, 2), QTime(12, 0)));
+    ChartByDate(*form, QDate(1984, 2, 2), 7);
+    const BoardPicture before = Picture(form->board());
+    for (int layer : {0, 3, 6}) {
+        clickLayer(layer);
+        QTest::mouseClick(find<QLabel>(QStringLiteral("Lab04_3")), Qt::LeftButton);
+        EXPECT_EQ(form->session().SelectedPalace, 3);
+        EXPECT_TRUE(Picture(form->board()) == before);
+    }
+}
+
+// What the record window does when it charts a record, then date steps in
+// records mode: the age follows the date, the natal chart stays, and dates
+// before the birth are not shown.
+TEST_F(MainWindowTest, ChartedRecordShowsTheAgeAndKeepsDatesFromTheBirthOn) {
+    start(QDateTime(QDate(2024, 5, 14), QTime(12, 0)));
+    DateInputs& inputs = form->dateInputs();
+    inputs.setLabel(DateInputs::Year, QStringLiteral("1990"));
+    inputs.setLabel(DateInputs::Month, QStringLiteral("5"));
+    inputs.setLabel(DateInputs::Day, QStringLiteral("15"));
+    form->df_date();
+    form->session().birth.Gender = 1;
+    form->session().PersonName = QStringLiteral("王小明");
+    form->user();
+    form->session().RecordLoaded = 1;
+    const BirthInput birth = form->session().birth;
+    inputs.setLabel(DateInputs::Year, QStringLiteral("2024"));
+    clickLayer(3);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label6_1"))->text(), QStringLiteral(" 35 歲"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label6_0"))->text(), QStringLiteral("    王小明"));
+    step(0, -40);
+    EXPECT_EQ(shownDate(), QStringLiteral("1990-05-15"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label6_1"))->text(), QStringLiteral(" 1 歲"));
+    EXPECT_TRUE(form->session().birth == birth);
+}
+
 TEST_F(MainWindowTest, UnreadableTablesAreReportedOnceUntilTheyReadAgain) {
     // Columns: file removed, whether levels still show.
     const std::vector<std::pair<QString, bool>> rows{{QStringLiteral("Mia"), false}, {QStringLiteral("Four"), true}};

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QtTest/QTest>
 
+#include <ostream>
 #include <vector>
 
 #include "tests/ui/MainWindowFixture.h"
@@ -19,6 +20,11 @@ struct StepCase {
     int steps;             // arrow clicks: up when positive
     const char* expected;  // date shown after
 };
+
+void PrintTo(const StepCase& row, std::ostream* out) {
+    static const char* const kParts[] = {"year", "month", "day"};
+    *out << row.start << " " << kParts[row.part] << (row.steps > 0 ? " +" : " ") << row.steps;
+}
 
 class DateStepTest : public MainWindowTest, public ::testing::WithParamInterface<StepCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <ostream>
+
 #include "tests/ui/MainWindowFixture.h"
 
 namespace velmora::testing {
@@ -13,6 +15,10 @@ struct DateLineCase {
     const char* line;   // Label2, whole or its start
     bool whole;
 };
+
+void PrintTo(const DateLineCase& row, std::ostream* out) {
+    *out << row.date << " " << row.clock.toString(QStringLiteral("HH:mm")).toStdString();
+}
 
 class DateLineTest : public MainWindowTest, public ::testing::WithParamInterface<DateLineCase> {};
 

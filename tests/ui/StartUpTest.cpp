@@ -162,6 +162,30 @@ TEST_F(MainWindowTest, OpenButtonsShowTheirWindowsAndDisableTheMainWindow) {
     }
 }
 
+TEST_F(MainWindowTest, ClosingTheMainWindowClosesTheOthers) {
+    start();
+    QPointer<QWidget> other;
+    SecondaryWindows windows;
+    windows.brightnessEditor = [&other](Form1&) -> QWidget* {
+        other = new QWidget;
+        return other.data();
+    };
+    form->setSecondaryWindows(windows);
+    form->openBrightnessEditor();
+    ASSERT_FALSE(other.isNull());
+    form->close();
+    EXPECT_TRUE(other.isNull());
+}
+
+TEST_F(MainWindowTest, ModeFrameSitsInTheTopRowInsideTheWindow) {
+    start();
+    const QRect frame = find<QFrame>(QStringLiteral("Frame1"))->geometry();
+    const QRect lastLayer = find<QRadioButton>(QStringLiteral("Option2_6"))->geometry();
+    EXPECT_GT(frame.left(), lastLayer.right());
+    EXPECT_LE(frame.right(), form->width());
+    EXPECT_LT(frame.bottom(), TwipPoint(0, 750).y());  // above the board
+}
+
 TEST_F(MainWindowTest, ButtonsOfWindowsNotYetOfferedDoNothing) {
     start();
     QTest::mouseClick(find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);

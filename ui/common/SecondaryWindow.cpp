@@ -31,7 +31,6 @@ void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
     CentreOn(window, owner);
     owner->setEnabled(false);
     window->show();
-    window->raise();
     window->activateWindow();
 }
 
