@@ -115,8 +115,10 @@ TEST_F(ChartFillTest, BranchWithoutAPalaceKeepsItsNameLabels) {
     chart.PalaceTable[12] = {1, 3};  // two palaces on 寅, none on 卯
     EXPECT_FALSE(fill(4).LAB01.has_value());
     EXPECT_FALSE(fill(4).LAB03.has_value());
-    chart.BureauIndex = 0;
-    EXPECT_EQ(FillPalaces(birth, chart, names, brightness, 4).BureauNumber, 4);
+    chart.BureauIndex = 0;  // names no bureau: the number in force stays
+    const BoardTexts board = FillPalaces(birth, chart, names, brightness, 4);
+    EXPECT_EQ(board.BureauNumber, 4);
+    EXPECT_EQ(board.palaces[2].Lab09, QStringLiteral(" 4  -   13   "));
 }
 
 TEST_F(ChartFillTest, CentreLinesOfALeapMonthBirth) {

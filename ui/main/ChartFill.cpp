@@ -104,13 +104,8 @@ void FillStars(PalaceTexts& texts, const std::string& starList, const ChartState
     }
 }
 
-// The major limits run forward from the life palace for a yang man or a yin
-// woman, backward otherwise; each palace covers ten years.
-QString MajorLimitText(const BirthInput& birth, const ChartState& chart, int branch, int start) {
-    const int life = chart.PalaceTable[1].branch;
-    int d = birth.YinYang == birth.Gender ? branch - life : life - branch;
-    d = ((d % kBranches) + kBranches) % kBranches;
-    const int from = start + kMajorLimitYears * d;
+// The range of ten years starting at `from`.
+QString MajorLimitText(int from) {
     return NumberText(from) + QStringLiteral("  -  ") + NumberText(from + kMajorLimitYears - 1) +
            QStringLiteral("   ");
 }
@@ -142,6 +137,10 @@ BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const N
     const int number = BureauNumberOf(chart.BureauIndex);
     board.BureauNumber = number > 0 ? static_cast<std::int16_t>(number) : bureauNumber;
     const PalaceRow& body = chart.PalaceTable[kBodyPalaceRow];
+    // The engine counts from the bureau's number; a bureau index that names
+    // none leaves the number in force.
+    const std::array<int, kBranches + 1> starts = MajorLimitStartAges(birth, chart);
+    const int shift = board.BureauNumber - number;
     for (int branch = 1; branch <= kBranches; ++branch) {
         PalaceTexts& texts = board.palaces[static_cast<std::size_t>(branch - 1)];
         for (int k = 1; k <= kBranches; ++k) {
@@ -157,7 +156,7 @@ BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const N
             break;
         }
         FillStars(texts, chart.BranchStarList[static_cast<std::size_t>(branch)], chart, names, brightness);
-        texts.Lab09 = MajorLimitText(birth, chart, branch, board.BureauNumber);
+        texts.Lab09 = MajorLimitText(starts[static_cast<std::size_t>(branch)] + shift);
     }
     return board;
 }
