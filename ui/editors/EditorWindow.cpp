@@ -1,0 +1,80 @@
+#include "ui/editors/EditorWindow.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QtGlobal>
+
+#include <limits>
+
+#include "ui/common/Fonts.h"
+#include "ui/main/Form1.h"
+
+namespace velmora {
+
+namespace {
+constexpr double kEditorPoints = 9;  // the editors' default font
+const QString kSavedNotice = QStringLiteral("編修過的資料，要重新啟動程式才能生效！");
+const QString kSaveQuestion = QStringLiteral("資料已編修過，要儲存請按確定！");
+}  // namespace
+
+EditorWindow::EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle)
+    : QWidget(nullptr), form1_(form1), messageTitle_(messageTitle) {
+    setWindowTitle(caption);
+    setFont(MingFont(kEditorPoints));
+    // A title bar with the close command only: the editors have a fixed size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+Session& EditorWindow::session() { return form1_.session(); }
+
+void EditorWindow::countEdit() {
+    if (changeCount_ < std::numeric_limits<std::int16_t>::max()) {
+        ++changeCount_;
+    }
+}
+
+bool EditorWindow::writeAndReport() {
+    if (const auto problem = writeTable()) {
+        qWarning().noquote() << problem->describe();
+        session().messages->information(this, messageTitle_, problem->describe());
+        return false;
+    }
+    changeCount_ = 0;
+    session().messages->information(this, messageTitle_, kSavedNotice);
+    return true;
+}
+
+void EditorWindow::SaveFile() {
+    if (writeAndReport()) {
+        close();
+    }
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (changeCount_ > 0 && session().messages->question(this, messageTitle_, kSaveQuestion) &&
+        !writeAndReport()) {
+        event->ignore();  // the edits were not saved: keep them on screen
+        return;
+    }
+    form1_.setEnabled(true);
+    event->accept();
+}
+
+// The editors open in the middle of the screen, the first time they are shown.
+void EditorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_ || screen() == nullptr) {
+        return;
+    }
+    centred_ = true;
+    QRect placed(QPoint(0, 0), frameGeometry().size());
+    placed.moveCenter(screen()->availableGeometry().center());
+    move(placed.topLeft());
+}
+
+void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem) {
+    qWarning().noquote() << problem.describe();
+    session.messages->information(parent, title, problem.describe());
+}
+
+}  // namespace velmora
