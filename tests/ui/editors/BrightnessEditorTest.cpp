@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
+#include <limits>
+
 #include "files/MiaDocument.h"
 #include "files/MiaFile.h"
 #include "tests/ui/editors/EditorFixture.h"
@@ -107,6 +109,23 @@ TEST_F(EditorTest, EightClicksKeepTheLevelButStillAskAndCancelKeepsMia) {
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(bytes(QStringLiteral("Mia")), before);
+}
+
+// The count of edits is 16 bits wide; it stops at its largest value rather
+// than wrapping round to a count that reads as "no edits".
+TEST_F(EditorTest, ManyClicksStillCountAsEdits) {
+    startWithEditors();
+    Form4* editor = openForm4();
+    ASSERT_NE(editor, nullptr);
+    const int clicks = std::numeric_limits<std::int16_t>::max() + 1;
+    for (int i = 0; i < clicks; ++i) {
+        editor->cellClicked(0);
+    }
+    EXPECT_EQ(editor->ChangeCount(), std::numeric_limits<std::int16_t>::max());
+    boxes->queueAnswer(false);
+    editor->close();
+    ASSERT_EQ(boxes->shown().size(), 1u);
+    EXPECT_EQ(boxes->shown()[0].kind, ScriptedMessageBoxes::Kind::Question);
 }
 
 TEST_F(EditorTest, SaveWithoutEditsWritesNothingAndLeavesTheEditorOpen) {
