@@ -81,6 +81,8 @@ void Form1::setToNow() {
 bool Form1::recordsMode() const { return option1_[RecordsMode]->isChecked(); }
 
 void Form1::modeChosen(int index) {
+    endPalaceSelection();
+    chartShownByDate_ = false;
     option1_[static_cast<std::size_t>(index)]->setChecked(true);
     session_.RecordLoaded = 0;
     if (index == ChartByDateMode) {
@@ -97,32 +99,8 @@ void Form1::modeChosen(int index) {
     }
 }
 
-void Form1::layerChosen(int index) {
-    option2_[static_cast<std::size_t>(index)]->setChecked(true);
-    session_.LayerIndex = index;
-    frame3_->setEnabled(!(index == 0 && recordsMode()));
-    board_->highlight()->hide();
-    if (session_.RecordLoaded != 1) {
-        return;  // a chart by date keeps its natal view; the layer shows from the next date step
-    }
-    if (index == 0) {
-        session_.MarkStem = session_.birth.YearStem;
-        layers_.Four();
-        const int life = session_.chart.PalaceTable[1].branch;
-        session_.FocusBranch = static_cast<std::int16_t>(life > kBranches ? life - kBranches : life);
-        Dline();
-    } else if (index == 1) {
-        layers_.RunP();
-    } else {
-        // The decade layer first, so layers that build on it start from its values.
-        session_.LayerIndex = 1;
-        layers_.RunP();
-        session_.LayerIndex = index;
-        layers_.RunP();
-    }
-}
-
 void Form1::openRecordList() {
+    endPalaceSelection();
     session_.RecordLoaded = 0;
     openSecondary(windows_.records);
 }
@@ -143,15 +121,6 @@ QWidget* Form1::openSecondary(const WindowFactory& factory) {
     openWindows_.emplace_back(window);
     return window;
 }
-
-void Form1::palaceClicked(int b) {
-    session_.SelectedPalace = b;
-    KGZH();
-}
-
-// Palace selection: on the seven layers the window offers, a click changes
-// nothing on the board beyond SelectedPalace.
-void Form1::KGZH() {}
 
 void Form1::closeSecondaryWindows() {
     for (const QPointer<QWidget>& window : openWindows_) {

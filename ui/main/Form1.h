@@ -83,7 +83,12 @@ public:
     void Dline();
     // A click on a palace label of branch index b.
     void palaceClicked(int b);
+    // Palace selection: with a chart on the board, frames the palace of
+    // SelectedPalace and shows its stem's transformations and its focus lines;
+    // a second click on the same palace returns to the layer's own view.
     void KGZH();
+    // Branch index 0..11 of the palace KGZH has selected, -1 while none is.
+    int selectedPalaceShown() const { return palaceShown_; }
 
     bool recordsMode() const;
     // Shows a secondary window made by `factory`, disabling this window until
@@ -103,6 +108,15 @@ private:
     void syncDateWidgets();
     void datePartHandled(int part);
     void writeAge();
+    // The layer handling of a charted record for layer `index` (Option2).
+    void runLayer(int index);
+    // The natal marks and focus lines: the birth year's stem, the life palace.
+    void showNatalView();
+    // Ends a palace selection, if any: hides Shape1 and shows the layer's view.
+    void endPalaceSelection();
+    // A chart the controls belong to is on the board: a charted record in
+    // records mode, or a chart by date once one has been drawn.
+    bool chartOnBoard() const;
     void closeSecondaryWindows();
 
     Session session_;
@@ -112,6 +126,8 @@ private:
     ReferenceReads referenceReads_;
     SecondaryWindows windows_;
     std::vector<QPointer<QWidget>> openWindows_;
+    int palaceShown_ = -1;            // branch index of the selected palace, -1 none
+    bool chartShownByDate_ = false;   // a chart by date has been drawn since the mode was chosen
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

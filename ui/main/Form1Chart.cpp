@@ -23,6 +23,7 @@ constexpr int kPeriodHours = 2;
 void Form1::datePartHandled(int) {
     df_date();
     writeAge();
+    endPalaceSelection();
     if (recordsMode()) {
         if (session_.RecordLoaded == 1) {
             layers_.RunP();
@@ -74,6 +75,10 @@ void Form1::user() {
 }
 
 void Form1::pp() {
+    // A freshly drawn chart shows no palace selection.
+    palaceShown_ = -1;
+    board_->highlight()->hide();
+    chartShownByDate_ = !recordsMode();
     session_.MarkStem = session_.birth.YearStem;
     const BoardTexts texts = FillPalaces(session_.birth, session_.chart, session_.names, session_.brightness,
                                          session_.BureauNumber);
@@ -94,6 +99,8 @@ void Form1::pp() {
         board_->palaceLabel(PalaceSet::Lab09, b)->setText(palace.Lab09);
         board_->palaceLabel(PalaceSet::Lab10, b)->setText(palace.Lab10);
         board_->palaceLabel(PalaceSet::Lab08, b)->setText(palace.Lab08);
+        // Flowing stars belong to the chart they were computed for; a time layer writes the new chart's.
+        board_->palaceLabel(PalaceSet::LAB02, b)->clear();
     }
     layers_.Four();
     const int life = session_.chart.PalaceTable[1].branch;

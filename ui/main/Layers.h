@@ -14,20 +14,26 @@ public:
     // The nominal age at the shown date into NominalAge; false, leaving it
     // unchanged, while no chart has been computed.
     bool oldx();
-    // The selected layer for the shown date. Focus, marked stem and flowing
-    // stars per layer are not wired to the board yet: every layer redraws as
-    // the natal one (RunQ).
+    // The layer of LayerIndex for the shown date: the flowing stars, then
+    // FocusBranch and MarkStem as the layer sets them, then RunQ. The natal
+    // layer sets nothing and only redraws.
     void RunP();
+    // Rewrites the flowing-star lines (LAB02) for layers 2..6; leaves them as
+    // they are on the natal and decade layers.
+    void LNLS();
     // Redraws the focus lines, then the marks.
     void RunQ();
-    // Marks the four transformations of MarkStem. The marks are created and
-    // styled on the board; placing them on their stars is not wired yet, so
-    // they stay hidden.
+    // Marks the four transformations of MarkStem beside their stars. A
+    // transformation that names no star on the board (00, a missing or short
+    // table line, a number outside 1..50) hides its mark, so no mark points
+    // at a star the table does not name.
     void Four();
     // The focus lines from FocusBranch, the name line and the flowing-star labels.
     void Dline();
 
 private:
+    void markTransformation(int k, int star);
+
     Session& session_;
     PalaceBoard& board_;
 };

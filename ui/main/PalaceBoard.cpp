@@ -9,6 +9,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
+#include "ui/main/TransformationMarks.h"
 
 namespace velmora {
 
@@ -86,6 +87,9 @@ void PalaceBoard::createDesignMembers() {
         RowLabel* member0 = createLabel(style, QStringLiteral("%1_0").arg(QLatin1String(style.name)));
         member0->setProperty(kBranchIndexProperty, 0);
         member0->installEventFilter(this);
+        // Lab07 lies over the next box and never shows text: a click there
+        // belongs to the palace under it, not to the label's own.
+        member0->setAttribute(Qt::WA_TransparentForMouseEvents, set == static_cast<int>(PalaceSet::Lab07));
         member0->hide();
         palaceLabels_[At(set)][0] = member0;
     }
@@ -106,6 +110,8 @@ RowLabel* PalaceBoard::copyOf(const RowLabel* member0, const QString& name) {
     label->setWordWrap(member0->wordWrap());
     label->setRowHeightTwips(member0->rowHeightTwips());
     label->setToolTip(member0->toolTip());
+    label->setAttribute(Qt::WA_TransparentForMouseEvents,
+                        member0->testAttribute(Qt::WA_TransparentForMouseEvents));
     label->installEventFilter(this);
     return label;
 }
@@ -188,6 +194,24 @@ RowLabel* PalaceBoard::centreLabel(CentreLabel label) const {
 QLabel* PalaceBoard::mark(int k) const { return marks_[At(k)]; }
 
 QWidget* PalaceBoard::highlight() const { return shape1_; }
+
+void PalaceBoard::placeMark(int k, int b, int row) {
+    const LabelStyle& stars = board::PalaceSetStyle(PalaceSet::Lab04);
+    const board::Point corner = board::BoxCorner(b);
+    const board::Point place{corner.x + stars.x + marks::kMarkLeftTwips,
+                             corner.y + stars.y + board::kStarRowTwips * row};
+    markPlaces_[At(k)] = place;
+    placeInTwips(marks_[At(k)], place.x, place.y, board::kMarkSize, board::kMarkSize);
+    marks_[At(k)]->show();
+}
+
+// The frame covers the box itself, so its two pixels lie on and just inside
+// the box's grid lines whichever palace it marks.
+void PalaceBoard::showHighlight(int b) {
+    const board::Point corner = board::BoxCorner(b);
+    placeInTwips(shape1_, corner.x, corner.y, board::kBoxWidth, board::kBoxHeight);
+    shape1_->show();
+}
 
 void PalaceBoard::placeInTwips(QWidget* child, int left, int top, int width, int height) {
     child->setGeometry(TwipRect(left - kOriginX, top - kOriginY, width, height));

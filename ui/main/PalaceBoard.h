@@ -50,6 +50,14 @@ public:
     QLabel* mark(int k) const;          // L4F(k): 祿 權 科 忌
     QWidget* highlight() const;         // Shape1
 
+    // Shows mark k on text row `row` of the star list of branch index b.
+    void placeMark(int k, int b, int row);
+    // Where mark k was last placed (its top-left corner in the window's twips);
+    // the origin while it was never placed.
+    board::Point markPlace(int k) const { return markPlaces_[static_cast<std::size_t>(k)]; }
+    // Frames the box of branch index b with the highlight and shows it.
+    void showHighlight(int b);
+
     // Places a child by its rectangle in the window's twips.
     void placeInTwips(QWidget* child, int left, int top, int width, int height);
     // A child's rectangle in the window's twips (left, top, width, height).
@@ -82,6 +90,7 @@ private:
     std::array<std::array<RowLabel*, board::kPalaceCount>, board::kPalaceSetCount> palaceLabels_{};
     std::array<RowLabel*, board::kCentreLabelCount> centreLabels_{};
     std::array<QLabel*, board::kMarkCount> marks_{};
+    std::array<board::Point, board::kMarkCount> markPlaces_{};
     QWidget* shape1_ = nullptr;
     std::array<board::Segment, 6> line1_{};
     std::array<board::Segment, 6> line2_{};

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -41,6 +42,7 @@ struct Session {
     std::int16_t BureauNumber = 0;    // first age of the first major limit
     std::int16_t MarkStem = 0;        // stem whose transformations are marked, 1..10
     std::int16_t FocusBranch = 0;     // branch the focus lines start from, 1..12
+    std::array<int, 5> CurrentTransformations{};  // [1..4] stars of 祿 權 科 忌 of MarkStem; 0 none
     int SelectedPalace = 0;           // branch index 0..11 of the last clicked palace
     QString YinYangWord;              // "陽" or "陰" of the charted birth
     QString GenderWord;               // "男" or "女" of the charted birth

@@ -14,6 +14,7 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form1.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form1Layers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Layers.h
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.cpp
@@ -23,4 +24,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.h
+  ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
 )
