@@ -1,5 +1,9 @@
-// Saves a picture of the main window showing a chart by date:
-//   ui_screenshot OUT.png [YYYY-MM-DD PERIOD M|F]
+// Saves a picture of the main window showing a chart:
+//   ui_screenshot OUT.png [DATE PERIOD M|F [AT-DATE AT-PERIOD LAYER [PALACE]]]
+// With a birth only (DATE as YYYY-MM-DD, PERIOD 1..13) it charts that date by
+// date. With a shown moment it charts the birth as a record (PERIOD 1..12),
+// shows AT-DATE and AT-PERIOD on LAYER (0 本命 .. 6 流時) and, given PALACE
+// (0 子 .. 11 亥), selects that palace.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -9,26 +13,62 @@
 #include <cstdio>
 
 #include "tests/ui/UiTestSupport.h"
+#include "tests/ui/layers/ChartRecord.h"
+
+namespace {
+
+constexpr int kBirthArgs = 5;     // program, OUT, DATE, PERIOD, GENDER
+constexpr int kLayerArgs = 8;     // ... AT-DATE, AT-PERIOD, LAYER
+constexpr int kPalaceArgs = 9;    // ... PALACE
+const QString kRecordName = QStringLiteral("王小明");
+
+int Usage() {
+    std::fprintf(stderr, "usage: ui_screenshot OUT.png [DATE PERIOD M|F [AT-DATE AT-PERIOD LAYER [PALACE]]]\n");
+    return 2;
+}
+
+// The record charted, the moment shown, the layer chosen and the palace selected.
+bool ShowRecord(velmora::Form1& form, const QStringList& args, const QDate& birth, int period, bool male) {
+    velmora::testing::ChartRecord(form, {birth, period - 1, male, kRecordName});
+    const int layer = args[7].toInt();
+    form.layerChosen(layer);
+    if (!velmora::testing::ShowDate(form, QDate::fromString(args[5], Qt::ISODate), args[6].toInt())) {
+        return false;
+    }
+    if (args.size() == kPalaceArgs) {
+        form.palaceClicked(args[8].toInt());
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 2 && args.size() != 5) {
-        std::fprintf(stderr, "usage: ui_screenshot OUT.png [YYYY-MM-DD PERIOD M|F]\n");
-        return 2;
+    if (args.size() != 2 && args.size() != kBirthArgs && args.size() != kLayerArgs && args.size() != kPalaceArgs) {
+        return Usage();
     }
     QDate date(1984, 2, 2);
     int period = 7;
     bool male = true;
-    if (args.size() == 5) {
+    if (args.size() >= kBirthArgs) {
         date = QDate::fromString(args[2], Qt::ISODate);
         period = args[3].toInt();
         male = args[4] != QStringLiteral("F");
     }
     velmora::testing::ProgramFolder folder;
-    auto started = velmora::testing::StartForm1(folder, QDateTime(date, QTime(12, 0)));
+    const QDate today = args.size() >= kLayerArgs ? QDate::fromString(args[5], Qt::ISODate) : date;
+    auto started = velmora::testing::StartForm1(folder, QDateTime(today, QTime(12, 0)));
     started.form->show();
-    velmora::testing::ChartByDate(*started.form, date, period, male);
+    if (args.size() >= kLayerArgs) {
+        if (!ShowRecord(*started.form, args, date, period, male)) {
+            std::fprintf(stderr, "ui_screenshot: cannot show %s\n", qPrintable(args[5]));
+            return 1;
+        }
+    } else {
+        velmora::testing::ChartByDate(*started.form, date, period, male);
+    }
     QApplication::processEvents();
     if (!started.form->grab().save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));

@@ -2,6 +2,10 @@
 //   DateStep: one day step of the spinner when charting by date (the date
 //     handling, df_date, user with its reads of Mia and Four, pp);
 //   DateStepPainted: the same, then the whole window painted;
+//   LayerDateStep: one day step over a charted record on the flowing-day
+//     layer (the date handling, df_date, the age, RunP with its flowing stars,
+//     marks and focus lines), and LayerSwitch: 流年 and 流日 chosen in turn
+//     (each the decade layer, then the chosen one);
 //   StartUpToFirstChart: a main window built and started, 擇盤 chosen and the
 //     gender dialog answered, the chart shown and painted. The first run in the
 //     process also pays for loading the fonts: ColdStartUpToFirstChart.
@@ -11,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include "tests/ui/UiTestSupport.h"
+#include "tests/ui/layers/ChartRecord.h"
 #include "ui/common/ArrowSpinner.h"
 
 namespace {
@@ -58,6 +63,39 @@ void StartUp(benchmark::State& state) {
     }
 }
 
+constexpr int kFlowingYear = 3;
+constexpr int kFlowingDay = 5;
+const QDate kShown(2024, 5, 14);
+
+void BM_LayerDateStep(benchmark::State& state) {
+    ProgramFolder folder;
+    auto started = StartForm1(folder, QDateTime(kShown, QTime(12, 0)));
+    started.form->show();
+    velmora::testing::ChartRecord(*started.form, {kBirth, kNoonPeriod - 1, true});
+    started.form->layerChosen(kFlowingDay);
+    auto* day = started.form->findChild<velmora::ArrowSpinner*>(QStringLiteral("VScroll1_2"));
+    int direction = 1;
+    for (auto _ : state) {
+        day->stepBy(direction);
+        direction = -direction;
+    }
+    if (started.form->session().LayerIndex != kFlowingDay || started.form->session().MarkStem == 0) {
+        state.SkipWithError("the layer does not follow the date");
+    }
+}
+
+void BM_LayerSwitch(benchmark::State& state) {
+    ProgramFolder folder;
+    auto started = StartForm1(folder, QDateTime(kShown, QTime(12, 0)));
+    started.form->show();
+    velmora::testing::ChartRecord(*started.form, {kBirth, kNoonPeriod - 1, true});
+    int layer = kFlowingYear;
+    for (auto _ : state) {
+        started.form->layerChosen(layer);
+        layer = layer == kFlowingYear ? kFlowingDay : kFlowingYear;
+    }
+}
+
 void BM_ColdStartUpToFirstChart(benchmark::State& state) { StartUp(state); }
 void BM_StartUpToFirstChart(benchmark::State& state) { StartUp(state); }
 
@@ -68,6 +106,8 @@ BENCHMARK(BM_ColdStartUpToFirstChart)->Iterations(1)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_StartUpToFirstChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStepPainted)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_LayerDateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_LayerSwitch)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
