@@ -1,0 +1,102 @@
+// "輸入", "修改" and "刪除": each changes the list, then rewrites User whole.
+// Input that User could not hold, or that could not be charted later, is
+// refused with a notice before anything changes.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "ui/records/Form2.h"
+
+namespace velmora {
+
+void Form2::addRecord() {
+    std::optional<files::BirthRecord> record = enteredRecord(QStringLiteral("輸入"));
+    if (!record) {
+        return;
+    }
+    // Every combo has a selection here, so the picked values are the ones shown.
+    record->year = PickedYear();
+    record->month = PickedMonth();
+    record->day = PickedDay();
+    record->hour = PickedHour();
+    records_.push_back(*record);
+    listView1_->addTopLevelItem(ListItem(*record));
+    afterEdit();
+}
+
+void Form2::changeRecord() {
+    const int row = selectedRow();
+    if (row < 0) {
+        tell(QStringLiteral("請先在清單中點選要修改的資料。"));
+        return;
+    }
+    std::optional<files::BirthRecord> record = enteredRecord(QStringLiteral("修改"));
+    if (!record) {
+        return;
+    }
+    setWindowTitle(QString::number(row + 1));
+    files::BirthRecord& stored = records_[static_cast<std::size_t>(row)];
+    record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
+    stored = std::move(*record);
+    QTreeWidgetItem* item = listView1_->topLevelItem(row);
+    const auto fields = stored.fields();
+    for (int column = 0; column < files::kUserFields; ++column) {
+        item->setText(column, fields[static_cast<std::size_t>(column)]);
+    }
+    afterEdit();
+}
+
+void Form2::deleteRecord() {
+    const int row = selectedRow();
+    if (row < 0) {
+        tell(QStringLiteral("請先在清單中點選要刪除的資料。"));
+        return;
+    }
+    records_.erase(records_.begin() + row);
+    rebuildingList_ = true;
+    delete listView1_->takeTopLevelItem(row);
+    // Nothing stays selected, so a second press cannot delete a record the user did not pick.
+    listView1_->clearSelection();
+    rebuildingList_ = false;
+    afterEdit();
+}
+
+void Form2::afterEdit() {
+    CHECKLIST();
+    ENTERLIST();
+    SAVELIST();
+}
+
+std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
+    QStringList problems = BirthPartProblems(partStates());
+    if (const std::optional<QString> name = NameProblem(text1_->text())) {
+        problems.append(*name);
+    }
+    if (!problems.isEmpty()) {
+        tell(RefusalText(problems, button));
+        return std::nullopt;
+    }
+    files::BirthRecord record;
+    record.name = text1_->text();
+    record.gender = genderCaption();
+    record.year = selectedText(YearCombo);
+    record.month = selectedText(MonthCombo);
+    record.day = selectedText(DayCombo);
+    record.hour = selectedText(HourCombo);
+    return record;
+}
+
+BirthPartStates Form2::partStates() const {
+    BirthPartStates states;
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        states[i].picked = combo1_[i]->currentIndex() >= 0;
+        states[i].storedText = storedProblem_[i];
+    }
+    return states;
+}
+
+QString Form2::genderCaption() const { return (option1_[0]->isChecked() ? option1_[0] : option1_[1])->text(); }
+
+}  // namespace velmora

@@ -1,0 +1,14 @@
+#pragma once
+// The main window's part when a record is charted: the natal chart of the
+// birth now in CalendarDay and BirthInput, marked as a record's chart, on the
+// natal layer, with today's date and period in the date inputs.
+
+namespace velmora {
+
+class Form1;
+
+// Runs user, sets RecordLoaded, selects the natal layer, puts the present date
+// and period into the date inputs as start-up does, and runs df_date.
+void ChartRecordOnMainWindow(Form1& form1);
+
+}  // namespace velmora
