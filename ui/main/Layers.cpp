@@ -76,7 +76,7 @@ void Layers::markTransformation(int k, int star) {
     const int b = branch - 1;
     const QString caption = board_.palaceLabel(board::PalaceSet::Lab04, b)->text();
     const QString name = NameOf(session_.names, marks::kStarListLine, star);
-    const auto row = marks::RowOfEntryEnd(marks::CharactersBeforeEntryEnd(caption, name));
+    const auto row = marks::RowOfEntryEnd(caption, marks::CharactersBeforeEntryEnd(caption, name));
     if (row) {
         board_.placeMark(k, b, *row);
     }

@@ -1,16 +1,11 @@
 #include "ui/main/TransformationMarks.h"
 
-#include <array>
-
 namespace velmora::marks {
 
 namespace {
 
 constexpr QChar kIdeographicSpace(0x3000);
-
-// Columns: the last character count that still ends on row 0, 1, .. 5. A row
-// holds seven characters; the first row has no line break before it.
-constexpr std::array<int, 6> kLastCountOfRow{4, 11, 18, 25, 32, 39};
+constexpr QChar kLineFeed(u'\n');
 
 }  // namespace
 
@@ -21,16 +16,15 @@ int CharactersBeforeEntryEnd(const QString& caption, const QString& starName) {
     return static_cast<int>(caption.indexOf(kIdeographicSpace, searchFrom));
 }
 
-std::optional<int> RowOfEntryEnd(int characters) {
-    if (characters <= 0) {
+std::optional<int> RowOfEntryEnd(const QString& caption, int characters) {
+    if (characters <= 0 || characters > caption.size()) {
         return std::nullopt;
     }
-    for (std::size_t row = 0; row < kLastCountOfRow.size(); ++row) {
-        if (characters <= kLastCountOfRow[row]) {
-            return static_cast<int>(row);
-        }
+    const auto row = static_cast<int>(QStringView(caption).left(characters).count(kLineFeed));
+    if (row > kLastStarListRow) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return row;
 }
 
 }  // namespace velmora::marks

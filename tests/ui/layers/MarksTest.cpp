@@ -33,23 +33,34 @@ TEST(MarkRows, EntryEndsGiveTheRowOfTheStar) {
         {"紫微 廟　\r\n天府 旺　", "天府", 11, 1},
         {"紫微 廟　\r\n天府 旺　\r\n文昌 利　", "文昌", 18, 2},
         {"天同 陷　\r\n左輔　\r\n右弼　", "右弼", 14, 2},                // entries without a level word
+        // Four short entries before the marked one: seven-character rows would put it on row 2.
+        {"左輔　\r\n右弼　\r\n天魁　\r\n天鉞　", "天鉞", 17, 3},
         {"紫微 廟　\r\n天府 旺　", "天機", 4, 0},                       // not in the list: the first entry's row
         {"紫微 廟　\r\n火星 陷 ", "火星", -1, std::nullopt},           // stars after 22 end with a plain blank
         {"", "紫微", -1, std::nullopt},
     };
     for (const EntryCase& row : rows) {
-        const int characters =
-            marks::CharactersBeforeEntryEnd(QString::fromUtf8(row.caption), QString::fromUtf8(row.name));
+        const QString caption = QString::fromUtf8(row.caption);
+        const int characters = marks::CharactersBeforeEntryEnd(caption, QString::fromUtf8(row.name));
         EXPECT_EQ(characters, row.characters) << row.caption;
-        EXPECT_EQ(marks::RowOfEntryEnd(characters), row.row) << row.caption;
+        EXPECT_EQ(marks::RowOfEntryEnd(caption, characters), row.row) << row.caption;
     }
-    // Columns: characters, row; the first and last count of every row, and one past either end.
-    const std::vector<std::pair<int, std::optional<int>>> bounds{
-        {0, std::nullopt}, {1, 0}, {4, 0}, {5, 1}, {11, 1}, {12, 2}, {18, 2}, {19, 3},
-        {25, 3}, {26, 4}, {32, 4}, {33, 5}, {39, 5}, {40, std::nullopt}};
-    for (const auto& [characters, row] : bounds) {
-        EXPECT_EQ(marks::RowOfEntryEnd(characters), row) << characters;
+}
+
+TEST(MarkRows, FullRowsOfSevenCharactersEndWhereTheRowThresholdsSay) {
+    // Eight entries that all carry a level word: entry r starts at character 7r
+    // and ends after 7r + 4 characters, inside the band (7r - 3, 7r + 4] that
+    // seven-character rows give row r; an entry of row r ends no earlier than 7r + 1.
+    QString caption;
+    for (int r = 0; r <= marks::kLastStarListRow; ++r) {
+        caption += QString::fromUtf8(r == 0 ? "" : "\r\n") + QString::fromUtf8("紫微 廟　");
     }
+    for (int r = 0; r <= marks::kLastStarListRow; ++r) {
+        EXPECT_EQ(marks::RowOfEntryEnd(caption, 7 * r + 4), r);
+        EXPECT_EQ(marks::RowOfEntryEnd(caption, 7 * r + 1), r) << r;
+    }
+    EXPECT_EQ(marks::RowOfEntryEnd(caption, 0), std::nullopt);
+    EXPECT_EQ(marks::RowOfEntryEnd(caption, static_cast<int>(caption.size()) + 1), std::nullopt);
 }
 
 const Record kJiaZiBirth{QDate(1984, 6, 15), 6, true};  // a 甲子 year: stem 1
