@@ -1,7 +1,9 @@
-# Shared by every window: twips, fonts, message boxes, the label and spinner widgets.
+# Shared by every window: twips, fonts, message boxes, drop-down rows, the label and spinner widgets.
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.h
+  ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.h
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.cpp

@@ -6,6 +6,7 @@
 
 #include "chart/TimeLayers.h"
 #include "files/FourFile.h"
+#include "ui/common/DropDownRows.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/main/Form1.h"
@@ -136,7 +137,7 @@ void Form5::buildCell(int k) {
     for (int star = 1; star <= kOfferedStars; ++star) {
         combo->addItem(StarName(session().names, star));
     }
-    combo->setMaxVisibleItems(kOfferedStars);
+    SetDropDownRows(*combo, kOfferedStars);
     const int star = table_[static_cast<std::size_t>(s)][static_cast<std::size_t>(t)];
     // The text shown when nothing in the list is chosen, drawn like a chosen star's.
     QPalette palette = combo->palette();

@@ -13,7 +13,7 @@
 #include "ui/common/Twips.h"
 #include "ui/main/Form1.h"
 #include "ui/main/ReferenceReads.h"
-#include "ui/records/DropDownRows.h"
+#include "ui/common/DropDownRows.h"
 #include "ui/records/RecordFields.h"
 
 namespace velmora {

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 
 #include "ui/main/Session.h"
-#include "ui/records/DropDownRows.h"
+#include "ui/common/DropDownRows.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordFields.h"
 

@@ -1,7 +1,5 @@
 # The record window and the gender dialog.
 list(APPEND VELMORA_UI_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.h
   ${CMAKE_CURRENT_LIST_DIR}/Form2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2.h
   ${CMAKE_CURRENT_LIST_DIR}/Form2Commands.cpp

@@ -1,4 +1,4 @@
-#include "ui/records/DropDownRows.h"
+#include "ui/common/DropDownRows.h"
 
 #include <QComboBox>
 
