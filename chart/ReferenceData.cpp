@@ -1,5 +1,6 @@
 #include "chart/ReferenceData.h"
 
+#include <array>
 #include <utility>
 
 namespace velmora {
@@ -17,7 +18,35 @@ constexpr std::string_view kHourLabelText =
     "申  (15:00-16:59),酉  (17:00-18:59),戌  (19:00-20:59),亥  (21:00-22:59),"
     "子  (23:00-00:59)";
 
+// Name-list lines.
+constexpr int kStemLine = 1;
+constexpr int kBranchLine = 2;
+constexpr int kPalaceLine = 3;
+constexpr int kBureauLine = 4;
+
+// Star groups: first star, last star, the name-list line naming them.
+struct StarGroup {
+    int first;
+    int last;
+    int line;
+};
+constexpr std::array<StarGroup, 6> kStarGroups = {{
+    {1, 28, 5}, {29, 53, 6}, {54, 65, 7}, {66, 67, 8}, {68, 79, 9}, {80, 91, 10},
+}};
+
 }  // namespace
+
+const std::string& StemName(const NameList& names, int stem) { return names.at(kStemLine, stem); }
+const std::string& BranchName(const NameList& names, int branch) { return names.at(kBranchLine, branch); }
+const std::string& PalaceName(const NameList& names, int palace) { return names.at(kPalaceLine, palace); }
+const std::string& BureauName(const NameList& names, int bureauIndex) { return names.at(kBureauLine, bureauIndex); }
+
+const std::string& StarName(const NameList& names, int star) {
+    for (const StarGroup& group : kStarGroups) {
+        if (star >= group.first && star <= group.last) return names.at(group.line, star - group.first + 1);
+    }
+    return names.at(0, 0);  // outside the table: the empty word
+}
 
 const std::string& NameList::at(int line, int field) const {
     static const std::string kEmpty;

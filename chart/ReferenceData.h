@@ -27,6 +27,18 @@ struct NameList {
     friend bool operator==(const NameList&, const NameList&) = default;
 };
 
+// The words of the chart's numbers, as the board and the command-line tool
+// show them; a number the name list does not name gives an empty word.
+const std::string& StemName(const NameList& names, int stem);        // line 1
+const std::string& BranchName(const NameList& names, int branch);    // line 2
+// Palace 1..12 by palace index; 13 is the body-palace word (line 3).
+const std::string& PalaceName(const NameList& names, int palace);
+const std::string& BureauName(const NameList& names, int bureauIndex);  // line 4
+// Star 1..91 from the line of its group: 1..28 line 5, 29..53 line 6, 54..65
+// line 7, 66..67 line 8, 68..79 line 9, 80..91 line 10. The life and body
+// masters are named the same way.
+const std::string& StarName(const NameList& names, int star);
+
 // The main window's thirteen period labels, entry 1 early 子 .. 12 亥, 13 late 子 (index 0 unused).
 using HourLabels = std::array<std::string, kHourLabelCount + 1>;
 HourLabels MakeHourLabels();

@@ -11,15 +11,11 @@
 
 namespace velmora::tool {
 
-const std::string& StemName(const NameList& names, int stem);
-const std::string& BranchName(const NameList& names, int branch);
-// Palace 1..12 by palace index; 13 is the body-palace word.
-const std::string& PalaceName(const NameList& names, int palace);
-const std::string& BureauName(const NameList& names, int bureauIndex);
-// Star 1..91 from the line of its group: 1..28 line 5, 29..53 line 6, 54..65
-// line 7, 66..67 line 8, 68..79 line 9, 80..91 line 10. The life and body
-// masters are named the same way.
-const std::string& StarName(const NameList& names, int star);
+using velmora::BranchName;
+using velmora::BureauName;
+using velmora::PalaceName;
+using velmora::StarName;
+using velmora::StemName;
 // The stem's name followed by the branch's.
 std::string PillarName(const NameList& names, const Pillar& pillar);
 // Level 1..7's word; empty for level 0.

@@ -51,7 +51,7 @@ constexpr int kCommand1Top = 5400;
 constexpr int kCommand1Width = 1695;
 constexpr int kCommand1Height = 495;
 
-QString StarName(const NameList& names, int star) { return QString::fromStdString(names.at(kStarNameLine, star)); }
+QString StarText(const NameList& names, int star) { return QString::fromStdString(names.at(kStarNameLine, star)); }
 
 bool Offered(int star) { return star >= 1 && star <= Form5::kOfferedStars; }
 
@@ -135,7 +135,7 @@ void Form5::buildCell(int k) {
     combo->setGeometry(TwipRect(kHeadings[static_cast<std::size_t>(t)].left, kStemTop + kStemStep * s, kCellWidth,
                                 kCellHeight));
     for (int star = 1; star <= kOfferedStars; ++star) {
-        combo->addItem(StarName(session().names, star));
+        combo->addItem(StarText(session().names, star));
     }
     SetDropDownRows(*combo, kOfferedStars);
     const int star = table_[static_cast<std::size_t>(s)][static_cast<std::size_t>(t)];
@@ -143,7 +143,7 @@ void Form5::buildCell(int k) {
     QPalette palette = combo->palette();
     palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
     combo->setPalette(palette);
-    combo->setPlaceholderText(Offered(star) ? QString() : StarName(session().names, star));
+    combo->setPlaceholderText(Offered(star) ? QString() : StarText(session().names, star));
     combo->setCurrentIndex(Offered(star) ? star - 1 : -1);
     connect(combo, &QComboBox::activated, this, [this, k](int index) { picked(k, index); });
     combo1_[static_cast<std::size_t>(k)] = combo;

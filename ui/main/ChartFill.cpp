@@ -126,10 +126,7 @@ QString NumberText(int number) {
 
 QString NameOf(const NameList& names, int line, int field) { return QString::fromStdString(names.at(line, field)); }
 
-QString StarName(const NameList& names, int star) {
-    const StarGroup* group = GroupOf(star);
-    return group == nullptr ? QString() : NameOf(names, group->line, star - group->offset);
-}
+QString StarText(const NameList& names, int star) { return QString::fromStdString(velmora::StarName(names, star)); }
 
 BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const NameList& names,
                        const BrightnessTable& brightness, std::int16_t bureauNumber) {
@@ -176,8 +173,8 @@ CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const
                       (day.LeapKind == kLeapMonth ? QStringLiteral("閏") : QString()) + month +
                       QStringLiteral(" 月 ") + lunarDay + QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");
     centre.Label6_4 = QStringLiteral("命局:  ") + NameOf(names, kBureauLine, chart.BureauIndex) +
-                      QStringLiteral("      命主:  ") + StarName(names, birth.LifeMaster) +
-                      QStringLiteral("        身主:  ") + StarName(names, birth.BodyMaster) +
+                      QStringLiteral("      命主:  ") + StarText(names, birth.LifeMaster) +
+                      QStringLiteral("        身主:  ") + StarText(names, birth.BodyMaster) +
                       QStringLiteral("        子年斗君: ") + NameOf(names, kBranchLine, birth.DouJunBranch);
     const Pillar& solarYear = day.Pillars.SolarYearPillar;
     centre.Label6_5 = QStringLiteral("年柱:   ") + PillarText(names, solarYear.stem, solarYear.branch) +

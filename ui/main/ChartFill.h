@@ -30,7 +30,7 @@ QString NameOf(const NameList& names, int line, int field);
 // The name of star 1..91 from the name-list line of its group (1..28 line 5,
 // 29..53 line 6, 54..65 line 7, 66..67 line 8, 68..79 line 9, 80..91 line 10);
 // empty for other numbers.
-QString StarName(const NameList& names, int star);
+QString StarText(const NameList& names, int star);
 
 // The texts of one palace's labels. A palace name and stem-branch that no
 // palace supplies stay unset and the labels keep their text.
