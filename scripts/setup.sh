@@ -11,6 +11,9 @@ packages=(
   xvfb xauth imagemagick poppler-utils hyperfine
   fonts-arphic-uming fonts-arphic-ukai fonts-noto-cjk
   clang libclang-rt-14-dev
+  # The fuzz targets (scripts/fuzz.sh): clang 16 with libFuzzer; llvm-symbolizer
+  # for readable sanitizer reports.
+  clang-16 libclang-rt-16-dev llvm
 )
 
 missing=()

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets once (clang 16: clang 14 cannot compile the name
+# list under C++20; libFuzzer, ASan + UBSan) in build-fuzz/
+# and runs one of them for SECONDS, starting from the committed seeds in
+# fuzz/corpus/TARGET and the inputs earlier runs found (build-fuzz/corpus/).
+# Exits non-zero on any crash, sanitizer report, leak or timeout; the input
+# that caused it is left in build-fuzz/artifacts/TARGET/.
+#
+# usage: scripts/fuzz.sh TARGET SECONDS [libFuzzer options...]
+#        TARGET: ProperN, Mia, Four, User or query
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "$#" -lt 2 ]; then
+  echo "usage: scripts/fuzz.sh ProperN|Mia|Four|User|query SECONDS [libFuzzer options...]" >&2
+  exit 2
+fi
+target="$1"
+seconds="$2"
+shift 2
+case "$target" in
+  ProperN|Mia|Four|User|query) ;;
+  *) echo "fuzz: unknown target '$target' (ProperN, Mia, Four, User or query)" >&2; exit 2 ;;
+esac
+
+build="${VELMORA_FUZZ_BUILD:-build-fuzz}"
+if [ ! -f "$build/build.ninja" ]; then
+  bash scripts/setup.sh
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++-16 -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
+fi
+cmake --build "$build" --target "fuzz_$target" >/dev/null
+
+corpus="$build/corpus/$target"
+artifacts="$build/artifacts/$target"
+mkdir -p "$corpus" "$artifacts"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:abort_on_error=1:detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}"
+export QT_QPA_PLATFORM=offscreen
+
+echo "fuzz: $target for ${seconds}s"
+# -timeout: one input may take at most 10 s; -rss_limit_mb: memory growth is a fault too.
+"$build/bin/fuzz_$target" "$corpus" "fuzz/corpus/$target" \
+  -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$artifacts/" "$@" 2>"$build/fuzz-$target.log" || {
+    status=$?
+    tail -n 60 "$build/fuzz-$target.log" >&2
+    echo "fuzz: $target FAILED (exit $status); input in $artifacts/" >&2
+    exit "$status"
+  }
+grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$build/fuzz-$target.log" || true
+echo "fuzz: $target passed"
