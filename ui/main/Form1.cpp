@@ -10,6 +10,9 @@
 #include "files/UserFile.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/SecondaryWindow.h"
+#include "ui/main/Accessibility.h"
+#include "ui/main/ChartCommands.h"
+#include "ui/main/Keyboard.h"
 #include "ui/main/PalaceBoard.h"
 
 namespace velmora {
@@ -28,6 +31,9 @@ Form1::Form1(Session session, QWidget* parent)
       windows_(DefaultSecondaryWindows()) {
     buildControls();
     wireControls();
+    chartCommands_ = new ChartCommands(*this);
+    InstallMainWindowKeys(*this);
+    NameControls(*this);
 }
 
 Form1::~Form1() { closeSecondaryWindows(); }
@@ -36,8 +42,11 @@ bool Form1::startUp() {
     board_->DrawLine();
     session_.RecordLoaded = 0;
     session_.LayerIndex = 0;
-    CheckUser();
+    if (usesRecords_) {
+        CheckUser();
+    }
     board_->LoadLAB();
+    NameBoard(*board_, session_);
     const files::Diagnostics names = files::LoadNameList(session_.programFolder, session_.names);
     session_.hourLabels = MakeHourLabels();
     if (names.error) {
@@ -52,6 +61,13 @@ bool Form1::startUp() {
     board_->centreLabel(board::CentreLabel::Label9)->setText(QString());
     return true;
 }
+
+bool Form1::startUpWithoutRecords() {
+    usesRecords_ = false;
+    return startUp();
+}
+
+QString Form1::dateLineText() const { return label2_->text(); }
 
 void Form1::CheckUser() {
     const QString path = files::UserFilePath(session_.programFolder);

@@ -24,6 +24,7 @@ class QRadioButton;
 namespace velmora {
 
 class ArrowSpinner;
+class ChartCommands;
 class PalaceBoard;
 class RowLabel;
 
@@ -62,6 +63,9 @@ public:
     // df_date, the natal layer. False when the name list cannot be read (the
     // user has been told; the program should end).
     bool startUp();
+    // Start-up for a window that only draws charts (pictures made without a
+    // screen): User is neither looked for nor created, no window opens.
+    bool startUpWithoutRecords();
     // Makes sure User exists: opens the record window when it does, else
     // tells the user and creates it empty.
     void CheckUser();
@@ -91,6 +95,12 @@ public:
     int selectedPalaceShown() const { return palaceShown_; }
 
     bool recordsMode() const;
+    // A chart is on the board (see chartOnBoard).
+    bool chartShown() const { return chartOnBoard(); }
+    // The lunar date line under the board (Label2).
+    QString dateLineText() const;
+    // Export, print and copy of the chart, with the board's context menu.
+    ChartCommands& chartCommands() { return *chartCommands_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -128,6 +138,8 @@ private:
     std::vector<QPointer<QWidget>> openWindows_;
     int palaceShown_ = -1;            // branch index of the selected palace, -1 none
     bool chartShownByDate_ = false;   // a chart by date has been drawn since the mode was chosen
+    bool usesRecords_ = true;         // false for a window that only draws charts
+    ChartCommands* chartCommands_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

@@ -6,6 +6,7 @@
 
 #include "chart/TimeLayers.h"
 #include "ui/common/RowLabel.h"
+#include "ui/main/Accessibility.h"
 #include "ui/main/ChartFill.h"
 #include "ui/main/PalaceBoard.h"
 #include "ui/main/Session.h"
@@ -61,6 +62,8 @@ void Layers::Four() {
     for (int k = 1; k <= kTransformations; ++k) {
         markTransformation(k - 1, session_.CurrentTransformations[static_cast<std::size_t>(k)]);
     }
+    // Every change of the board's chart ends with its marks: the names follow it here.
+    NameBoard(board_, session_);
 }
 
 // Mark k onto the row of its star's entry in the star list of the star's branch.

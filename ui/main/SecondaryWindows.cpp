@@ -4,6 +4,7 @@
 #include "ui/editors/Form4.h"
 #include "ui/editors/Form5.h"
 #include "ui/main/Form1.h"
+#include "ui/main/Keyboard.h"
 #include "ui/records/Form2.h"
 #include "ui/records/Form3.h"
 
@@ -11,10 +12,11 @@ namespace velmora {
 
 SecondaryWindows DefaultSecondaryWindows() {
     SecondaryWindows windows;
-    windows.records = [](Form1& form1) -> QWidget* { return new Form2(form1); };
+    // Escape closes the windows that may be closed; the gender dialog closes by "確定" only.
+    windows.records = [](Form1& form1) -> QWidget* { return CloseOnEscape(new Form2(form1)); };
     windows.genderDialog = [](Form1& form1) -> QWidget* { return new Form3(form1); };
-    windows.brightnessEditor = [](Form1& form1) -> QWidget* { return Form4::create(form1); };
-    windows.transformationEditor = [](Form1& form1) -> QWidget* { return Form5::create(form1); };
+    windows.brightnessEditor = [](Form1& form1) -> QWidget* { return CloseOnEscape(Form4::create(form1)); };
+    windows.transformationEditor = [](Form1& form1) -> QWidget* { return CloseOnEscape(Form5::create(form1)); };
     return windows;
 }
 

@@ -1,0 +1,203 @@
+#include "ui/main/Accessibility.h"
+
+#include <QAbstractSlider>
+#include <QLabel>
+#include <QStringList>
+
+#include <array>
+
+#include "chart/NatalChart.h"
+#include "ui/common/RowLabel.h"
+#include "ui/main/ChartFill.h"
+#include "ui/main/Form1.h"
+#include "ui/main/PalaceBoard.h"
+#include "ui/main/TransformationMarks.h"
+
+namespace velmora {
+
+namespace {
+
+using board::PalaceSet;
+
+const QString kBranchWords = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
+const QString kEntrySeparator = QStringLiteral("、");
+const QString kContentSeparator = QStringLiteral("：");
+constexpr int kLastLevelledStar = 53;   // stars 29..53 show their level too
+constexpr int kTransformations = 4;
+
+// Columns: label set, first and last star it lists (0, 0: it lists no stars),
+// the word naming what it shows (empty: the stars speak for themselves).
+struct SetContent {
+    PalaceSet set;
+    int firstStar;
+    int lastStar;
+    const char* word;
+};
+constexpr std::array<SetContent, 6> kStarSets{{
+    {PalaceSet::Lab04, 1, 28, ""},
+    {PalaceSet::Lab05, 29, 53, ""},
+    {PalaceSet::Lab10, 54, 65, "長生十二運"},
+    {PalaceSet::Lab08, 66, 67, ""},
+    {PalaceSet::Lab06, 68, 91, ""},
+    {PalaceSet::LAB02, 0, 0, "流曜"},
+}};
+
+// Columns: control object name, accessible name.
+struct ControlName {
+    const char* object;
+    const char* name;
+};
+constexpr std::array<ControlName, 7> kControlNames{{
+    {"VScroll1_0", "陽曆年"},
+    {"VScroll1_1", "陽曆月"},
+    {"VScroll1_2", "陽曆日"},
+    {"VScroll1_3", "時辰"},
+    {"Frame1", "模式"},
+    {"Frame3", "日期"},
+    {"PalaceBoard", "命盤"},
+}};
+
+// Columns: date label object name, what it shows.
+constexpr std::array<ControlName, 5> kDateLabelRoles{{
+    {"Label3_0", "陽曆年"},
+    {"Label3_1", "陽曆月"},
+    {"Label3_2", "陽曆日"},
+    {"Label3_3", "時辰"},
+    {"Label2", "陰曆與四柱"},
+}};
+
+std::size_t At(int index) { return static_cast<std::size_t>(index); }
+
+const PalaceRow* PalaceOn(const Session& session, int branch) {
+    for (int k = 1; k <= kBranches; ++k) {
+        if (session.chart.PalaceTable[At(k)].branch == branch) {
+            return &session.chart.PalaceTable[At(k)];
+        }
+    }
+    return nullptr;
+}
+
+// "命宮 丙子" as the box shows it, or the branch alone before a chart.
+QString PalacePrefix(const PalaceBoard& board, const Session& session, int b) {
+    const QString palace = board.palaceLabel(PalaceSet::LAB01, b)->text();
+    if (PalaceOn(session, b + 1) == nullptr || palace.isEmpty()) {
+        return kBranchWords.mid(b, 1);
+    }
+    return palace + QLatin1Char(' ') + board.palaceLabel(PalaceSet::LAB03, b)->text();
+}
+
+QString StarEntry(const Session& session, int star) {
+    QString entry = StarText(session.names, star);
+    const int level = session.chart.StarTable[At(star)].level;
+    if (star <= kLastLevelledStar && level >= 1 && level <= kLevelCount) {
+        entry += QLatin1Char(' ') + QString::fromStdString(session.brightness.LevelNames[At(level)]);
+    }
+    for (int k = 1; k <= kTransformations && star <= marks::kLastMarkableStar; ++k) {
+        if (session.CurrentTransformations[At(k)] == star) {
+            entry += QStringLiteral(" 化") + board::MarkCaption(k - 1);
+        }
+    }
+    return entry;
+}
+
+QStringList Entries(const PalaceBoard& board, const Session& session, int b, const SetContent& content) {
+    QStringList entries;
+    if (content.set == PalaceSet::LAB02) {
+        // The flowing stars are only on the board on layers 2..6.
+        if (session.LayerIndex > 1) {
+            entries = board.palaceLabel(PalaceSet::LAB02, b)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        }
+        return entries;
+    }
+    if (PalaceOn(session, b + 1) == nullptr) {
+        return entries;
+    }
+    for (int star = content.firstStar; star <= content.lastStar; ++star) {
+        if (session.chart.StarTable[At(star)].branch == b + 1) {
+            entries.append(StarEntry(session, star));
+        }
+    }
+    return entries;
+}
+
+QString Spoken(const QString& word, const QStringList& entries) {
+    const QString list = entries.join(kEntrySeparator);
+    return word.isEmpty() || list.isEmpty() ? list : word + QLatin1Char(' ') + list;
+}
+
+QString MajorLimit(const PalaceBoard& board, int b) {
+    const QString ages = board.palaceLabel(PalaceSet::Lab09, b)->text().simplified();
+    return ages.isEmpty() ? QString() : QStringLiteral("大限 ") + ages;
+}
+
+void Name(QWidget* widget, const QString& prefix, const QString& content) {
+    widget->setAccessibleName(content.isEmpty() ? prefix : prefix + kContentSeparator + content);
+}
+
+void NamePalace(PalaceBoard& board, const Session& session, int b) {
+    const QString prefix = PalacePrefix(board, session, b);
+    for (const SetContent& content : kStarSets) {
+        Name(board.palaceLabel(content.set, b), prefix,
+             Spoken(QString::fromUtf8(content.word), Entries(board, session, b, content)));
+    }
+    Name(board.palaceLabel(PalaceSet::Lab09, b), prefix, MajorLimit(board, b));
+    Name(board.palaceLabel(PalaceSet::LAB03, b), prefix, QString());
+    Name(board.palaceLabel(PalaceSet::Lab07, b), prefix, QString());
+    board.palaceLabel(PalaceSet::LAB01, b)->setAccessibleName(PalaceSummary(board, session, b));
+}
+
+void NameMarks(PalaceBoard& board, const Session& session) {
+    for (int k = 0; k < board::kMarkCount; ++k) {
+        QLabel* mark = board.mark(k);
+        QString name = QStringLiteral("化") + board::MarkCaption(k);
+        const int star = session.CurrentTransformations[At(k + 1)];
+        if (mark->isVisibleTo(&board) && star > 0) {
+            name += QLatin1Char(' ') + StarText(session.names, star);
+        }
+        mark->setAccessibleName(name);
+    }
+}
+
+}  // namespace
+
+QString PalaceSummary(const PalaceBoard& board, const Session& session, int b) {
+    QStringList parts;
+    for (const SetContent& content : kStarSets) {
+        const QString spoken = Spoken(QString::fromUtf8(content.word), Entries(board, session, b, content));
+        if (!spoken.isEmpty()) {
+            parts.append(spoken);
+        }
+    }
+    const QString ages = MajorLimit(board, b);
+    if (!ages.isEmpty()) {
+        parts.append(ages);
+    }
+    const QString prefix = PalacePrefix(board, session, b);
+    return parts.isEmpty() ? prefix : prefix + kContentSeparator + parts.join(kEntrySeparator);
+}
+
+void NameBoard(PalaceBoard& board, const Session& session) {
+    for (int b = 0; b < board::kPalaceCount; ++b) {
+        if (board.palaceLabel(PalaceSet::LAB01, b) != nullptr && board.palaceLabel(PalaceSet::Lab10, b) != nullptr) {
+            NamePalace(board, session, b);
+        }
+    }
+    NameMarks(board, session);
+}
+
+void NameControls(Form1& form) {
+    for (const ControlName& control : kControlNames) {
+        if (auto* widget = form.findChild<QWidget*>(QString::fromUtf8(control.object))) {
+            widget->setAccessibleName(QString::fromUtf8(control.name));
+        }
+    }
+    // The date labels read their values; what each value is goes in the description.
+    for (const ControlName& label : kDateLabelRoles) {
+        if (auto* widget = form.findChild<QWidget*>(QString::fromUtf8(label.object))) {
+            widget->setAccessibleDescription(QString::fromUtf8(label.name));
+        }
+    }
+    NameBoard(form.board(), form.session());
+}
+
+}  // namespace velmora

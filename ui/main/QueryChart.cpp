@@ -1,0 +1,67 @@
+#include "ui/main/QueryChart.h"
+
+#include "calendar/CalendarDay.h"
+#include "ui/main/Form1.h"
+
+namespace velmora {
+
+namespace {
+
+// Moves the date inputs to `date` and `period` through their labels as the
+// user's steps would end, the day first set to 1 so no passing month is too short.
+void MoveDateInputs(Form1& form, const tool::QueryDate& date, int period) {
+    DateInputs& inputs = form.dateInputs();
+    const QDate lowest = inputs.MinDate;
+    inputs.MinDate = DateInputs::FirstDate();
+    inputs.setLabel(DateInputs::Day, QStringLiteral("1"));
+    inputs.setLabel(DateInputs::Year, QString::number(date.year));
+    inputs.setLabel(DateInputs::Month, QString::number(date.month));
+    inputs.setLabel(DateInputs::Day, QString::number(date.day));
+    inputs.setValue(DateInputs::Period, period);
+    inputs.MinDate = lowest;
+}
+
+// As the gender dialog's "確定" charts the date inputs, with the name given.
+void ChartByDate(Form1& form, const tool::Query& query, const QString& personName) {
+    MoveDateInputs(form, query.birthDate, query.period);
+    form.modeChosen(Form1::ChartByDateMode);
+    Session& session = form.session();
+    session.birth.Gender = static_cast<std::int16_t>(query.gender);
+    session.PersonName = personName;
+    form.df_date();
+    form.user();
+}
+
+// As the record window's "確定" charts a record, then the moment on its layer.
+void ChartAsRecord(Form1& form, const tool::Query& query, const QString& personName) {
+    Session& session = form.session();
+    session.birth = BirthInput{};
+    session.chart.StarTable = {};
+    session.chart.PalaceTable = {};
+    session.PersonName = personName;
+    session.birth.Gender = static_cast<std::int16_t>(query.gender);
+    CalendarDay& day = session.calendar;
+    day = CalendarDay{};
+    day.SolarYear = static_cast<std::int16_t>(query.birthDate.year);
+    day.SolarMonth = static_cast<std::int16_t>(query.birthDate.month);
+    day.SolarDay = static_cast<std::int16_t>(query.birthDate.day);
+    day.ClockHour = static_cast<std::int16_t>(tool::ClockHourOfPeriod(query.period));
+    CalcCalendar(day);
+    form.user();
+    session.RecordLoaded = 1;
+    form.layerChosen(0);
+    MoveDateInputs(form, query.at->date, query.at->period);
+    form.layerChosen(query.at->layer);
+}
+
+}  // namespace
+
+void ShowQuery(Form1& form, const tool::Query& query, const QString& personName) {
+    if (query.at) {
+        ChartAsRecord(form, query, personName);
+    } else {
+        ChartByDate(form, query, personName);
+    }
+}
+
+}  // namespace velmora
