@@ -1,5 +1,7 @@
 #include "tools/CommandLine.h"
 
+#include <array>
+
 namespace velmora::tool {
 
 namespace {
@@ -7,9 +9,24 @@ namespace {
 constexpr std::string_view kDataOption = "--data";
 constexpr std::string_view kDataOptionWithValue = "--data=";
 
+// Columns: option, what it needs, where its value goes. Each takes the next
+// argument, or its value after "=".
+struct ValueOption {
+    std::string_view option;
+    std::string_view needs;
+    std::optional<std::string> CommandLine::*target;
+};
+constexpr std::string_view kNameOption = "--name";
+const std::array<ValueOption, 2> kFileOptions{{
+    {"--png", "--png needs a FILE", &CommandLine::pngFile},
+    {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
+}};
+
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--names] --batch [FILE]
+       velmora-chart [--data DIR] [--text] [--name NAME] [--png FILE] [--pdf FILE]
+                     DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
 Velmora and prints them as JSON (one object a line, UTF-8).
@@ -25,6 +42,12 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     FILE absent or "-" reads standard input; blank lines are skipped;
                     one JSON object a line in order, {"line":N,"error":"..."} for a
                     bad line; exit status 1 when any line failed
+  --png FILE        draw the chart as the program's board does into a PNG picture
+                    (twice the screen's pixel density) instead of printing JSON
+  --pdf FILE        the same board on one A4 landscape PDF page, as vectors
+  --name NAME       the owner's name on the drawn board and in the PDF's title
+                    (--png and --pdf draw without a display; with --text the
+                    text is printed as well)
   -h, --help        this text
 
 Exit status: 0 done, 1 some batch lines failed, 2 bad arguments or files.
@@ -38,10 +61,38 @@ struct Pending {
     std::vector<std::string_view> positional;
 };
 
+// True for "--x" and "--x=VALUE" when `name` is "--x".
+bool IsValueOption(std::string_view option, std::string_view name) {
+    return option == name || (option.starts_with(name) && option.size() > name.size() && option[name.size()] == '=');
+}
+
+// The value of a value option from "--x=VALUE" or the next argument into
+// `value`; the message `needs` when there is none or it is empty.
+std::optional<std::string> TakeValue(std::string_view option, std::string_view name, std::string_view needs,
+                                     const std::string* next, bool& used, std::string& value) {
+    if (option.size() > name.size()) {
+        value = std::string(option.substr(name.size() + 1));
+    } else if (next != nullptr) {
+        value = *next;
+        used = true;
+    }
+    if (value.empty()) return std::string(needs);
+    return std::nullopt;
+}
+
 // Applies one option; gives a message for an unknown one. `next` is the
 // argument after it, for options that take a value; `used` says it was taken.
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
                                        CommandLine& line) {
+    for (const ValueOption& file : kFileOptions) {
+        if (!IsValueOption(option, file.option)) continue;
+        std::string value;
+        auto problem = TakeValue(option, file.option, file.needs, next, used, value);
+        if (!problem) line.*file.target = std::move(value);
+        return problem;
+    }
+    if (IsValueOption(option, kNameOption))
+        return TakeValue(option, kNameOption, "--name needs a NAME", next, used, line.personName);
     if (option == "--names") line.names = true;
     else if (option == "--text") line.text = true;
     else if (option == "--batch") line.batch = true;
@@ -61,8 +112,10 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help) return line;
+    if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
+        if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());
         return line;

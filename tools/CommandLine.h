@@ -1,6 +1,7 @@
 #pragma once
 // The command line of velmora-chart:
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+//   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 
 #include <optional>
@@ -19,8 +20,14 @@ struct CommandLine {
     bool text = false;                      // --text: a readable chart instead of JSON
     bool help = false;                      // -h, --help
     bool batch = false;                     // --batch: one query a line
+    std::optional<std::string> pngFile;     // --png: the board as a PNG picture
+    std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
+    std::string personName;                 // --name: the owner's name on the picture
     std::string batchFile = "-";            // "-" reads standard input
     Query query;                            // the single query, when not --batch
+
+    // A picture is asked for: the board is drawn (off screen) instead of JSON printed.
+    bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }
 };
 
 // Either the parsed command line or a one-line message naming what is wrong.

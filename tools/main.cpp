@@ -16,6 +16,7 @@
 #include "tools/ChartJson.h"
 #include "tools/ChartText.h"
 #include "tools/CommandLine.h"
+#include "tools/PictureRun.h"
 #include "tools/ReferenceLoad.h"
 
 namespace {
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().data(), stdout);
         return kExitDone;
     }
+    if (line.picture()) return RunPicture(argv[0], line);
 
     const QCoreApplication app(argc, argv);
     const QString folder = line.dataFolder ? velmora::files::FromUtf8(*line.dataFolder)
