@@ -5,11 +5,14 @@
 
 #include <memory>
 
+#include "app/AppIcon.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/main/Form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(velmora::AppIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     velmora::Session session(QCoreApplication::applicationDirPath(), std::make_shared<velmora::QtMessageBoxes>());
     velmora::Form1 window(std::move(session));
     if (!window.startUp()) {
