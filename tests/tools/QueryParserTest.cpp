@@ -127,6 +127,14 @@ TEST(CommandLineParser, ArgumentsAreAcceptedOrNamedInTheMessage) {
         {{"--batch", "a", "b"}, false, "at most one FILE"},
         {{"--batch", "--text"}, false, "cannot be used with --batch"},
         {{"2000-02-30", "1", "M"}, false, "DATE \"2000-02-30\""},
+        {{"--png", "a.png", "--pdf=b.pdf", "--name", "王小明", "2000-01-01", "1", "M"}, true, ""},
+        {{"--text", "--png=a.png", "2000-01-01", "1", "M", "2024-01-01", "1", "3"}, true, ""},
+        {{"2000-01-01", "1", "M", "--png"}, false, "--png needs a FILE"},
+        {{"--pdf=", "2000-01-01", "1", "M"}, false, "--pdf needs a FILE"},
+        {{"--name", "王小明", "2000-01-01", "1", "M"}, false, "--name is for the drawn chart"},
+        {{"--png", "a.png", "--name="}, false, "--name needs a NAME"},
+        {{"--batch", "--png", "a.png"}, false, "cannot be used with --batch"},
+        {{"--batch", "--pdf", "a.pdf", "q.txt"}, false, "cannot be used with --batch"},
     };
     for (const CommandRow& row : rows) {
         const ParsedCommandLine parsed = ParseCommandLine(row.arguments);
@@ -151,6 +159,18 @@ TEST(CommandLineParser, OptionsSetTheirFields) {
     EXPECT_EQ(line.batchFile, "q.txt");
     EXPECT_FALSE(line.text);
     EXPECT_EQ(std::get<CommandLine>(ParseCommandLine({"--batch"})).batchFile, "-");
+    EXPECT_FALSE(line.picture());
+}
+
+TEST(CommandLineParser, PictureOptionsSetTheirFields) {
+    const auto parsed = ParseCommandLine({"--pdf", "out.pdf", "--name=王小明", "2000-01-01", "1", "F"});
+    ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    EXPECT_TRUE(line.picture());
+    EXPECT_EQ(line.pdfFile, "out.pdf");
+    EXPECT_FALSE(line.pngFile.has_value());
+    EXPECT_EQ(line.personName, "王小明");
+    EXPECT_EQ(line.query.gender, kFemale);
 }
 
 }  // namespace
