@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "ui/common/Fonts.h"
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {
@@ -56,7 +57,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
         event->ignore();  // the edits were not saved: keep them on screen
         return;
     }
-    form1_.setEnabled(true);
+    ReleaseOwner(this, &form1_);
     event->accept();
 }
 

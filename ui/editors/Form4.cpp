@@ -10,6 +10,7 @@
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
 #include "ui/editors/ClickLabel.h"
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {
@@ -201,7 +202,7 @@ void Form4::cellClicked(int k) {
 }
 
 void Form4::saveChanges() {
-    form1().setEnabled(true);
+    ReleaseOwner(this, &form1());
     if (ChangeCount() > 0) {
         SaveFile();
     }

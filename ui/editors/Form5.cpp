@@ -9,6 +9,7 @@
 #include "ui/common/DropDownRows.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {
@@ -164,7 +165,7 @@ void Form5::save() {
     if (ChangeCount() > 0) {
         SaveFile();
     }
-    form1().setEnabled(true);
+    ReleaseOwner(this, &form1());
 }
 
 int Form5::entry(int stem, int column) const {

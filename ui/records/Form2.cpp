@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "ui/common/Twips.h"
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 #include "ui/main/ReferenceReads.h"
 #include "ui/common/DropDownRows.h"
@@ -147,7 +148,7 @@ void Form2::showEvent(QShowEvent* event) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    form1_.setEnabled(true);
+    ReleaseOwner(this, &form1_);
     event->accept();
 }
 

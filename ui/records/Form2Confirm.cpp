@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordCharting.h"
@@ -26,7 +27,7 @@ void Form2::confirm() {
         tell(RefusalText(problems, QStringLiteral("確定")));
         return;
     }
-    form1_.setEnabled(true);
+    ReleaseOwner(this, &form1_);
     session_.PersonName = text1_->text();
     session_.birth.Gender = static_cast<std::int16_t>(option1_[0]->isChecked() ? kMale : kFemale);
     CalendarDay& day = session_.calendar;

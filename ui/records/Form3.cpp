@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/common/Twips.h"
+#include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {
@@ -67,7 +68,7 @@ Form3::Form3(Form1& form1) : QDialog(nullptr), form1_(form1) {
 void Form3::confirm() {
     Session& session = form1_.session();
     session.birth.Gender = static_cast<std::int16_t>(male_->isChecked() ? kMale : kFemale);
-    form1_.setEnabled(true);
+    ReleaseOwner(this, &form1_);
     session.PersonName.clear();
     form1_.user();
     confirmed_ = true;
@@ -81,7 +82,7 @@ void Form3::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    form1_.setEnabled(true);
+    ReleaseOwner(this, &form1_);
     event->accept();
 }
 
