@@ -8,8 +8,6 @@
 #include <QSaveFile>
 #include <QtTest/QTest>
 
-#include <unistd.h>
-
 #include "tests/ui/records/RecordWindowFixture.h"
 
 namespace velmora::testing {
@@ -94,11 +92,14 @@ TEST_F(RecordWindowTest, ASaveStoppedBeforeItsRenameLeavesTheFileAsItWas) {
 }
 
 TEST_F(RecordWindowTest, ASaveIntoAReadOnlyFolderTellsAndKeepsTheFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes into read-only folders";
-    }
     start({kA});
     QFile::setPermissions(folder_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFile probe(folder_.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QFile::setPermissions(folder_.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "permissions do not bind this user (root); CTest runs this again without root's override";
+    }
     AddNew(*this);
     QFile::setPermissions(folder_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
