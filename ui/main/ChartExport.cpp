@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QRegularExpression>
 
@@ -23,6 +24,9 @@ namespace {
 constexpr double kCaptionPoints = 9.75;
 const QColor kCaptionColour(0, 0, 192);        // as the window's date line
 constexpr int kCaptionIndentTwips = 100;
+// The PNG writer's quality, which sets its compression: at 80 it compresses
+// less hard than by default, in half the time for some 5% more bytes.
+constexpr int kPngQuality = 80;
 constexpr int kPdfResolution = 1200;           // dots per inch of the PDF's coordinates
 constexpr double kPageMarginMillimetres = 10;
 const QString kFileTitleWord = QStringLiteral("命盤");
@@ -47,14 +51,25 @@ bool RecordCharted(Form1& form) { return form.recordsMode() && form.session().Re
 
 QString WriteProblem(const QString& path) { return QStringLiteral("無法寫入檔案：") + path; }
 
-// Paints onto a page of `device` (a PDF writer or a printer) inside its margins.
+// Paints onto a page of `device` (a PDF writer or a printer) inside its
+// margins. The chart is recorded as a picture first: widgets rendered straight
+// onto a printer are rasterised by the toolkit, while a recorded picture
+// replays as text and lines, so print and PDF stay vector. A picture replays
+// scaled from its own resolution to the device's, so it is recorded at the
+// page's size in its own units.
 std::optional<QString> PaintOnPage(Form1& form, QPagedPaintDevice& device, const QString& path) {
+    QPicture picture;
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const double toPicture = static_cast<double>(picture.logicalDpiX()) / device.logicalDpiX();
+    {
+        QPainter recorder(&picture);
+        PaintChart(form, recorder, QRectF(QPointF(0, 0), QSizeF(page.size()) * toPicture));
+    }
     QPainter painter;
     if (!painter.begin(&device)) {
         return WriteProblem(path);
     }
-    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    PaintChart(form, painter, QRectF(QPointF(0, 0), QSizeF(page.size())));
+    painter.drawPicture(0, 0, picture);
     if (!painter.end()) {
         return WriteProblem(path);
     }
@@ -152,7 +167,9 @@ QImage ChartImage(Form1& form, double density) {
 }
 
 std::optional<QString> WriteChartPng(Form1& form, const QString& path, double density) {
-    return SaveWhole(path, [&form, density](QIODevice& file) { return ChartImage(form, density).save(&file, "PNG"); });
+    return SaveWhole(path, [&form, density](QIODevice& file) {
+        return ChartImage(form, density).save(&file, "PNG", kPngQuality);
+    });
 }
 
 std::optional<QString> WriteChartPdf(Form1& form, const QString& path) {

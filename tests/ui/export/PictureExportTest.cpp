@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QMenu>
 #include <QRegularExpression>
 
@@ -67,6 +68,7 @@ TEST_P(PictureExport, PdfIsOneTitledA4LandscapePage) {
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_EQ(PdfTitle(pdf), QString::fromUtf8(GetParam().title));
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "the page is drawn as text and lines, not as a picture";
     const QRegularExpressionMatch box =
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
     ASSERT_TRUE(box.hasMatch());
@@ -83,6 +85,8 @@ TEST_P(PictureExport, PrintingPaintsOnePageOnThePrinterSetUp) {
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_EQ(PdfTitle(pdf), QString::fromUtf8(GetParam().title));
+    // Widgets rendered straight onto a printer become one page-sized picture.
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "the page is drawn as text and lines, not as a picture";
 }
 
 INSTANTIATE_TEST_SUITE_P(Charts, PictureExport, ::testing::ValuesIn(kCharts));
@@ -139,6 +143,22 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedNotLeftHalf) {
         EXPECT_EQ(boxes->shown()[0].text, QStringLiteral("無法寫入檔案：") + path);
         EXPECT_FALSE(QFileInfo::exists(path));
     }
+}
+
+// velmora-chart --png builds the same board off screen and draws it the same way.
+TEST_F(ExportTest, TheToolDrawsTheWindowsPicture) {
+    show(ShownChart::RecordOnLayer);
+    ASSERT_FALSE(WriteChartPng(*form, output(QStringLiteral("window.png")), kDensity));
+    QProcess tool;
+    tool.start(QStringLiteral(VELMORA_CHART_EXE),
+               {"--data", folder_.path(), "--name", "王小明", "--png", output(QStringLiteral("tool.png")), "1984-02-02",
+                "7", "M", "2024-05-14", "7", "3"});
+    ASSERT_TRUE(tool.waitForFinished());
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const QImage drawn(output(QStringLiteral("tool.png")));
+    const QImage exported(output(QStringLiteral("window.png")));
+    ASSERT_EQ(drawn.size(), exported.size());
+    EXPECT_TRUE(drawn == exported);
 }
 
 TEST_F(ExportTest, TheNextDialogStartsInTheFolderLastWritten) {
