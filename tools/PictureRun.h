@@ -1,6 +1,6 @@
 #pragma once
-// velmora-chart --png / --pdf: the chart drawn as the program's board draws
-// it, without a screen. The main window is built off screen on the data
+// velmora-chart --png / --pdf (run by velmora-chart-draw): the chart drawn as
+// the program's board draws it, without a screen. The main window is built off screen on the data
 // folder, the query charted on it as the window charts, and the picture
 // written by the same code as the window's export commands.
 

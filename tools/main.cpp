@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,6 @@
 #include "tools/ChartJson.h"
 #include "tools/ChartText.h"
 #include "tools/CommandLine.h"
-#include "tools/PictureRun.h"
 #include "tools/ReferenceLoad.h"
 
 namespace {
@@ -26,6 +26,7 @@ using namespace velmora::tool;
 constexpr int kExitDone = 0;
 constexpr int kExitSomeLinesFailed = 1;
 constexpr int kExitBadInput = 2;
+constexpr const char* kDrawProgram = "velmora-chart-draw";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "velmora-chart: %s\n", message.c_str());
@@ -57,6 +58,16 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables) {
     return outcome.failedLines > 0 ? kExitSomeLinesFailed : kExitDone;
 }
 
+// Pictures are drawn by velmora-chart-draw beside this executable: it links
+// the windows, whose libraries take longer to load than a chart to compute.
+int RunDrawProgram(char** argv) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path program = (error ? std::filesystem::path(argv[0]) : self).parent_path() / kDrawProgram;
+    ::execv(program.c_str(), argv);
+    return Fail("cannot start " + program.string() + ": " + std::strerror(errno));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +79,7 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().data(), stdout);
         return kExitDone;
     }
-    if (line.picture()) return RunPicture(argv[0], line);
+    if (line.picture()) return RunDrawProgram(argv);
 
     const QCoreApplication app(argc, argv);
     const QString folder = line.dataFolder ? velmora::files::FromUtf8(*line.dataFolder)

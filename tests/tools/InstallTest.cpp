@@ -49,6 +49,8 @@ TEST_F(Installed, TheProgramFolderHoldsTheExecutablesAndTheReferenceFiles) {
         EXPECT_TRUE(link.isSymLink()) << program;
         EXPECT_EQ(link.canonicalFilePath(), installed.canonicalFilePath()) << program;
     }
+    const QFileInfo drawing(QDir(programFolder()).filePath("velmora-chart-draw"));
+    EXPECT_TRUE(drawing.isFile() && drawing.isExecutable());
     for (const char* name : {"ProperN", "Mia", "Four"}) {
         const QByteArray shipped = Contents(QStringLiteral(VELMORA_DATA_DIR "/") + name);
         ASSERT_FALSE(shipped.isEmpty()) << name;

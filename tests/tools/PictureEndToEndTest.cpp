@@ -77,5 +77,18 @@ TEST_F(PictureRun, RefusedAndFailedRunsLeaveNoFile) {
     }
 }
 
+// velmora-chart copied alone: its JSON still works, a picture says what is missing.
+TEST_F(PictureRun, WithoutTheDrawingProgramAPictureIsRefused) {
+    const QString alone = path("velmora-chart");
+    ASSERT_TRUE(QFile::copy(kTool, alone));
+    const ToolRun json = RunWithoutDisplay(alone, {"--data", VELMORA_DATA_DIR, "2000-01-01", "1", "M"});
+    EXPECT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const ToolRun png = RunWithoutDisplay(alone, {"--data", VELMORA_DATA_DIR, "--png", path("x.png"), "2000-01-01", "1", "M"});
+    EXPECT_EQ(png.exitCode, 2);
+    EXPECT_TRUE(png.err.contains("cannot start")) << png.err.toStdString();
+    EXPECT_TRUE(png.err.contains("velmora-chart-draw")) << png.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("x.png")));
+}
+
 }  // namespace
 }  // namespace velmora::tool::testing
