@@ -14,6 +14,8 @@ packages=(
   # The fuzz targets (scripts/fuzz.sh): clang 16 with libFuzzer; llvm-symbolizer
   # for readable sanitizer reports.
   clang-16 libclang-rt-16-dev llvm
+  # The load run's peak-memory figure (/usr/bin/time -v).
+  time
 )
 
 missing=()
