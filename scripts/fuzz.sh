@@ -29,7 +29,12 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-16 -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
 fi
-cmake --build "$build" --target "fuzz_$target" >/dev/null
+mkdir -p "$build"
+if ! cmake --build "$build" --target "fuzz_$target" >"$build/fuzz-build.log" 2>&1; then
+  tail -n 40 "$build/fuzz-build.log" >&2
+  echo "fuzz: building fuzz_$target failed" >&2
+  exit 1
+fi
 
 corpus="$build/corpus/$target"
 artifacts="$build/artifacts/$target"
