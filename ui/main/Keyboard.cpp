@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <array>
+#include <functional>
 #include <vector>
 
 #include "chart/NatalChart.h"
@@ -18,7 +18,8 @@ namespace velmora {
 
 namespace {
 
-constexpr int kLayerCount = 7;
+constexpr int kLayerCount = 7;     // Option2_0 .. Option2_6
+constexpr int kTopButtons = 3;     // Command1 .. Command3
 
 QAbstractButton* Button(Form1& form, const QString& name) { return form.findChild<QAbstractButton*>(name); }
 
@@ -57,7 +58,8 @@ protected:
         }
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool forward = key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier;
-        const bool back = key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ShiftModifier);
+        const bool back = key->key() == Qt::Key_Backtab ||
+                          (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ShiftModifier);
         if (!forward && !back) {
             return false;
         }
@@ -88,7 +90,7 @@ private:
 
 void SetTabOrder(Form1& form) {
     std::vector<QWidget*> order;
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= kTopButtons; ++i) {
         order.push_back(Button(form, QStringLiteral("Command%1").arg(i)));
     }
     for (int i = 0; i < kLayerCount; ++i) {
@@ -186,10 +188,12 @@ void InstallMainWindowKeys(Form1& form) {
         AddKey(form, QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)),
                [&form, i] { ClickIfPresent(Button(form, QStringLiteral("Option2_%1").arg(i))); });
     }
-    AddKey(form, QKeySequence(Qt::CTRL | Qt::Key_N), [&form] { ClickIfPresent(Button(form, QStringLiteral("Command4"))); });
+    AddKey(form, QKeySequence(Qt::CTRL | Qt::Key_N),
+           [&form] { ClickIfPresent(Button(form, QStringLiteral("Command4"))); });
     AddKey(form, QKeySequence(Qt::CTRL | Qt::Key_R), [&form] {
         QAbstractButton* records = Button(form, QStringLiteral("Command1"));
-        ClickIfPresent(records != nullptr && records->isEnabled() ? records : Button(form, QStringLiteral("Option1_0")));
+        QAbstractButton* recordsMode = Button(form, QStringLiteral("Option1_0"));
+        ClickIfPresent(records != nullptr && records->isEnabled() ? records : recordsMode);
     });
     SetTabOrder(form);
     form.board().setFocusPolicy(Qt::StrongFocus);
