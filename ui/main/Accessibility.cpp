@@ -23,6 +23,7 @@ const QString kBranchWords = QStringLiteral("子丑寅卯辰巳午未申酉戌�
 const QString kEntrySeparator = QStringLiteral("、");
 const QString kContentSeparator = QStringLiteral("：");
 constexpr int kLastLevelledStar = 53;   // stars 29..53 show their level too
+constexpr int kLastNamedStar = 91;      // the stars the board shows
 constexpr int kTransformations = 4;
 
 // Columns: label set, first and last star it lists (0, 0: it lists no stars),
@@ -100,50 +101,86 @@ QString StarEntry(const Session& session, int star) {
     return entry;
 }
 
-QStringList Entries(const PalaceBoard& board, const Session& session, int b, const SetContent& content) {
-    QStringList entries;
-    if (content.set == PalaceSet::LAB02) {
-        // The flowing stars are only on the board on layers 2..6.
-        if (session.LayerIndex > 1) {
-            entries = board.palaceLabel(PalaceSet::LAB02, b)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+constexpr std::size_t kSetCount = kStarSets.size();
+constexpr std::size_t kFlowingSet = 5;  // LAB02: read off the board, not the chart
+static_assert(kStarSets[kFlowingSet].set == PalaceSet::LAB02);
+using SetEntries = std::array<QStringList, kSetCount>;
+
+// The label set of kStarSets that lists `star`; kSetCount for none.
+std::size_t SetOf(int star) {
+    for (std::size_t set = 0; set < kSetCount; ++set) {
+        if (star >= kStarSets[set].firstStar && star <= kStarSets[set].lastStar) {
+            return set;
         }
-        return entries;
     }
-    if (PalaceOn(session, b + 1) == nullptr) {
-        return entries;
+    return kSetCount;
+}
+
+// The stars of every palace by label set, in one pass over the stars.
+std::array<SetEntries, kBranches> StarEntries(const Session& session) {
+    std::array<SetEntries, kBranches> entries;
+    std::array<bool, kBranches + 1> charted{};
+    for (int branch = 1; branch <= kBranches; ++branch) {
+        charted[At(branch)] = PalaceOn(session, branch) != nullptr;
     }
-    for (int star = content.firstStar; star <= content.lastStar; ++star) {
-        if (session.chart.StarTable[At(star)].branch == b + 1) {
-            entries.append(StarEntry(session, star));
+    for (int star = kStarSets.front().firstStar; star <= kLastNamedStar; ++star) {
+        const int branch = session.chart.StarTable[At(star)].branch;
+        const std::size_t set = SetOf(star);
+        if (branch >= 1 && branch <= kBranches && charted[At(branch)] && set < kSetCount) {
+            entries[At(branch - 1)][set].append(StarEntry(session, star));
         }
     }
     return entries;
 }
 
-QString Spoken(const QString& word, const QStringList& entries) {
-    const QString list = entries.join(kEntrySeparator);
-    return word.isEmpty() || list.isEmpty() ? list : word + QLatin1Char(' ') + list;
-}
+// What the labels of one palace say.
+struct PalaceSpeech {
+    QString prefix;                        // "命宮 丙子", or the branch before a chart
+    std::array<QString, kSetCount> sets;   // by kStarSets
+    QString ages;                          // "大限 23 - 32"
 
-QString MajorLimit(const PalaceBoard& board, int b) {
-    const QString ages = board.palaceLabel(PalaceSet::Lab09, b)->text().simplified();
-    return ages.isEmpty() ? QString() : QStringLiteral("大限 ") + ages;
-}
-
-void Name(QWidget* widget, const QString& prefix, const QString& content) {
-    widget->setAccessibleName(content.isEmpty() ? prefix : prefix + kContentSeparator + content);
-}
-
-void NamePalace(PalaceBoard& board, const Session& session, int b) {
-    const QString prefix = PalacePrefix(board, session, b);
-    for (const SetContent& content : kStarSets) {
-        Name(board.palaceLabel(content.set, b), prefix,
-             Spoken(QString::fromUtf8(content.word), Entries(board, session, b, content)));
+    QString named(const QString& content) const {
+        return content.isEmpty() ? prefix : prefix + kContentSeparator + content;
     }
-    Name(board.palaceLabel(PalaceSet::Lab09, b), prefix, MajorLimit(board, b));
-    Name(board.palaceLabel(PalaceSet::LAB03, b), prefix, QString());
-    Name(board.palaceLabel(PalaceSet::Lab07, b), prefix, QString());
-    board.palaceLabel(PalaceSet::LAB01, b)->setAccessibleName(PalaceSummary(board, session, b));
+    QString summary() const {
+        QStringList parts;
+        for (const QString& set : sets) {
+            if (!set.isEmpty()) {
+                parts.append(set);
+            }
+        }
+        if (!ages.isEmpty()) {
+            parts.append(ages);
+        }
+        return named(parts.join(kEntrySeparator));
+    }
+};
+
+PalaceSpeech Speak(const PalaceBoard& board, const Session& session, int b, SetEntries stars) {
+    // The flowing stars are only on the board on layers 2..6.
+    if (session.LayerIndex > 1) {
+        stars[kFlowingSet] = board.palaceLabel(PalaceSet::LAB02, b)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    PalaceSpeech speech;
+    speech.prefix = PalacePrefix(board, session, b);
+    for (std::size_t set = 0; set < kSetCount; ++set) {
+        const QString list = stars[set].join(kEntrySeparator);
+        const QString word = QString::fromUtf8(kStarSets[set].word);
+        speech.sets[set] = word.isEmpty() || list.isEmpty() ? list : word + QLatin1Char(' ') + list;
+    }
+    const QString ages = board.palaceLabel(PalaceSet::Lab09, b)->text().simplified();
+    speech.ages = ages.isEmpty() ? QString() : QStringLiteral("大限 ") + ages;
+    return speech;
+}
+
+void NamePalace(PalaceBoard& board, const PalaceSpeech& speech, int b) {
+    for (std::size_t set = 0; set < kSetCount; ++set) {
+        board.palaceLabel(kStarSets[set].set, b)->setAccessibleName(speech.named(speech.sets[set]));
+    }
+    board.palaceLabel(PalaceSet::Lab09, b)->setAccessibleName(speech.named(speech.ages));
+    board.palaceLabel(PalaceSet::LAB03, b)->setAccessibleName(speech.prefix);
+    board.palaceLabel(PalaceSet::Lab07, b)->setAccessibleName(speech.prefix);
+    board.palaceLabel(PalaceSet::LAB01, b)->setAccessibleName(speech.summary());
 }
 
 void NameMarks(PalaceBoard& board, const Session& session) {
@@ -161,25 +198,15 @@ void NameMarks(PalaceBoard& board, const Session& session) {
 }  // namespace
 
 QString PalaceSummary(const PalaceBoard& board, const Session& session, int b) {
-    QStringList parts;
-    for (const SetContent& content : kStarSets) {
-        const QString spoken = Spoken(QString::fromUtf8(content.word), Entries(board, session, b, content));
-        if (!spoken.isEmpty()) {
-            parts.append(spoken);
-        }
-    }
-    const QString ages = MajorLimit(board, b);
-    if (!ages.isEmpty()) {
-        parts.append(ages);
-    }
-    const QString prefix = PalacePrefix(board, session, b);
-    return parts.isEmpty() ? prefix : prefix + kContentSeparator + parts.join(kEntrySeparator);
+    return Speak(board, session, b, StarEntries(session)[At(b)]).summary();
 }
 
 void NameBoard(PalaceBoard& board, const Session& session) {
+    const std::array<SetEntries, kBranches> stars = StarEntries(session);
     for (int b = 0; b < board::kPalaceCount; ++b) {
+        // Members 1..11 exist from LoadLAB on.
         if (board.palaceLabel(PalaceSet::LAB01, b) != nullptr && board.palaceLabel(PalaceSet::Lab10, b) != nullptr) {
-            NamePalace(board, session, b);
+            NamePalace(board, Speak(board, session, b, stars[At(b)]), b);
         }
     }
     NameMarks(board, session);
