@@ -31,7 +31,10 @@ QStringList UserRecords(const QString& folder) {
     QStringList rows;
     const files::UserFileRead read = files::ReadUserFile(files::UserFilePath(folder));
     if (!read.diagnostics.ok()) return {QStringLiteral("<unreadable>")};
-    for (const files::BirthRecord& record : read.records) rows.append(QStringList(record.fields().begin(), record.fields().end()).join(QLatin1Char('|')));
+    for (const files::BirthRecord& record : read.records) {
+        const auto fields = record.fields();
+        rows.append(QStringList(fields.begin(), fields.end()).join(QLatin1Char('|')));
+    }
     return rows;
 }
 

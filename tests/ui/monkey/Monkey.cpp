@@ -20,14 +20,14 @@ constexpr int kLongNameLength = 2000;
 constexpr int kMaxTypedLength = 12;
 
 // Event kinds and their weights out of 100.
-enum class Kind { Click, Label, Step, Pick, Type, Row, Escape, Close };
+enum class Kind { Click, Label, Step, Pick, Type, Row, Escape, Close, Record };
 struct Weighted {
     Kind kind;
     int weight;
 };
-constexpr std::array<Weighted, 8> kKinds = {{
-    {Kind::Click, 30}, {Kind::Label, 14}, {Kind::Step, 12}, {Kind::Pick, 16},
-    {Kind::Type, 12},  {Kind::Row, 8},    {Kind::Escape, 4}, {Kind::Close, 4},
+constexpr std::array<Weighted, 9> kKinds = {{
+    {Kind::Click, 28}, {Kind::Label, 14}, {Kind::Step, 12}, {Kind::Pick, 15}, {Kind::Type, 11},
+    {Kind::Row, 8},    {Kind::Escape, 4}, {Kind::Close, 4}, {Kind::Record, 4},
 }};
 
 // Pieces of typed text: plain and Big5 names, a TAB, characters Big5 has no
@@ -77,6 +77,7 @@ QString Monkey::act(const std::vector<QWidget*>& windows) {
         case Kind::Row: return where + clickRow(window);
         case Kind::Escape: return where + escape(window);
         case Kind::Close: return where + close(window);
+        case Kind::Record: return where + enterRecord(window);
     }
     return where;
 }
@@ -160,6 +161,26 @@ QString Monkey::clickRow(QWidget* window) {
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
     return QStringLiteral("click row %1").arg(row);
+}
+
+QString Monkey::enterRecord(QWidget* window) {
+    const auto edits = usable<QLineEdit>(window);
+    const auto buttons = usable<QAbstractButton>(window);
+    if (window->objectName() != QLatin1String("Form2") || edits.empty()) return QStringLiteral("no record to enter");
+    edits.front()->setText(chance(80) ? QStringLiteral("王%1").arg(below(1000)) : someText());
+    // Year, month, day and period in turn, each enabling the next.
+    for (int combo = 0; combo < 4; ++combo) {
+        auto* box = window->findChild<QComboBox*>(QStringLiteral("Combo1_%1").arg(combo));
+        if (box == nullptr || !box->isEnabled() || box->count() == 0) break;
+        const int index = below(box->count());
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    const QString command = chance(70) ? QStringLiteral("Command1") : QStringLiteral("Command2");
+    for (QAbstractButton* button : buttons) {
+        if (button->objectName() == command) QTest::mouseClick(button, Qt::LeftButton);
+    }
+    return QStringLiteral("enter a record, press %1").arg(command);
 }
 
 QString Monkey::escape(QWidget* window) {

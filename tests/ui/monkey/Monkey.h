@@ -44,6 +44,7 @@ private:
     QString clickRow(QWidget* window);
     QString escape(QWidget* window);
     QString close(QWidget* window);
+    QString enterRecord(QWidget* window);  // a whole record entered and added or changed
     QString someText();
 
     std::mt19937_64 random_;
