@@ -45,22 +45,22 @@ protected:
 // Columns: the window, the command opening it, the shown window, whether an edit is made first.
 struct EscapeRow {
     const char* window;
-    void (Form1::*open)();
+    void (*open)(Form1&);
     QWidget* (*shown)();
     bool edited;
 };
 
 TEST_F(SecondaryEscape, EscapeClosesTheRecordsAndTheEditors) {
     const EscapeRow rows[] = {
-        {"Form2", &Form1::openRecordList, &Shown<Form2>, false},
-        {"Form4", &Form1::openBrightnessEditor, &Shown<Form4>, false},
-        {"Form4", &Form1::openBrightnessEditor, &Shown<Form4>, true},
-        {"Form5", &Form1::openTransformationEditor, &Shown<Form5>, false},
+        {"Form2", [](Form1& f) { f.openRecordList(); }, &Shown<Form2>, false},
+        {"Form4", [](Form1& f) { f.openBrightnessEditor(); }, &Shown<Form4>, false},
+        {"Form4", [](Form1& f) { f.openBrightnessEditor(); }, &Shown<Form4>, true},
+        {"Form5", [](Form1& f) { f.openTransformationEditor(); }, &Shown<Form5>, false},
     };
     for (const EscapeRow& row : rows) {
         boxes->clear();
         boxes->queueAnswer(false);  // the editor's question: do not save
-        (form->*row.open)();
+        row.open(*form);
         QWidget* window = row.shown();
         ASSERT_NE(window, nullptr) << row.window;
         if (row.edited) {
