@@ -35,4 +35,14 @@ inline QRect TwipRect(int left, int top, int width, int height) {
     return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
 }
 
+// A control's place in its window or frame: left, top, width, height in twips.
+struct TwipPlace {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline QRect TwipRect(const TwipPlace& place) { return TwipRect(place.left, place.top, place.width, place.height); }
+
 }  // namespace velmora

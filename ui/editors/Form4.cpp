@@ -28,13 +28,7 @@ constexpr int kBranchNameLine = 2;  // NameList line of the branch names
 constexpr int kStarNameLine = 5;    // NameList line of the names of stars 1..50
 constexpr int kNoLevel = 0;
 
-// Columns: left, top, width, height in twips.
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using Place = TwipPlace;
 constexpr Place kLabel1{120, 120, 7800, 720};
 constexpr Place kText1{8040, 240, 375, 375};  // the first level box; the others step right
 constexpr int kText1Step = 360;

@@ -54,12 +54,7 @@ constexpr std::array<DatePartPlace, DateInputs::kPartCount> kDateParts{{
 // Columns: left, top, width, height of the mode frame and its controls (the
 // frame's within the window, the others within the frame). It sits in the top
 // row, right of the layer buttons.
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using Place = TwipPlace;
 constexpr Place kFrame1{8880, 60, 3200, 570};
 constexpr Place kLabel4{120, 165, 495, 270};
 constexpr std::array<Place, 2> kOption1{{{675, 120, 1275, 330}, {2040, 120, 1035, 330}}};
@@ -68,7 +63,7 @@ constexpr Place kCommand4{5760, kDateRowTop, 615, kDateRowHeight};
 constexpr Place kLabel2{6480, kDateRowTop + 60, 5295, kDateRowHeight};
 
 void PlaceAt(QWidget* widget, const Place& place) {
-    widget->setGeometry(TwipRect(place.left, place.top, place.width, place.height));
+    widget->setGeometry(TwipRect(place));
 }
 
 }  // namespace

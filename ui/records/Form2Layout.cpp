@@ -22,13 +22,7 @@ namespace {
 constexpr double kFormPoints = 9;
 const QColor kPreviewColour(192, 0, 0);
 
-// Columns: left, top, width, height in twips (the options within their frame).
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using Place = TwipPlace;
 
 // First row: the name box between "姓名" and "性別", the gender options, 確定.
 constexpr Place kLabel1_0{90, 120, 3270, 330};
@@ -71,7 +65,7 @@ const std::array<QString, kBirthParts> kPlaceholders{QStringLiteral("年"), QStr
                                                      QStringLiteral("時")};
 
 void PlaceAt(QWidget* widget, const Place& place) {
-    widget->setGeometry(TwipRect(place.left, place.top, place.width, place.height));
+    widget->setGeometry(TwipRect(place));
 }
 
 }  // namespace

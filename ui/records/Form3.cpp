@@ -18,13 +18,7 @@ constexpr int kClientHeight = 1005;
 constexpr int kMale = 1;
 constexpr int kFemale = 0;
 
-// Columns: left, top, width, height in twips (the options within the frame).
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using Place = TwipPlace;
 constexpr Place kLabel1{240, 375, 1935, 255};
 constexpr Place kFrame1{2280, 255, 1560, 495};
 constexpr Place kOption1{0, 60, 735, 375};
@@ -32,7 +26,7 @@ constexpr Place kOption2{780, 60, 735, 375};
 constexpr Place kCommand1{3960, 270, 1035, 465};
 
 void PlaceAt(QWidget* widget, const Place& place) {
-    widget->setGeometry(TwipRect(place.left, place.top, place.width, place.height));
+    widget->setGeometry(TwipRect(place));
 }
 }  // namespace
 
