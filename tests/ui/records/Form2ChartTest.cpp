@@ -15,8 +15,6 @@
 namespace velmora::testing {
 namespace {
 
-const QString kRat = QStringLiteral("子  (23:00-00:59)");
-const QString kHorse = QStringLiteral("午  (11:00-12:59)");
 
 QString MainLabel(Form1& form, const QString& name) { return form.findChild<QLabel*>(name)->text(); }
 

@@ -14,10 +14,6 @@
 namespace velmora::testing {
 namespace {
 
-const QString kRat = QStringLiteral("子  (23:00-00:59)");
-const QString kHorse = QStringLiteral("午  (11:00-12:59)");
-const QString kA = QStringLiteral("甲\t男\t1990\t5\t3\t") + kHorse;
-const QString kB = QStringLiteral("乙\t女\t1991\t6\t4\t") + kRat;
 const QString kC = QStringLiteral("丙\t男\t1992\t7\t5\t") + kHorse;
 
 TEST_F(RecordWindowTest, AddAppendsTheRecordAndRewritesUser) {

@@ -16,8 +16,6 @@
 namespace velmora::testing {
 namespace {
 
-const QString kRat = QStringLiteral("子  (23:00-00:59)");
-const QString kHorse = QStringLiteral("午  (11:00-12:59)");
 
 TEST_F(RecordWindowTest, OpensAtStartWhenUserExistsWithTheMainWindowDisabled) {
     start();

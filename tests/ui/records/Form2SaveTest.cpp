@@ -13,10 +13,6 @@
 namespace velmora::testing {
 namespace {
 
-const QString kRat = QStringLiteral("子  (23:00-00:59)");
-const QString kHorse = QStringLiteral("午  (11:00-12:59)");
-const QString kA = QStringLiteral("甲\t男\t1990\t5\t3\t") + kHorse;
-const QString kB = QStringLiteral("乙\t女\t1991\t6\t4\t") + kRat;
 const QString kNew = QStringLiteral("新\t男\t1985\t2\t4\t") + kRat;
 
 // A new record entered and added.

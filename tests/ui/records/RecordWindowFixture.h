@@ -19,6 +19,12 @@
 
 namespace velmora::testing {
 
+// Period labels and User lines shared by the record-window tests.
+inline const QString kRat = QStringLiteral("子  (23:00-00:59)");
+inline const QString kHorse = QStringLiteral("午  (11:00-12:59)");
+inline const QString kA = QStringLiteral("甲\t男\t1990\t5\t3\t") + kHorse;
+inline const QString kB = QStringLiteral("乙\t女\t1991\t6\t4\t") + kRat;
+
 // "first" .. "last" as the month and day combos list them.
 QStringList NumberList(int first, int last);
 
