@@ -10,9 +10,9 @@
 #include "fuzz/FuzzSupport.h"
 #include "tests/load/ChartChecks.h"
 #include "tests/load/JsonLite.h"
-#include "tools/BatchRun.h"
-#include "tools/ChartJson.h"
-#include "tools/Query.h"
+#include "output/BatchRun.h"
+#include "output/ChartJson.h"
+#include "output/Query.h"
 
 using namespace velmora;
 

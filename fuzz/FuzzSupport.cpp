@@ -14,8 +14,8 @@
 #include "files/ReferencePath.h"
 #include "tests/load/ChartChecks.h"
 #include "tests/load/JsonLite.h"
-#include "tools/ChartJson.h"
-#include "tools/ChartText.h"
+#include "output/ChartJson.h"
+#include "output/ChartText.h"
 #include "ui/main/ChartFill.h"
 #include "ui/main/TransformationMarks.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::fuzz {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/CommandLine.h"
+#include "output/CommandLine.h"
 #include "tools/PictureRun.h"
 
 int main(int argc, char** argv) {

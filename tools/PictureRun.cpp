@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "files/Utf8.h"
-#include "tools/ChartText.h"
-#include "tools/ReferenceLoad.h"
+#include "output/ChartText.h"
+#include "output/ReferenceLoad.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/main/ChartExport.h"
 #include "ui/main/Form1.h"

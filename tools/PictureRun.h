@@ -4,7 +4,7 @@
 // folder, the query charted on it as the window charts, and the picture
 // written by the same code as the window's export commands.
 
-#include "tools/CommandLine.h"
+#include "output/CommandLine.h"
 
 namespace velmora::tool {
 

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "files/Utf8.h"
-#include "tools/BatchRun.h"
-#include "tools/ChartJson.h"
-#include "tools/ChartText.h"
-#include "tools/CommandLine.h"
-#include "tools/ReferenceLoad.h"
+#include "output/BatchRun.h"
+#include "output/ChartJson.h"
+#include "output/ChartText.h"
+#include "output/CommandLine.h"
+#include "output/ReferenceLoad.h"
 
 namespace {
 

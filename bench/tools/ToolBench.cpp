@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/ChartJson.h"
-#include "tools/ChartRun.h"
-#include "tools/ReferenceLoad.h"
+#include "output/ChartJson.h"
+#include "output/ChartRun.h"
+#include "output/ReferenceLoad.h"
 
 namespace velmora::tool {
 namespace {

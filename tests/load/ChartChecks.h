@@ -8,7 +8,7 @@
 
 #include "chart/ChartState.h"
 #include "tests/load/JsonLite.h"
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::load {
 

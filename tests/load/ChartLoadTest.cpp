@@ -13,7 +13,7 @@
 
 #include "tests/load/ChartChecks.h"
 #include "tests/load/RandomQueries.h"
-#include "tools/ReferenceLoad.h"
+#include "output/ReferenceLoad.h"
 
 namespace velmora::load {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "tools/Query.h"
+#include "output/Query.h"
 
 namespace velmora::load {
 

@@ -11,10 +11,10 @@
 
 #include <string>
 
-#include "tools/ChartJson.h"
-#include "tools/ChartRun.h"
-#include "tools/ChartText.h"
-#include "tools/ReferenceLoad.h"
+#include "output/ChartJson.h"
+#include "output/ChartRun.h"
+#include "output/ChartText.h"
+#include "output/ReferenceLoad.h"
 
 namespace velmora::tool {
 namespace {

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "tools/ChartJson.h"
-#include "tools/JsonWriter.h"
+#include "output/ChartJson.h"
+#include "output/JsonWriter.h"
 
 namespace velmora::tool {
 namespace {

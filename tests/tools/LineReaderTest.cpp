@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/LineReader.h"
+#include "output/LineReader.h"
 
 namespace velmora::tool {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/CommandLine.h"
-#include "tools/Query.h"
+#include "output/CommandLine.h"
+#include "output/Query.h"
 
 namespace velmora::tool {
 namespace {

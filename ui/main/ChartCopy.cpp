@@ -1,7 +1,7 @@
 #include "ui/main/ChartCopy.h"
 
-#include "tools/ChartRun.h"
-#include "tools/ChartText.h"
+#include "output/ChartRun.h"
+#include "output/ChartText.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "tools/Query.h"
+#include "output/Query.h"
 
 namespace velmora {
 

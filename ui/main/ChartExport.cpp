@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "tools/ChartWords.h"
+#include "output/ChartWords.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/main/Form1.h"

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "tools/Query.h"
+#include "output/Query.h"
 
 namespace velmora {
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 
 #include "tests/ui/layers/LayersFixture.h"
-#include "tools/ChartRun.h"
-#include "tools/ReferenceLoad.h"
+#include "output/ChartRun.h"
+#include "output/ReferenceLoad.h"
 #include "ui/main/ChartFill.h"
 
 namespace velmora::testing {

@@ -3,8 +3,8 @@
 // level names and the program's own texts.
 
 #include "calendar/LunarText.h"
-#include "tools/ChartJson.h"
-#include "tools/ChartWords.h"
+#include "output/ChartJson.h"
+#include "output/ChartWords.h"
 
 namespace velmora::tool {
 

@@ -1,4 +1,4 @@
-#include "tools/ReferenceLoad.h"
+#include "output/ReferenceLoad.h"
 
 #include <QDir>
 #include <QFileInfo>

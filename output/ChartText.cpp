@@ -1,7 +1,7 @@
-#include "tools/ChartText.h"
+#include "output/ChartText.h"
 
 #include "calendar/LunarText.h"
-#include "tools/ChartWords.h"
+#include "output/ChartWords.h"
 
 namespace velmora::tool {
 

@@ -1,4 +1,4 @@
-#include "tools/LineReader.h"
+#include "output/LineReader.h"
 
 #include <unistd.h>
 

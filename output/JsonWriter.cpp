@@ -1,4 +1,4 @@
-#include "tools/JsonWriter.h"
+#include "output/JsonWriter.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "tools/ChartJson.h"
+#include "output/ChartJson.h"
 
 #include <array>
 #include <charconv>

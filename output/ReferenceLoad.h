@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::tool {
 

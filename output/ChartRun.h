@@ -15,7 +15,7 @@
 #include "chart/NatalChart.h"
 #include "chart/ReferenceData.h"
 #include "chart/TimeLayers.h"
-#include "tools/Query.h"
+#include "output/Query.h"
 
 namespace velmora::tool {
 

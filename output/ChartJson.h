@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "tools/ChartRun.h"
-#include "tools/JsonWriter.h"
+#include "output/ChartRun.h"
+#include "output/JsonWriter.h"
 
 namespace velmora::tool {
 

@@ -1,4 +1,4 @@
-#include "tools/CommandLine.h"
+#include "output/CommandLine.h"
 
 #include <array>
 

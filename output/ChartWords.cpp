@@ -1,4 +1,4 @@
-#include "tools/ChartWords.h"
+#include "output/ChartWords.h"
 
 #include <array>
 

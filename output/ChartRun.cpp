@@ -1,4 +1,4 @@
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::tool {
 

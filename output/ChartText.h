@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::tool {
 

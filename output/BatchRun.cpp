@@ -1,9 +1,9 @@
-#include "tools/BatchRun.h"
+#include "output/BatchRun.h"
 
 #include <cstring>
 
-#include "tools/ChartJson.h"
-#include "tools/LineReader.h"
+#include "output/ChartJson.h"
+#include "output/LineReader.h"
 
 namespace velmora::tool {
 

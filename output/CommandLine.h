@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "tools/Query.h"
+#include "output/Query.h"
 
 namespace velmora::tool {
 

@@ -1,4 +1,4 @@
-#include "tools/Query.h"
+#include "output/Query.h"
 
 #include <array>
 #include <chrono>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/ChartRun.h"
+#include "output/ChartRun.h"
 
 namespace velmora::tool {
 
