@@ -16,6 +16,10 @@ packages=(
   clang-16 libclang-rt-16-dev llvm
   # The load run's peak-memory figure (/usr/bin/time -v).
   time
+  # Rebuilds reuse what an earlier build compiled.
+  ccache
+  # The stacking and focus tests run the program under a real window manager.
+  openbox xdotool wmctrl x11-utils
 )
 
 missing=()
