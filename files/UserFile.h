@@ -2,6 +2,7 @@
 // The birth records of User: one person a line, six fields joined by TAB.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -22,14 +23,19 @@ struct BirthRecord {
     QString month;   // "1".."12"
     QString day;     // "1".."31"
     QString hour;    // one of the twelve period labels
+    // The pieces after the sixth field as raw bytes, in line order: `key=value`
+    // pieces (files/RecordExtras.h reads and sets them) and any piece this
+    // program does not know, which is written back byte for byte.
+    QList<QByteArray> extras;
 
-    // The line a record was read from, with the fields read from it. While the
-    // fields are unchanged the record is written back as these very bytes, so
-    // a line with fewer or more fields, or bytes that are not Big5, survives a
-    // save as it stood; once any field changes, the six fields are written.
+    // The line a record was read from, with the fields and pieces read from
+    // it. While they are unchanged the record is written back as these very
+    // bytes, so a short line or bytes that are not Big5 survive a save as they
+    // stood; once anything changes, the six fields and the pieces are written.
     struct StoredLine {
         QByteArray bytes;
         std::array<QString, kUserFields> fields;
+        QList<QByteArray> extras;
     };
     std::optional<StoredLine> stored;
 

@@ -64,14 +64,14 @@ TEST(UserFile, OddLinesAreKeptAsTheyStandBlankLinesGo) {
     EXPECT_EQ(folder.read("User"), expected);
 }
 
-TEST(UserFile, AnEditedRecordIsWrittenAsItsSixFields) {
+TEST(UserFile, AnEditedRecordIsWrittenAsItsSixFieldsAndItsPieces) {
     ProgramFolder folder;
     folder.write("User", Big5("甲\t女\t1980\t2\t3\t午  (11:00-12:59)\t備註\r\n短\r\n"));
     std::vector<BirthRecord> records = ReadUserFile(folder.file("User")).records;
     records[0].day = "4";
     records[1].gender = QString::fromUtf8("女");
     ASSERT_FALSE(WriteUserFile(folder.file("User"), records));
-    EXPECT_EQ(folder.read("User"), Big5("甲\t女\t1980\t2\t4\t午  (11:00-12:59)\r\n短\t女\t\t\t\t\r\n"));
+    EXPECT_EQ(folder.read("User"), Big5("甲\t女\t1980\t2\t4\t午  (11:00-12:59)\t備註\r\n短\t女\t\t\t\t\r\n"));
 }
 
 TEST(UserFile, FieldsThatWouldBreakTheFileAreRefusedAndTheFileKeepsItsContent) {

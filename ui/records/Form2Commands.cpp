@@ -39,6 +39,7 @@ void Form2::changeRecord() {
     setWindowTitle(QString::number(row + 1));
     files::BirthRecord& stored = records_[static_cast<std::size_t>(row)];
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
+    record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
     stored = std::move(*record);
     QTreeWidgetItem* item = listView1_->topLevelItem(row);
     const auto fields = stored.fields();

@@ -30,8 +30,8 @@ TEST_F(RecordWindowTest, BlankLinesAreGoneAfterTheNextWrite) {
 }
 
 // The extra piece of a seven-piece line is not shown, but the line is written
-// back as it stood while the record is untouched; a change writes six fields.
-TEST_F(RecordWindowTest, ASevenPieceLineKeepsItsExtraPieceUntilTheRecordChanges) {
+// back as it stood while the record is untouched, and a change keeps it.
+TEST_F(RecordWindowTest, ASevenPieceLineKeepsItsExtraPieceWhenTheRecordChanges) {
     const QString seven = kA + QStringLiteral("\t備註");
     start({seven, kB});
     AddNew(*this);
@@ -39,7 +39,7 @@ TEST_F(RecordWindowTest, ASevenPieceLineKeepsItsExtraPieceUntilTheRecordChanges)
     clickRow(0);
     typeName(QStringLiteral("甲甲"));
     press(2);
-    EXPECT_EQ(userFile(), UserBytes({QStringLiteral("甲甲\t男\t1990\t5\t3\t") + kHorse, kB, kNew}));
+    EXPECT_EQ(userFile(), UserBytes({QStringLiteral("甲甲\t男\t1990\t5\t3\t") + kHorse + QStringLiteral("\t備註"), kB, kNew}));
 }
 
 TEST_F(RecordWindowTest, MalformedLinesSurviveASaveUnchanged) {
