@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(velmora::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     velmora::Session session(QCoreApplication::applicationDirPath(), std::make_shared<velmora::QtMessageBoxes>());
+    session.settings = velmora::Settings::ForUser();
     velmora::Form1 window(std::move(session));
     if (!window.startUp()) {
         return 1;  // the name list could not be read; the user has been told why

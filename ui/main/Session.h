@@ -19,6 +19,7 @@
 #include "chart/ReferenceData.h"
 #include "files/SafeSave.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/Settings.h"
 
 namespace velmora {
 
@@ -52,6 +53,8 @@ struct Session {
     std::shared_ptr<MessageBoxes> messages;   // every notice goes through here
     std::function<QDateTime()> now;           // the present date and time
     files::WriteOptions writeOptions;         // how files are written (tests inject faults)
+    // The user's settings; in memory unless the program hands in the user's store.
+    std::shared_ptr<Settings> settings = std::make_shared<Settings>();
 };
 
 }  // namespace velmora

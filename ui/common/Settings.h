@@ -1,0 +1,44 @@
+#pragma once
+// The user's settings (zoom, window place, script, active profile, moment
+// basis): kept in the user's configuration folder, never beside the program.
+// A window reads and writes them through one of these, so tests and pictures
+// drawn without a screen use a store in memory and leave the user's alone.
+
+#include <QAnyStringView>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <memory>
+
+class QSettings;
+
+namespace velmora {
+
+// Every key, defined here once.
+namespace settings_keys {
+inline constexpr char kZoom[] = "board/zoom";                // percent, 75..300
+inline constexpr char kWindowGeometry[] = "window/geometry";  // QWidget::saveGeometry
+inline constexpr char kScript[] = "display/script";          // "traditional" or "simplified"
+inline constexpr char kProfile[] = "school/profile";          // the active profile's name
+inline constexpr char kConventions[] = "school/conventions";  // switches set apart from the profile
+inline constexpr char kBasis[] = "moment/basis";              // clock | standard | mean | true
+}  // namespace settings_keys
+
+class Settings {
+public:
+    // Values kept in memory only, for this run.
+    Settings();
+    // Values kept in the user's configuration folder (QSettings, user scope).
+    static std::shared_ptr<Settings> ForUser();
+    ~Settings();
+
+    QVariant value(QAnyStringView key, const QVariant& fallback = {}) const;
+    void setValue(QAnyStringView key, const QVariant& value);
+
+private:
+    explicit Settings(std::unique_ptr<QSettings> store);
+    std::unique_ptr<QSettings> store_;  // null: the values live in memory_
+    QVariantMap memory_;
+};
+
+}  // namespace velmora
