@@ -26,7 +26,10 @@ esac
 build="${VELMORA_FUZZ_BUILD:-build-fuzz}"
 if [ ! -f "$build/build.ninja" ]; then
   bash scripts/setup.sh
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  source scripts/ccache-env.sh
+  launcher=()
+  if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
     -DCMAKE_CXX_COMPILER=clang++-16 -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
 fi
 mkdir -p "$build"

@@ -44,5 +44,7 @@ fi
 
 echo "setup: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+echo "setup: reading the package lists"
 "${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Unpacking a few hundred packages takes minutes: let apt show each step.
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -2,16 +2,20 @@
 # Sets up, builds (warnings are errors) and runs every test through CTest;
 # then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-asan/, where any report fails; then each fuzz target for 30 seconds.
+# Between the two, the Debian package is built and checked (check_package.sh).
 # VELMORA_FUZZ_SECONDS changes the fuzzing time (0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh -DVELMORA_WERROR=ON
+bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 
+echo "test: the Debian package (build/velmora_*.deb)"
+bash scripts/check_package.sh
+
 echo "test: the suite under ASan + UBSan (build-asan/)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON \
-  -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF >/dev/null
+source scripts/ccache-env.sh
+bash scripts/configure.sh build-asan -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF
 cmake --build build-asan
 (
   export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
