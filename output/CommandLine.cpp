@@ -49,6 +49,7 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     (--png and --pdf draw without a display; with --text the
                     text is printed as well)
   -h, --help        this text
+  --version         the version ("velmora-chart X.Y.Z")
 
 Exit status: 0 done, 1 some batch lines failed, 2 bad arguments or files.
 The JSON shape and the "names" object are described in tools/README.md.
@@ -97,6 +98,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--text") line.text = true;
     else if (option == "--batch") line.batch = true;
     else if (option == "-h" || option == "--help") line.help = true;
+    else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
     else if (option == kDataOption) {
         if (next == nullptr) return "--data needs a folder";
@@ -111,7 +113,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
 
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
-    if (line.help) return line;
+    if (line.help || line.version) return line;
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";

@@ -19,6 +19,7 @@ struct CommandLine {
     bool names = false;                     // --names: words beside the numbers
     bool text = false;                      // --text: a readable chart instead of JSON
     bool help = false;                      // -h, --help
+    bool version = false;                   // --version
     bool batch = false;                     // --batch: one query a line
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page

@@ -79,6 +79,10 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().data(), stdout);
         return kExitDone;
     }
+    if (line.version) {
+        std::printf("velmora-chart %s\n", VELMORA_VERSION);
+        return kExitDone;
+    }
     if (line.picture()) return RunDrawProgram(argv);
 
     const QCoreApplication app(argc, argv);
