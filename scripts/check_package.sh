@@ -25,7 +25,7 @@ for path in ./usr/lib/velmora/velmora ./usr/lib/velmora/velmora-chart ./usr/lib/
             ./usr/share/icons/hicolor/scalable/apps/velmora.svg \
             ./usr/share/metainfo/com.velmoraproject.velmora.metainfo.xml \
             ./usr/share/man/man1/velmora.1.gz ./usr/share/man/man1/velmora-chart.1.gz \
-            ./usr/share/doc/velmora/copyright ./usr/share/doc/velmora/changelog.Debian.gz; do
+            ./usr/share/doc/velmora/copyright ./usr/share/doc/velmora/changelog.gz; do
   grep -qxF "$path" <<<"$files" || fail "the package lacks $path"
 done
 if grep -E '_tests$|_bench$|/User$' <<<"$files"; then fail "the package holds test programs or a User file"; fi
@@ -44,5 +44,5 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/com.velmorap
   appstreamcli validate --no-net "$root/usr/share/metainfo/com.velmoraproject.velmora.metainfo.xml"
 
 # lintian exits non-zero on errors; run as root it needs --allow-root.
-lintian --allow-root --no-tag-display-limit "$deb" || fail "lintian found errors (above)"
+lintian --allow-root --tag-display-limit 0 "$deb" || fail "lintian found errors (above)"
 echo "package: all checks passed"
