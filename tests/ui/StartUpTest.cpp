@@ -51,6 +51,24 @@ TEST_F(MainWindowTest, MissingUserFileIsCreatedEmptyAfterTheNotice) {
     EXPECT_TRUE(form->isEnabled());
 }
 
+// Installed where the user cannot write, the first start creates User in the
+// user's data folder, says where once, and reads the shipped tables.
+TEST(MainWindow, ASeparateDataFolderGetsUserAndTheNoticeNamesIt) {
+    const ProgramFolder program(ProgramFolder::UserFile::Absent);
+    const ProgramFolder data(ProgramFolder::UserFile::Absent, {});
+    auto boxesUsed = std::make_shared<ScriptedMessageBoxes>();
+    Session session(program.path(), boxesUsed);
+    session.dataFolder = data.path();
+    Form1 window(std::move(session));
+    ASSERT_TRUE(window.startUpWithoutRecords());
+    window.CheckUser();
+    ASSERT_EQ(boxesUsed->shown().size(), 1U);
+    const QString user = data.filePath(QStringLiteral("User"));
+    EXPECT_EQ(boxesUsed->shown()[0].text, kNotice + QStringLiteral("\n\n使用者資料檔存放在：") + user);
+    EXPECT_TRUE(QFile::exists(user));
+    EXPECT_FALSE(QFile::exists(program.filePath(QStringLiteral("User"))));
+}
+
 TEST(MainWindow, ExistingUserFileOpensTheRecordWindow) {
     int opened = 0;
     ProgramFolder folder;

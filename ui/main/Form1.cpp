@@ -1,6 +1,7 @@
 #include "ui/main/Form1.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
@@ -70,12 +71,16 @@ bool Form1::startUpWithoutRecords() {
 QString Form1::dateLineText() const { return label2_->text(); }
 
 void Form1::CheckUser() {
-    const QString path = files::UserFilePath(session_.programFolder);
+    const QString path = files::UserFilePath(session_.dataFolder);
     if (QFileInfo::exists(path)) {
         openSecondary(windows_.records);
         return;
     }
-    session_.messages->information(this, kNoticeTitle, kNoUserFileNotice);
+    // Installed where the user cannot write, User is kept apart: say where, once.
+    const QString whereKept = session_.folders().separate()
+                                  ? QStringLiteral("\n\n使用者資料檔存放在：%1").arg(QDir::toNativeSeparators(path))
+                                  : QString();
+    session_.messages->information(this, kNoticeTitle, kNoUserFileNotice + whereKept);
     if (const auto problem = files::WriteUserFile(path, {}, session_.writeOptions)) {
         qWarning().noquote() << problem->describe();
         session_.messages->information(this, kNoticeTitle, problem->describe());

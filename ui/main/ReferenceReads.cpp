@@ -1,5 +1,7 @@
 #include "ui/main/ReferenceReads.h"
 
+#include "files/ReferencePath.h"
+
 #include <QtGlobal>
 
 #include <vector>
@@ -26,7 +28,7 @@ void PrintWarnings(const QStringList& warnings) {
 
 void ReferenceReads::reread(Session& session, QWidget* parent) {
     std::vector<StarLevelRow> rows;
-    const files::Diagnostics mia = files::ReadMia(session.programFolder, session.brightness, rows);
+    const files::Diagnostics mia = files::ReadMia(session.folders().readFolder(files::kMiaFile), session.brightness, rows);
     if (mia.ok()) {
         ApplyStarLevels(rows, session.chart);
     } else {
@@ -35,7 +37,7 @@ void ReferenceReads::reread(Session& session, QWidget* parent) {
         }
     }
     report(session, parent, mia, mia_);
-    const files::Diagnostics four = files::ReadFour(session.programFolder, session.transformations);
+    const files::Diagnostics four = files::ReadFour(session.folders().readFolder(files::kFourFile), session.transformations);
     if (!four.ok()) {
         session.transformations = TransformationTable{};  // no marks rather than an earlier table's
     }

@@ -6,7 +6,8 @@ namespace velmora {
 
 Session::Session(QString folder, std::shared_ptr<MessageBoxes> boxes)
     : hourLabels(MakeHourLabels()),
-      programFolder(std::move(folder)),
+      programFolder(folder),
+      dataFolder(std::move(folder)),
       messages(std::move(boxes)),
       now([] { return QDateTime::currentDateTime(); }) {}
 

@@ -17,6 +17,7 @@
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
 #include "chart/ReferenceData.h"
+#include "files/FileFolders.h"
 #include "files/SafeSave.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Settings.h"
@@ -49,7 +50,11 @@ struct Session {
     QString GenderWord;               // "男" or "女" of the charted birth
 
     // Ways out.
-    QString programFolder;                    // where ProperN, Mia, Four and User live
+    QString programFolder;                    // where ProperN and the shipped Mia and Four live
+    // Where User and edited Mia and Four are kept: the program folder itself
+    // unless the program is installed where the user cannot write.
+    QString dataFolder;
+    files::FileFolders folders() const { return {programFolder, dataFolder}; }
     std::shared_ptr<MessageBoxes> messages;   // every notice goes through here
     std::function<QDateTime()> now;           // the present date and time
     files::WriteOptions writeOptions;         // how files are written (tests inject faults)
