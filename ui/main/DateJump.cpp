@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "ui/main/DateInputs.h"
 
 namespace velmora {
@@ -19,9 +21,13 @@ std::optional<QDate> ParseTypedDate(const QString& text) {
 
 void MoveDateInputs(DateInputs& inputs, const DateJump& jump) {
     if (jump.date.isValid()) {
-        inputs.setValue(DateInputs::Year, jump.date.year());
-        inputs.setValue(DateInputs::Month, jump.date.month());
-        inputs.setValue(DateInputs::Day, jump.date.day());
+        // The limit is applied to the whole date first: set field by field, a
+        // year before the limit would be held there and the month and day then
+        // set on top of the limit's year.
+        const QDate date = std::clamp(jump.date, inputs.MinDate, inputs.MaxDate);
+        inputs.setValue(DateInputs::Year, date.year());
+        inputs.setValue(DateInputs::Month, date.month());
+        inputs.setValue(DateInputs::Day, date.day());
     }
     if (jump.period) inputs.setValue(DateInputs::Period, *jump.period);
 }

@@ -24,7 +24,7 @@ std::optional<QDate> ParseTypedDate(const QString& text);
 
 // Sets the year, month and day spinners to `jump.date` in turn, each change
 // handled in full before the next, then the period. A date outside the
-// inputs' limits ends on the limit, as stepping past it does.
+// inputs' limits (MinDate, MaxDate) ends on the limit, as stepping past it does.
 void MoveDateInputs(DateInputs& inputs, const DateJump& jump);
 
 }  // namespace velmora

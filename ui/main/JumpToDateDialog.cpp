@@ -44,6 +44,7 @@ void OpenJump(Form1& form) {
 JumpToDateDialog::JumpToDateDialog(Form1& form) : QDialog(nullptr), form_(form) {
     setObjectName(QStringLiteral("JumpToDate"));
     setWindowTitle(QStringLiteral("跳至日期"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(MingFont(kDialogPoints));
     buildControls();
     const DateInputs& inputs = form.dateInputs();
@@ -52,6 +53,7 @@ JumpToDateDialog::JumpToDateDialog(Form1& form) : QDialog(nullptr), form_(form) 
     lunar_->showDate(inputs.shownDate());
     chooseLunar(false);
     typed_->selectAll();
+    adjustSize();  // its own size, so the owner can centre it before it is shown
 }
 
 void JumpToDateDialog::buildControls() {

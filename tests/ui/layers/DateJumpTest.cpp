@@ -82,6 +82,7 @@ TEST_F(DateJumpTest, AJumpEndsWhereStepsEndWithTheLayerOfTheRecord) {
         {5, "2030/2/3", {}, 13, "2030-02-03", 13},
         {6, "2001/12/9", {}, 1, "2001-12-09", 1},
         {4, "1950-01-01", {}, 0, "1984-02-02", 1},  // before the birth: held at the birth date; period kept
+        {4, "1983-12-21", {}, 0, "1984-02-02", 1},  // not 1984-12-21: the limit holds the whole date
         {5, nullptr, {"2020", "閏四月", "十五"}, 4, "2020-06-06", 4},
         {3, nullptr, {"2099", "十一月", "二十"}, 12, "2099-12-31", 12},
     };
