@@ -14,8 +14,8 @@ const std::string kTooLongMessage = "line longer than " + std::to_string(LineRea
 
 // One line's object, or its error object; true when it was charted.
 bool AnswerLine(std::string_view line, long long number, const ReferenceTables& tables,
-                const ReferenceTables* words, ChartResult& result, std::string& out) {
-    ParsedQuery parsed = ParseQueryLine(line);
+                const ReferenceTables* words, DateCalendar calendar, ChartResult& result, std::string& out) {
+    ParsedQuery parsed = ParseQueryLine(line, calendar);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         AppendLineError(number, *problem, out);
         return false;
@@ -40,7 +40,8 @@ bool OutputBuffer::flush() {
     return std::fflush(file_) == 0 && written;
 }
 
-BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out) {
+BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
+                      DateCalendar calendar) {
     BatchOutcome outcome;
     LineReader reader(fd, [&out] { out.flush(); });
     ChartResult result;
@@ -57,7 +58,7 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
         const bool tooLong = status == LineReader::Status::TooLong;
         if (!tooLong && IsBlankLine(line)) continue;
         if (tooLong) AppendLineError(number, kTooLongMessage, out.text());
-        if (tooLong || !AnswerLine(line, number, tables, words, result, out.text())) ++outcome.failedLines;
+        if (tooLong || !AnswerLine(line, number, tables, words, calendar, result, out.text())) ++outcome.failedLines;
         out.text() += '\n';
         out.flushIfFull();
     }

@@ -30,7 +30,9 @@ struct BatchOutcome {
 
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
-// {"line":N,"error":"..."} and the run goes on. `words` set adds "names".
-BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out);
+// {"line":N,"error":"..."} and the run goes on. `words` set adds "names";
+// `calendar` says how the lines' dates are read.
+BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
+                      DateCalendar calendar = DateCalendar::Gregorian);
 
 }  // namespace velmora::tool

@@ -23,9 +23,9 @@ const std::array<ValueOption, 2> kFileOptions{{
 }};
 
 constexpr std::string_view kUsage =
-    R"(usage: velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--names] --batch [FILE]
-       velmora-chart [--data DIR] [--text] [--name NAME] [--png FILE] [--pdf FILE]
+    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+       velmora-chart [--data DIR] [--lunar] [--names] --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--text] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
@@ -36,6 +36,9 @@ Velmora and prints them as JSON (one object a line, UTF-8).
   GENDER            M or F (m, f, 男, 女 too)
   LAYER             0 本命, 1 大限, 2 小限, 3 流年, 4 流月, 5 流日, 6 流時
   --data DIR        folder of ProperN, Mia and Four (default: the executable's folder)
+  --lunar           DATE and AT-DATE are lunar dates YYYY-MM-DD, "L" after the
+                    month for a leap month (2020-04L-15), lunar 1900-11-11..2099-11-20;
+                    the chart is the one of the Gregorian day they name
   --names           add a "names" object with the words beside the numbers
   --text            print a readable chart in Traditional Chinese instead of JSON
   --batch [FILE]    one query a line (DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]),
@@ -97,6 +100,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     if (option == "--names") line.names = true;
     else if (option == "--text") line.text = true;
     else if (option == "--batch") line.batch = true;
+    else if (option == "--lunar") line.lunar = true;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -122,7 +126,8 @@ ParsedCommandLine Finish(Pending pending) {
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());
         return line;
     }
-    ParsedQuery query = ParseQueryFields(pending.positional);
+    ParsedQuery query =
+        ParseQueryFields(pending.positional, line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
     if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
     line.query = std::get<Query>(query);
     return line;

@@ -3,6 +3,7 @@
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
+// with --lunar anywhere reading DATE and AT-DATE as lunar dates.
 
 #include <optional>
 #include <string>
@@ -21,6 +22,7 @@ struct CommandLine {
     bool help = false;                      // -h, --help
     bool version = false;                   // --version
     bool batch = false;                     // --batch: one query a line
+    bool lunar = false;                     // --lunar: DATE and AT-DATE are lunar dates
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <tuple>
 
+#include "output/LunarQueryDate.h"
+
 namespace velmora::tool {
 
 namespace {
@@ -82,7 +84,13 @@ bool IsBefore(const QueryDate& a, const QueryDate& b) {
 }
 
 // Parses one date field into `date`; gives a message when it is not accepted.
-std::optional<std::string> ReadDate(std::string_view name, std::string_view text, QueryDate& date) {
+std::optional<std::string> ReadDate(std::string_view name, std::string_view text, QueryDate& date,
+                                    DateCalendar calendar) {
+    if (calendar == DateCalendar::Lunar) {
+        auto problem = ReadLunarDate(text, date);
+        if (problem) return std::string(name) + " " + Quoted(text) + " " + *problem;
+        return std::nullopt;
+    }
     const DateFault fault = CheckDate(text, date);
     if (fault == DateFault::None) return std::nullopt;
     return DateMessage(name, text, fault);
@@ -95,9 +103,9 @@ std::optional<std::string> ReadPeriod(std::string_view name, std::string_view te
     return std::nullopt;
 }
 
-ParsedQuery ParseLayerFields(std::span<const std::string_view> fields, Query query) {
+ParsedQuery ParseLayerFields(std::span<const std::string_view> fields, Query query, DateCalendar calendar) {
     LayerQuery at;
-    if (auto problem = ReadDate("AT-DATE", fields[0], at.date)) return *problem;
+    if (auto problem = ReadDate("AT-DATE", fields[0], at.date, calendar)) return *problem;
     // The main window steps a charted record's date from the birth date on.
     if (IsBefore(at.date, query.birthDate)) return "AT-DATE " + Quoted(fields[0]) + " lies before the birth DATE";
     if (auto problem = ReadPeriod("AT-PERIOD", fields[1], at.period)) return *problem;
@@ -139,19 +147,19 @@ int ClockHourOfPeriod(int period) {
     return hour >= 24 ? kLateZiClockHour : hour;
 }
 
-ParsedQuery ParseQueryFields(std::span<const std::string_view> fields) {
+ParsedQuery ParseQueryFields(std::span<const std::string_view> fields, DateCalendar calendar) {
     if (fields.size() != kBirthFields && fields.size() != kLayerFields) return FieldCountMessage(fields.size());
     Query query;
-    if (auto problem = ReadDate("DATE", fields[0], query.birthDate)) return *problem;
+    if (auto problem = ReadDate("DATE", fields[0], query.birthDate, calendar)) return *problem;
     if (auto problem = ReadPeriod("PERIOD", fields[1], query.period)) return *problem;
     const auto gender = ParseGender(fields[2]);
     if (!gender) return "GENDER " + Quoted(fields[2]) + " is not M, F, 男 or 女";
     query.gender = *gender;
     if (fields.size() == kBirthFields) return query;
-    return ParseLayerFields(fields.subspan(kBirthFields), query);
+    return ParseLayerFields(fields.subspan(kBirthFields), query, calendar);
 }
 
-ParsedQuery ParseQueryLine(std::string_view line) {
+ParsedQuery ParseQueryLine(std::string_view line, DateCalendar calendar) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // Fields past a full query are counted but not kept: the count alone
     // makes the message.
@@ -168,7 +176,7 @@ ParsedQuery ParseQueryLine(std::string_view line) {
         pos = end;
     }
     if (count > fields.size()) return FieldCountMessage(count);
-    return ParseQueryFields(std::span<const std::string_view>(fields.data(), count));
+    return ParseQueryFields(std::span<const std::string_view>(fields.data(), count), calendar);
 }
 
 bool IsBlankLine(std::string_view line) {

@@ -44,15 +44,20 @@ struct Query {
     friend bool operator==(const Query&, const Query&) = default;
 };
 
+// How DATE and AT-DATE are read: as Gregorian dates, or as lunar dates
+// (--lunar, see output/LunarQueryDate.h) handed on as the Gregorian day they name.
+enum class DateCalendar { Gregorian, Lunar };
+
 // Either a query or a one-line message naming the field that is wrong.
 using ParsedQuery = std::variant<Query, std::string>;
 
 // The three or six fields DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER].
-ParsedQuery ParseQueryFields(std::span<const std::string_view> fields);
+ParsedQuery ParseQueryFields(std::span<const std::string_view> fields,
+                             DateCalendar calendar = DateCalendar::Gregorian);
 
 // One batch line: the same fields separated by blanks or tabs; a trailing CR
 // (a CR LF line end) is ignored.
-ParsedQuery ParseQueryLine(std::string_view line);
+ParsedQuery ParseQueryLine(std::string_view line, DateCalendar calendar = DateCalendar::Gregorian);
 
 // True for a line holding nothing but blanks, tabs and a CR; batch runs skip it.
 bool IsBlankLine(std::string_view line);

@@ -50,7 +50,8 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables) {
     const int fd = fromStdin ? STDIN_FILENO : ::open(line.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
     OutputBuffer out(stdout);
-    const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out);
+    const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out,
+                                          line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
     if (!fromStdin) ::close(fd);
     const bool written = out.flush();
     if (outcome.readError) return Fail("cannot read batch file " + line.batchFile + ": " + *outcome.readError);

@@ -6,6 +6,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.h
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/LunarDatePicker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LunarDatePicker.h
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.h
   ${CMAKE_CURRENT_LIST_DIR}/RowLabel.cpp

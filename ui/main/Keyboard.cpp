@@ -12,6 +12,7 @@
 #include "chart/NatalChart.h"
 #include "ui/main/DateInputs.h"
 #include "ui/main/Form1.h"
+#include "ui/main/JumpToDateDialog.h"
 #include "ui/main/PalaceBoard.h"
 
 namespace velmora {
@@ -195,6 +196,7 @@ void InstallMainWindowKeys(Form1& form) {
         QAbstractButton* recordsMode = Button(form, QStringLiteral("Option1_0"));
         ClickIfPresent(records != nullptr && records->isEnabled() ? records : recordsMode);
     });
+    InstallDateJump(form);
     SetTabOrder(form);
     form.board().setFocusPolicy(Qt::StrongFocus);
     form.board().installEventFilter(new BoardKeys(form));

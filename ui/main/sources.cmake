@@ -16,6 +16,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ChartFill.h
   ${CMAKE_CURRENT_LIST_DIR}/DateInputs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateInputs.h
+  ${CMAKE_CURRENT_LIST_DIR}/DateJump.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateJump.h
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.cpp
@@ -25,6 +27,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Layers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JumpToDateDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JumpToDateDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp

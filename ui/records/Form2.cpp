@@ -15,6 +15,7 @@
 #include "ui/main/Form1.h"
 #include "ui/main/ReferenceReads.h"
 #include "ui/common/DropDownRows.h"
+#include "ui/records/LunarEntry.h"
 #include "ui/records/RecordFields.h"
 
 namespace velmora {
@@ -34,6 +35,7 @@ Form2::Form2(Form1& form1) : QWidget(nullptr, Qt::Window), form1_(form1), sessio
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildControls();
     wireControls();
+    new LunarEntry(*this);
     load();
 }
 

@@ -44,9 +44,9 @@ constexpr std::array<Place, 4> kCombo1{{
 // Word lefts of "生日資料 西元", "年", "月", "日", "時" within Label1(1).
 const std::vector<int> kLabel1_1Words{0, 2040, 2940, 3840, 6030};
 
-// Third row: 輸入, 修改, 刪除, then the lunar preview.
+// Third row: 輸入, 修改, 刪除, then the lunar preview after the 農曆 choice (LunarEntry.cpp).
 constexpr std::array<Place, 3> kEditButtons{{{90, 1080, 900, 390}, {1050, 1080, 900, 390}, {2010, 1080, 900, 390}}};
-constexpr Place kLabel3{3030, 1140, 3255, 270};
+constexpr Place kLabel3{3720, 1140, 2565, 270};
 
 // The list, then the hint at the bottom.
 constexpr Place kListView1{90, 1590, 6195, 6030};

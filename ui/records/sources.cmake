@@ -10,6 +10,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form3.h
   ${CMAKE_CURRENT_LIST_DIR}/GapCaption.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GapCaption.h
+  ${CMAKE_CURRENT_LIST_DIR}/LunarEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LunarEntry.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordChecks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordChecks.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordCharting.cpp

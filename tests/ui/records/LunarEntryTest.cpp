@@ -1,0 +1,103 @@
+// The record window's 農曆 entry: the lunar months and days it lists, the
+// Gregorian combos it fills, and a record stored from it as from them.
+
+#include <QCheckBox>
+#include <QLabel>
+
+#include "tests/ui/records/RecordWindowFixture.h"
+#include "ui/common/LunarDatePicker.h"
+
+namespace velmora::testing {
+namespace {
+
+class LunarEntryTest : public RecordWindowTest {
+public:
+    LunarDatePicker& picker() const { return *find<LunarDatePicker>(QStringLiteral("LunarPicker")); }
+    QStringList lunarEntries(LunarDatePicker::Part part) const {
+        QStringList texts;
+        for (int i = 0; i < picker().combo(part)->count(); ++i) texts.append(picker().combo(part)->itemText(i));
+        return texts;
+    }
+    void pickLunar(LunarDatePicker::Part part, const QString& text) {
+        const int index = picker().combo(part)->findText(text, Qt::MatchExactly);
+        ASSERT_GE(index, 0) << text.toStdString();
+        emit picker().combo(part)->activated(index);
+    }
+    void chooseLunar() { find<QCheckBox>(QStringLiteral("LunarChoice"))->setChecked(true); }
+};
+
+TEST_F(LunarEntryTest, MonthsListTheLeapMonthAfterItsOwnAndDaysFollowTheMonthAndTheRange) {
+    // Columns: lunar year, month picked, months listed (abridged: count and the
+    // entries around the leap month), days listed.
+    const struct {
+        const char* year;
+        const char* month;
+        int monthCount;
+        const char* afterFourth;  // the entry after 四月
+        int dayCount;
+        const char* lastDay;
+    } rows[] = {
+        {"2020", "閏四月", 13, "閏四月", 29, "廿九"},  // leap month after month 4
+        {"2021", "五月", 12, "五月", 30, "三十"},      // no leap month
+        {"2023", "閏二月", 13, "五月", 29, "廿九"},
+        {"2099", "十一月", 12, "五月", 20, "二十"},    // the last record day, 2099-12-31, is 十一月二十
+        {"1901", "十二月", 2, "", 29, "廿九"},         // 1902-01-01 falls in 十一月 of lunar 1901
+    };
+    start();
+    chooseLunar();
+    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).first(), QStringLiteral("1901"));
+    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).last(), QStringLiteral("2099"));
+    for (const auto& row : rows) {
+        pickLunar(LunarDatePicker::Year, QString::fromUtf8(row.year));
+        const QStringList months = lunarEntries(LunarDatePicker::Month);
+        EXPECT_EQ(months.size(), row.monthCount) << row.year;
+        const qsizetype fourth = months.indexOf(QStringLiteral("四月"));
+        if (fourth >= 0) {
+            EXPECT_EQ(months.value(fourth + 1), QString::fromUtf8(row.afterFourth)) << row.year;
+        }
+        pickLunar(LunarDatePicker::Month, QString::fromUtf8(row.month));
+        EXPECT_EQ(lunarEntries(LunarDatePicker::Day).size(), row.dayCount) << row.year << row.month;
+        EXPECT_EQ(lunarEntries(LunarDatePicker::Day).last(), QString::fromUtf8(row.lastDay)) << row.year;
+    }
+}
+
+TEST_F(LunarEntryTest, ALunarDatePickedFillsTheGregorianCombosAndIsStoredAsThem) {
+    start();
+    chooseLunar();
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("Label3"))->isVisible());
+    pickLunar(LunarDatePicker::Year, QStringLiteral("2020"));
+    pickLunar(LunarDatePicker::Month, QStringLiteral("閏四月"));
+    pickLunar(LunarDatePicker::Day, QStringLiteral("十五"));
+    EXPECT_EQ(form2->PickedYear(), QStringLiteral("2020"));
+    EXPECT_EQ(form2->PickedMonth(), QStringLiteral("6"));
+    EXPECT_EQ(form2->PickedDay(), QStringLiteral("6"));
+    EXPECT_TRUE(combo(Form2::HourCombo)->isEnabled());
+    pickText(Form2::HourCombo, kHorse);
+    typeName(QStringLiteral("丙"));
+    press(1);
+    EXPECT_EQ(userFile(), UserBytes({QStringLiteral("丙\t男\t2020\t6\t6\t") + kHorse}));
+}
+
+TEST_F(LunarEntryTest, ARecordPickedFromTheListShowsItsLunarDate) {
+    // Columns: User line, the lunar year, month and day the entry shows.
+    start({kA, kB});
+    chooseLunar();
+    const struct {
+        int row;
+        const char* year;
+        const char* month;
+        const char* day;
+    } rows[] = {{0, "1990", "四月", "初九"}, {1, "1991", "四月", "廿二"}};
+    for (const auto& row : rows) {
+        clickRow(row.row);
+        EXPECT_EQ(picker().combo(LunarDatePicker::Year)->currentText(), QString::fromUtf8(row.year));
+        EXPECT_EQ(picker().combo(LunarDatePicker::Month)->currentText(), QString::fromUtf8(row.month));
+        EXPECT_EQ(picker().combo(LunarDatePicker::Day)->currentText(), QString::fromUtf8(row.day));
+    }
+    find<QCheckBox>(QStringLiteral("LunarChoice"))->setChecked(false);
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("Label3"))->isVisible());
+    EXPECT_FALSE(picker().isVisible());
+}
+
+}  // namespace
+}  // namespace velmora::testing
