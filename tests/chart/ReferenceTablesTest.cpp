@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "chart/NatalChart.h"
@@ -192,6 +193,40 @@ TEST(ReferenceTables, DouJunByMonthAndHour) {
         const Placed p = Place({.month = Number(row[0]), .hour = Branch(row[1])});
         EXPECT_EQ(p.input.DouJunBranch, Branch(row[2])) << "month " << row[0] << " hour " << row[1];
     }
+}
+
+TEST(ReferenceTables, WorkedChartsEveryStar) {
+    // Columns: birth (solar date, clock hour, gender), what, star or branch, expected value.
+    std::map<std::string, Placed> charts;
+    for (const test::CsvRow& row : Load("worked_charts.csv", 5).rows) {
+        const std::string birth = row[0] + " " + row[1] + " " + (row[2] == "1" ? "male" : "female");
+        if (!charts.contains(birth)) {
+            const CalendarDay day = test::Calculate(Number(row[0].substr(0, 4)), Number(row[0].substr(5, 2)),
+                                                    Number(row[0].substr(8, 2)), Number(row[1]));
+            Placed& p = charts[birth];
+            p.input.Gender = static_cast<std::int16_t>(Number(row[2]));
+            ComputeNatalChart(day, p.input, p.chart);
+        }
+        const Placed& p = charts.at(birth);
+        const std::string& what = row[3];
+        const std::string& value = row[5];
+        if (what == "star") {
+            EXPECT_EQ(p.at(Number(row[4])), Branch(value)) << birth << ": star " << row[4];
+        }
+        if (what == "decade") {
+            EXPECT_EQ(MajorLimitStartAges(p.input, p.chart)[Branch(row[4])], Number(value)) << birth << ": " << row[4];
+        }
+        if (what == "life master") {
+            EXPECT_EQ(p.input.LifeMaster, Number(value)) << birth;
+        }
+        if (what == "body master") {
+            EXPECT_EQ(p.input.BodyMaster, Number(value)) << birth;
+        }
+        if (what == "dou jun") {
+            EXPECT_EQ(p.input.DouJunBranch, Branch(value)) << birth;
+        }
+    }
+    EXPECT_EQ(charts.size(), 5u);
 }
 
 }  // namespace
