@@ -41,6 +41,8 @@ const LineRow kLineRows[] = {
     // a wrong separator or character in any place of either date
     {"2000.01-01 1 M", false, "DATE \"2000.01-01\" is not a date"},
     {"2000-01.01 1 M", false, "YYYY-MM-DD"},
+    {"2000-01/01 1 M", false, "YYYY-MM-DD"},
+    {"2000-01 01 1 M", false, "got 4 fields"},
     {"2000-01-01- 1 M", false, "YYYY-MM-DD"},
     {"200-001-01 1 M", false, "YYYY-MM-DD"},
     {"2000-001-1 1 M", false, "YYYY-MM-DD"},
@@ -50,6 +52,7 @@ const LineRow kLineRows[] = {
     {"+2000-01-01 1 M", false, "YYYY-MM-DD"},
     {"2000-01-01 1 M 2024/01-01 1 3", false, "AT-DATE \"2024/01-01\" is not a date"},
     {"2000-01-01 1 M 2024-01_01 1 3", false, "AT-DATE"},
+    {"2000-01-01 1 M 2024-01/01 1 3", false, "AT-DATE"},
     {"2000-01-01 1 M 2024-01-1 1 3", false, "AT-DATE"},
     {"2000-01-01 0 M", false, "PERIOD \"0\""},
     {"2000-01-01 14 M", false, "PERIOD \"14\""},
