@@ -195,6 +195,15 @@ TEST(ReferenceTables, DouJunByMonthAndHour) {
     }
 }
 
+TEST(ReferenceTables, MinorLimitByYearBranchGenderAndAge) {
+    for (const test::CsvRow& row : Load("minor_limit.csv", 3).rows) {
+        const Placed p = Place({.yearBranch = Branch(row[0]), .gender = Number(row[1])});
+        const LayerView view = ComputeLayer(static_cast<int>(Layer::MinorLimit), p.input, p.chart, CalendarDay{},
+                                            static_cast<std::int16_t>(Number(row[2])), 2);
+        EXPECT_EQ(view.FocusBranch.value_or(0), Branch(row[3])) << testing::PrintToString(row);
+    }
+}
+
 TEST(ReferenceTables, WorkedChartsEveryStar) {
     // Columns: birth (solar date, clock hour, gender), what, star or branch, expected value.
     std::map<std::string, Placed> charts;

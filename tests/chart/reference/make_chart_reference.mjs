@@ -187,3 +187,14 @@ const douJun = [];
 for (let m = 1; m <= 12; ++m) BRANCHES.forEach((h, t) => douJun.push([m, h, branch(-(m - 1) + t)]));
 write('dou_jun.csv', '斗君訣 (紫微斗數全書): from 子 count month 1 back to the birth month, then the hours forward',
   'lunar month,hour branch;斗君', douJun);
+
+// 小限 by year branch, gender and nominal age: age 1 on utils.getAgeIndex's palace (申子辰 戌,
+// 寅午戌 辰, 巳酉丑 未, 亥卯未 丑), a man moving forward a palace a year, a woman backward
+// (lib/astro/palace.js getHoroscope's ages).
+const { getAgeIndex } = require('iztro/lib/utils');
+const minorLimit = [];
+for (const b of BRANCHES) for (const gender of [1, 0]) for (let age = 1; age <= 24; ++age) {
+  minorLimit.push([b, gender, age, fromYin(getAgeIndex(b) + (gender ? age - 1 : 1 - age))]);
+}
+write('minor_limit.csv', 'iztro 2.6.1 lib/astro/palace.js getHoroscope (ages) and lib/utils getAgeIndex',
+  'year branch,gender (1 male),nominal age;小限 palace', minorLimit);
