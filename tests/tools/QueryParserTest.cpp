@@ -38,11 +38,37 @@ const LineRow kLineRows[] = {
     {"2000-1-1 1 M", false, "YYYY-MM-DD"},
     {"2000/01/01 1 M", false, "YYYY-MM-DD"},
     {"20000-01-01 1 M", false, "YYYY-MM-DD"},
+    // a wrong separator or character in any place of either date
+    {"2000.01-01 1 M", false, "DATE \"2000.01-01\" is not a date"},
+    {"2000-01.01 1 M", false, "YYYY-MM-DD"},
+    {"2000-01/01 1 M", false, "YYYY-MM-DD"},
+    {"2000-01 01 1 M", false, "got 4 fields"},
+    {"2000-01-01- 1 M", false, "YYYY-MM-DD"},
+    {"200-001-01 1 M", false, "YYYY-MM-DD"},
+    {"2000-001-1 1 M", false, "YYYY-MM-DD"},
+    {"2000-01-0x 1 M", false, "YYYY-MM-DD"},
+    {"x000-01-01 1 M", false, "YYYY-MM-DD"},
+    {"2000\xe2\x80\x90" "01-01 1 M", false, "YYYY-MM-DD"},
+    {"+2000-01-01 1 M", false, "YYYY-MM-DD"},
+    {"2000-01-01 1 M 2024/01-01 1 3", false, "AT-DATE \"2024/01-01\" is not a date"},
+    {"2000-01-01 1 M 2024-01_01 1 3", false, "AT-DATE"},
+    {"2000-01-01 1 M 2024-01/01 1 3", false, "AT-DATE"},
+    {"2000-01-01 1 M 2024-01-1 1 3", false, "AT-DATE"},
     {"2000-01-01 0 M", false, "PERIOD \"0\""},
     {"2000-01-01 14 M", false, "PERIOD \"14\""},
     {"2000-01-01 -1 M", false, "PERIOD"},
     {"2000-01-01 +1 M", false, "PERIOD"},
     {"2000-01-01 0001 M", false, "PERIOD"},
+    // periods and layers of up to three digits, leading zeros allowed
+    {"2000-01-01 006 M", true, ""},
+    {"2000-01-01 013 M 2024-01-01 001 006", true, ""},
+    {"2000-01-01 014 M", false, "PERIOD \"014\""},
+    {"2000-01-01 000 M", false, "PERIOD"},
+    {"2000-01-01 1 M 2024-01-01 0013 3", false, "AT-PERIOD \"0013\""},
+    {"2000-01-01 1 M 2024-01-01 1 007", false, "LAYER \"007\""},
+    {"2000-01-01 1 M 2024-01-01 1 0006", false, "LAYER"},
+    {"2000-01-01 6.0 M", false, "PERIOD"},
+    {"2000-01-01 \xef\xbc\x96 M", false, "PERIOD"},
     {"2000-01-01 1 X", false, "GENDER \"X\""},
     {"2000-01-01 1 MF", false, "GENDER"},
     {"2000-01-01 1 M 2024-01-01 1 7", false, "LAYER \"7\""},
@@ -80,6 +106,9 @@ TEST(QueryParser, FieldsBecomeTheQuery) {
     ASSERT_TRUE(q.at.has_value());
     EXPECT_EQ(*q.at, (LayerQuery{{2035, 7, 27}, 2, 5}));
     EXPECT_FALSE(std::get<Query>(ParseQueryLine("1984-12-31 1 M")).at.has_value());
+    const Query padded = std::get<Query>(ParseQueryLine("2000-01-01 006 M 2024-01-01 013 006"));
+    EXPECT_EQ(padded.period, 6);
+    EXPECT_EQ(*padded.at, (LayerQuery{{2024, 1, 1}, 13, 6}));
 }
 
 TEST(QueryParser, PeriodsGiveTheirClockHours) {
