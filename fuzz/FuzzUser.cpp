@@ -50,7 +50,7 @@ void CheckNames(const fuzz::ProgramFolder& folder, const files::UserFileRead& re
     for (const files::BirthRecord& record : read.records) {
         if (NameProblem(record.name)) continue;
         const files::BirthRecord fresh{record.name, QStringLiteral("男"), QStringLiteral("1984"), QStringLiteral("2"),
-                                       QStringLiteral("2"), QStringLiteral("午"), {}};
+                                       QStringLiteral("2"), QStringLiteral("午"), {}, {}};
         if (auto problem = files::WriteUserFile(folder.filePath(kSaved), {fresh}))
             fuzz::Fail("a name the record window accepts cannot be saved: " + problem->describe().toStdString());
     }

@@ -62,7 +62,7 @@ const std::array<Row, 3> kRows = {{
     {"User",
      [](const QString& folder, const files::WriteOptions& options) {
          const files::BirthRecord record{QStringLiteral("新"), QStringLiteral("女"), QStringLiteral("1985"),
-                                         QStringLiteral("2"),  QStringLiteral("4"),  QStringLiteral("子"), {}};
+                                         QStringLiteral("2"),  QStringLiteral("4"),  QStringLiteral("子"), {}, {}};
          return files::WriteUserFile(files::UserFilePath(folder), {record}, options);
      },
      UserRecords},

@@ -45,7 +45,7 @@ std::vector<Writer> Writers() {
     return {
         {"User",
          [](const QString& folder, const WriteOptions& options) {
-             const BirthRecord record{"新", "女", "2000", "2", "29", "子  (23:00-00:59)", {}};
+             const BirthRecord record{"新", "女", "2000", "2", "29", "子  (23:00-00:59)", {}, {}};
              return WriteUserFile(UserFilePath(folder), {record}, options);
          }},
         {"Mia",

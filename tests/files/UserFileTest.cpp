@@ -33,7 +33,7 @@ TEST(ReadUserFile, MissingFileIsAnEmptyListAndTheNextSaveCreatesIt) {
     const UserFileRead read = ReadUserFile(folder.file("User"));
     EXPECT_TRUE(read.diagnostics.ok());
     EXPECT_TRUE(read.records.empty());
-    BirthRecord record{"甲", "男", "1990", "1", "1", "子  (23:00-00:59)", {}};
+    BirthRecord record{"甲", "男", "1990", "1", "1", "子  (23:00-00:59)", {}, {}};
     ASSERT_FALSE(WriteUserFile(folder.file("User"), {record}));
     EXPECT_EQ(folder.read("User"), Big5("甲\t男\t1990\t1\t1\t子  (23:00-00:59)\r\n"));
 }
@@ -87,7 +87,7 @@ TEST(UserFile, FieldsThatWouldBreakTheFileAreRefusedAndTheFileKeepsItsContent) {
         ProgramFolder folder;
         folder.write("User", TwoRecords());
         std::vector<BirthRecord> records = ReadUserFile(folder.file("User")).records;
-        records.push_back(BirthRecord{name, "男", "1990", "1", "1", "子  (23:00-00:59)", {}});
+        records.push_back(BirthRecord{name, "男", "1990", "1", "1", "子  (23:00-00:59)", {}, {}});
         const auto problem = WriteUserFile(folder.file("User"), records);
         ASSERT_TRUE(problem) << name;
         EXPECT_EQ(problem->line, 3) << name;
