@@ -99,11 +99,16 @@ private:
     // A list row showing the record's six fields.
     static QTreeWidgetItem* ListItem(const files::BirthRecord& record);
     void afterEdit();
-    // How a save ended: written; an edit's record was gone elsewhere; failed.
+    // How a save ended (written; an edit's record was gone elsewhere; failed),
+    // and what the user is to be told, if anything.
     enum class SaveResult { Saved, RecordGone, Failed };
-    SaveResult saveEdits();
-    // Takes the file as saved into the list, and says what happened elsewhere.
-    void takeSaved(files::UserSave& saved);
+    struct SaveOutcome {
+        SaveResult result;
+        QString notice;
+    };
+    SaveOutcome saveEdits();
+    // Takes the file as saved into the list; what happened elsewhere, in words.
+    QString takeSaved(files::UserSave& saved);
     void tell(const QString& text);
 
     Form1& form1_;

@@ -69,11 +69,15 @@ void Form2::deleteRecord() {
     afterEdit();
 }
 
+// The notice comes last, over the window as it will stay.
 void Form2::afterEdit() {
-    const SaveResult saved = saveEdits();
+    const SaveOutcome saved = saveEdits();
     CHECKLIST();
-    if (saved != SaveResult::RecordGone) {
+    if (saved.result != SaveResult::RecordGone) {
         ENTERLIST();  // a record gone elsewhere leaves the entry in the boxes, to be added again
+    }
+    if (!saved.notice.isEmpty()) {
+        tell(saved.notice);
     }
 }
 

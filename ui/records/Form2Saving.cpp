@@ -14,8 +14,9 @@ namespace velmora {
 
 namespace {
 
-const QString kChangedElsewhere =
+const QString kAppliedOnTop =
     QStringLiteral("User 已被其他視窗或程式改過，這次的變更已套用在檔案目前的內容上，清單已更新。");
+const QString kNothingApplied = QStringLiteral("User 已被其他視窗或程式改過，清單已更新為檔案目前的內容。");
 
 // The record as the notice names it: 姓名（性別，年/月/日 時）.
 QString RecordText(const files::BirthRecord& record) {
@@ -31,41 +32,46 @@ QString GoneText(const files::UserEdit& edit) {
 
 }  // namespace
 
-bool Form2::SAVELIST() { return saveEdits() == SaveResult::Saved; }
+bool Form2::SAVELIST() {
+    const SaveOutcome outcome = saveEdits();
+    if (!outcome.notice.isEmpty()) {
+        tell(outcome.notice);
+    }
+    return outcome.result == SaveResult::Saved;
+}
 
-Form2::SaveResult Form2::saveEdits() {
+Form2::SaveOutcome Form2::saveEdits() {
     if (saveBlocked_) {
-        tell(QStringLiteral("User 無法讀取，為免蓋掉檔案裡原有的資料，這次的變更沒有存檔。"));
-        return SaveResult::Failed;
+        return {SaveResult::Failed, QStringLiteral("User 無法讀取，為免蓋掉檔案裡原有的資料，這次的變更沒有存檔。")};
     }
     const QString path = files::UserFilePath(session_.programFolder);
     files::UserSave saved = files::SaveUserEdits(path, readStamp_, records_, unsaved_, session_.writeOptions);
     if (saved.problem) {
-        tell(saved.problem->describe() +
-             QStringLiteral("。\n這次的變更沒有存檔，檔案保持原樣；變更仍留在清單中，下次存檔時會一併寫入。"));
-        return SaveResult::Failed;
+        return {SaveResult::Failed,
+                saved.problem->describe() +
+                    QStringLiteral("。\n這次的變更沒有存檔，檔案保持原樣；變更仍留在清單中，下次存檔時會一併寫入。")};
     }
-    const bool recordGone = !saved.lost.empty();
-    takeSaved(saved);
-    return recordGone ? SaveResult::RecordGone : SaveResult::Saved;
+    const SaveResult result = saved.lost.empty() ? SaveResult::Saved : SaveResult::RecordGone;
+    return {result, takeSaved(saved)};
 }
 
-void Form2::takeSaved(files::UserSave& saved) {
+QString Form2::takeSaved(files::UserSave& saved) {
+    const bool anyApplied = saved.lost.size() < unsaved_.size();
     unsaved_.clear();
     readStamp_ = saved.stamp;
     records_ = std::move(saved.records);
     if (!saved.changedElsewhere) {
-        return;  // the list already shows what was written
+        return {};  // the list already shows what was written
     }
     showList();
-    QStringList lines{kChangedElsewhere};
+    QStringList lines{anyApplied ? kAppliedOnTop : kNothingApplied};
     for (const files::UserEdit& edit : saved.lost) {
         lines.append(GoneText(edit));
     }
     if (!saved.lost.empty() && saved.lost.back().kind == files::UserEdit::Kind::Change) {
         lines.append(QStringLiteral("輸入的內容仍留在欄位中，可按「輸入」再加入。"));
     }
-    tell(lines.join(QLatin1Char('\n')));
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace velmora

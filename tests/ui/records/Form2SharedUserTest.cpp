@@ -122,6 +122,7 @@ TEST_F(SharedUserTest, EveryInterleavingKeepsEveryEditMeant) {
             }
             const QString told = notices().join(QLatin1Char('\n'));
             EXPECT_EQ(told.contains(QStringLiteral("已被其他視窗或程式改過")), writtenSinceSeen[step.window] > 0) << told.toStdString();
+            EXPECT_EQ(told.contains(QStringLiteral("已套用")), writtenSinceSeen[step.window] > 0 && !step.gone);
             EXPECT_EQ(told.contains(QStringLiteral("已在別處被修改或刪除")), step.gone) << told.toStdString();
             const QStringList shown = QStringList(step.user).replaceInStrings(QStringLiteral("\t"), QStringLiteral("|"));
             EXPECT_EQ(listRows().join(QLatin1Char('\n')).toStdString(), shown.join(QLatin1Char('\n')).toStdString());
