@@ -7,7 +7,6 @@
 #include <QSysInfo>
 
 #include "Fixture.h"
-#include "files/FileLock.h"
 #include "files/FileStamp.h"
 #include "files/UserEdits.h"
 
@@ -16,49 +15,32 @@ namespace {
 
 using testing::ProgramFolder;
 
-const QByteArray kRead = "abc\r\n";
-
-// Columns: what happens after the read, what a second look must see. The
-// same-size rewrite keeps the modification time, as a write in the same clock
-// tick does: only the bytes can tell.
+// Columns: what happens after "abc" was read (nullptr: the file is removed),
+// whether the modification time is then set back to the one read (as a write
+// in the same clock tick leaves it), what a second look must see.
 struct Meanwhile {
-    const char* what;
-    bool existedAtRead;
-    std::function<void(const ProgramFolder&, const QString&)> act;
+    const char* rewrite;
+    bool sameTime;
     DiskState seen;
 };
-
-void KeepTime(const QString& path, const QDateTime& time) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
-}
-
 const Meanwhile kMeanwhile[] = {
-    {"nothing", true, [](const ProgramFolder&, const QString&) {}, DiskState::AsRead},
-    {"same bytes, touched", true, [](const ProgramFolder& f, const QString& p) {
-         f.write("User", kRead);
-         KeepTime(p, QDateTime::currentDateTime().addSecs(60));
-     }, DiskState::AsRead},
-    {"same size, same time", true, [](const ProgramFolder& f, const QString& p) {
-         const QDateTime time = QFileInfo(p).lastModified();
-         f.write("User", "xyz\r\n");
-         KeepTime(p, time);
-     }, DiskState::Changed},
-    {"longer", true, [](const ProgramFolder& f, const QString&) { f.write("User", kRead + kRead); }, DiskState::Changed},
-    {"removed", true, [](const ProgramFolder&, const QString& p) { QFile::remove(p); }, DiskState::Vanished},
-    {"still missing", false, [](const ProgramFolder&, const QString&) {}, DiskState::AsRead},
-    {"created", false, [](const ProgramFolder& f, const QString&) { f.write("User", kRead); }, DiskState::Changed},
+    {"abc\r\n", false, DiskState::AsRead},   // the same bytes written again
+    {"xyz\r\n", true, DiskState::Changed},   // same size, same time: only the bytes tell
+    {"abcd\r\n", false, DiskState::Changed},
+    {nullptr, false, DiskState::Vanished},
 };
 
 TEST(LookAgain, SeesEveryChangeSinceTheRead) {
     for (const Meanwhile& row : kMeanwhile) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.rewrite ? row.rewrite : "removed");
         ProgramFolder folder;
         const QString path = folder.file("User");
-        if (row.existedAtRead) folder.write("User", kRead);
+        folder.write("User", "abc\r\n");
         const FileStamp read = ReadStamped(path, "User").stamp;
-        row.act(folder, path);
+        row.rewrite ? folder.write("User", row.rewrite) : void(QFile::remove(path));
+        if (QFile file(path); row.sameTime && file.open(QIODevice::ReadWrite)) {
+            ASSERT_TRUE(file.setFileTime(read.modified, QFileDevice::FileModificationTime));
+        }
         EXPECT_EQ(LookAgain(path, "User", read).state, row.seen);
     }
 }
@@ -71,8 +53,7 @@ TEST(WithFileLock, TakesOverTheLockOfAProgramThatIsGone) {
     const qint64 pid = gone.processId();
     ASSERT_TRUE(gone.waitForFinished());
     ProgramFolder folder;
-    const QByteArray info = QByteArray::number(pid) + "\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-    folder.write("User.lock", info);
+    folder.write("User.lock", QByteArray::number(pid) + "\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     const UserSave saved = SaveUserEdits(folder.file("User"), {}, {}, {}, {});
     EXPECT_FALSE(saved.problem) << saved.problem->describe().toStdString();
     EXPECT_TRUE(folder.exists("User"));
