@@ -10,19 +10,6 @@ namespace {
 const QString kNotFound = QStringLiteral("找不到檔案");
 const QString kCannotRead = QStringLiteral("無法讀取檔案");
 
-std::optional<FileProblem> ReadAllBytes(const QString& path, const QString& fileName,
-                                        QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) return FileError(fileName, path, kNotFound);
-    if (info.isDir()) return FileError(fileName, path, kCannotRead, QStringLiteral("這是資料夾"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return FileError(fileName, path, kCannotRead, file.errorString());
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileError(fileName, path, kCannotRead, file.errorString());
-    return std::nullopt;
-}
-
 QString DescribeCharacter(const QString& text, qsizetype at) {
     const char32_t code = text.at(at).isHighSurrogate() && at + 1 < text.size()
         ? QChar::surrogateToUcs4(text.at(at), text.at(at + 1))
@@ -34,9 +21,21 @@ QString DescribeCharacter(const QString& text, qsizetype at) {
 
 }  // namespace
 
+std::optional<FileProblem> ReadFileBytes(const QString& path, const QString& fileName, QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.exists()) return FileError(fileName, path, kNotFound);
+    if (info.isDir()) return FileError(fileName, path, kCannotRead, QStringLiteral("這是資料夾"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return FileError(fileName, path, kCannotRead, file.errorString());
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileError(fileName, path, kCannotRead, file.errorString());
+    return std::nullopt;
+}
+
 TextLines ReadBig5File(const QString& path, const QString& fileName) {
     QByteArray bytes;
-    if (auto problem = ReadAllBytes(path, fileName, bytes)) {
+    if (auto problem = ReadFileBytes(path, fileName, bytes)) {
         TextLines result;
         result.diagnostics.error = std::move(problem);
         return result;

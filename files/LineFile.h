@@ -20,6 +20,9 @@ struct TextLines {
     Diagnostics diagnostics;      // error: missing or unreadable; warnings: lines not Big5
 };
 
+// The whole file's bytes, or why they cannot be had (missing, a folder, unreadable).
+std::optional<FileProblem> ReadFileBytes(const QString& path, const QString& fileName, QByteArray& bytes);
+
 // Reads the file at `path` (bare name `fileName` for messages). A line holding
 // bytes that are not Big5 is decoded with U+FFFD in their place and reported.
 TextLines ReadBig5File(const QString& path, const QString& fileName);

@@ -84,9 +84,19 @@ std::variant<QByteArray, FileProblem> RecordLine(Big5Encoder& encoder, const Bir
 QString UserFilePath(const QString& programFolder) { return ReferencePath(programFolder, kUserFile); }
 
 UserFileRead ReadUserFile(const QString& path) {
+    if (!QFileInfo::exists(path)) return {};
+    QByteArray bytes;
+    if (auto problem = ReadFileBytes(path, kUserFile, bytes)) {
+        UserFileRead result;
+        result.diagnostics.error = std::move(problem);
+        return result;
+    }
+    return ParseUserFile(bytes, path);
+}
+
+UserFileRead ParseUserFile(const QByteArray& bytes, const QString& path) {
     UserFileRead result;
-    if (!QFileInfo::exists(path)) return result;
-    TextLines file = ReadBig5File(path, kUserFile);
+    TextLines file = DecodeBig5Lines(bytes, path, kUserFile);
     result.diagnostics = std::move(file.diagnostics);
     if (!result.diagnostics.ok()) return result;
     for (std::size_t i = 0; i < file.raw.size(); ++i) {
@@ -98,8 +108,7 @@ UserFileRead ReadUserFile(const QString& path) {
     return result;
 }
 
-std::optional<FileProblem> WriteUserFile(const QString& path, const std::vector<BirthRecord>& records,
-                                         const WriteOptions& options) {
+std::variant<QByteArray, FileProblem> EncodeUserFile(const QString& path, const std::vector<BirthRecord>& records) {
     Big5Encoder encoder;
     std::vector<QByteArray> lines;
     lines.reserve(records.size());
@@ -108,7 +117,14 @@ std::optional<FileProblem> WriteUserFile(const QString& path, const std::vector<
         if (auto* problem = std::get_if<FileProblem>(&line)) return std::move(*problem);
         lines.push_back(std::get<QByteArray>(std::move(line)));
     }
-    return SaveBytes(path, kUserFile, JoinLines(lines), options);
+    return JoinLines(lines);
+}
+
+std::optional<FileProblem> WriteUserFile(const QString& path, const std::vector<BirthRecord>& records,
+                                         const WriteOptions& options) {
+    auto bytes = EncodeUserFile(path, records);
+    if (auto* problem = std::get_if<FileProblem>(&bytes)) return std::move(*problem);
+    return SaveBytes(path, kUserFile, std::get<QByteArray>(bytes), options);
 }
 
 }  // namespace velmora::files

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "files/FileProblem.h"
@@ -52,10 +53,15 @@ struct UserFileRead {
 QString UserFilePath(const QString& programFolder);
 
 UserFileRead ReadUserFile(const QString& path);
+// The same for the file's bytes already read (`path` names it in messages).
+UserFileRead ParseUserFile(const QByteArray& bytes, const QString& path);
 
 // Rewrites the whole file from the list, in list order, CR LF ends; no records
 // give an empty file. A field holding TAB, CR or LF, or text Big5 cannot hold,
 // is refused with its record's line before anything is written.
+// The file's bytes for the list, or the problem refusing it (as WriteUserFile).
+std::variant<QByteArray, FileProblem> EncodeUserFile(const QString& path, const std::vector<BirthRecord>& records);
+
 std::optional<FileProblem> WriteUserFile(const QString& path, const std::vector<BirthRecord>& records,
                                          const WriteOptions& options = {});
 

@@ -6,6 +6,7 @@
 
 #include <limits>
 
+#include "files/ReferencePath.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
@@ -16,10 +17,17 @@ namespace {
 constexpr double kEditorPoints = 9;  // the editors' default font
 const QString kSavedNotice = QStringLiteral("編修過的資料，要重新啟動程式才能生效！");
 const QString kSaveQuestion = QStringLiteral("資料已編修過，要儲存請按確定！");
+
+QString OverwriteQuestion(const QString& fileName, const QString& path) {
+    return QStringLiteral("%1 在這個編修視窗開啟後，已被其他視窗或程式改過：%2\n"
+                          "要以這裡的編修蓋過那些變更，請按確定；按取消則不存檔，可繼續編修。")
+        .arg(fileName, path);
+}
 }  // namespace
 
-EditorWindow::EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle)
-    : QWidget(nullptr), form1_(form1), messageTitle_(messageTitle) {
+EditorWindow::EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle,
+                           const QString& fileName)
+    : QWidget(nullptr), form1_(form1), messageTitle_(messageTitle), fileName_(fileName) {
     setWindowTitle(caption);
     setFont(MingFont(kEditorPoints));
     // A title bar with the close command only: the editors have a fixed size.
@@ -34,12 +42,27 @@ void EditorWindow::countEdit() {
     }
 }
 
+files::GuardedSave EditorWindow::saveOverRead(bool overwrite) {
+    const QString path = files::ReferencePath(session().programFolder, fileName_);
+    return files::SaveOverRead(path, fileName_, readStamp_.value_or(files::FileStamp{}), overwrite || !readStamp_,
+                               session().writeOptions, [this] { return writeTable(); });
+}
+
 bool EditorWindow::writeAndReport() {
-    if (const auto problem = writeTable()) {
+    files::GuardedSave saved = saveOverRead(false);
+    if (saved.changedElsewhere) {
+        const QString path = files::ReferencePath(session().programFolder, fileName_);
+        if (!session().messages->question(this, messageTitle_, OverwriteQuestion(fileName_, path))) {
+            return false;  // the other change stays; the edits stay on screen
+        }
+        saved = saveOverRead(true);
+    }
+    if (const auto& problem = saved.problem) {
         qWarning().noquote() << problem->describe();
         session().messages->information(this, messageTitle_, problem->describe());
         return false;
     }
+    readStamp_ = saved.stamp;
     changeCount_ = 0;
     session().messages->information(this, messageTitle_, kSavedNotice);
     return true;
@@ -71,6 +94,10 @@ void EditorWindow::showEvent(QShowEvent* event) {
     QRect placed(QPoint(0, 0), frameGeometry().size());
     placed.moveCenter(screen()->availableGeometry().center());
     move(placed.topLeft());
+}
+
+files::FileStamp StampBeforeReading(const QString& programFolder, const QString& fileName) {
+    return files::ReadStamped(files::ReferencePath(programFolder, fileName), fileName).stamp;
 }
 
 void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem) {

@@ -12,6 +12,8 @@
 #include <optional>
 
 #include "files/FileProblem.h"
+#include "files/FileStamp.h"
+#include "files/GuardedSave.h"
 
 namespace velmora {
 
@@ -31,8 +33,14 @@ public:
     // is reported by file and path and leaves the editor open with its edits.
     void SaveFile();
 
+    // What the editor's table was read from, so a save can tell whether
+    // another window or program changed the file since. Without it a save
+    // writes without asking.
+    void rememberRead(const files::FileStamp& stamp) { readStamp_ = stamp; }
+
 protected:
-    EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle);
+    // `fileName`: the bare name of the file the editor writes ("Mia", "Four").
+    EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle, const QString& fileName);
 
     Form1& form1() { return form1_; }
     Session& session();
@@ -50,14 +58,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The write and its report, without closing; false when the write failed.
+    // The write and its report, without closing; false when nothing was
+    // written (it failed, or the user kept another's change).
     bool writeAndReport();
+    // The write under the file's lock; unless `overwrite`, not over a file changed since it was read.
+    files::GuardedSave saveOverRead(bool overwrite);
 
     Form1& form1_;
     QString messageTitle_;
+    QString fileName_;
+    std::optional<files::FileStamp> readStamp_;
     std::int16_t changeCount_ = 0;
     bool centred_ = false;
 };
+
+// The stamp of the editor's file in `programFolder`, taken before the editor
+// reads it: a write in between then makes a save ask needlessly, never lose it.
+files::FileStamp StampBeforeReading(const QString& programFolder, const QString& fileName);
 
 // The message for a reference file the editor cannot load; the editor is then not opened.
 void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem);

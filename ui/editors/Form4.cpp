@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "files/ReferencePath.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
 #include "ui/editors/ClickLabel.h"
@@ -63,6 +64,7 @@ void SetVerticalName(RowLabel* heading, const QString& name) {
 }  // namespace
 
 Form4* Form4::create(Form1& form1) {
+    const files::FileStamp stamp = StampBeforeReading(form1.session().programFolder, files::kMiaFile);
     files::MiaDocumentRead read = files::ReadMiaDocument(form1.session().programFolder);
     if (read.diagnostics.error) {
         ReportUnreadable(form1.session(), &form1, kMessageTitle, *read.diagnostics.error);
@@ -71,11 +73,13 @@ Form4* Form4::create(Form1& form1) {
     for (const files::FileProblem& warning : read.diagnostics.warnings) {
         qWarning().noquote() << warning.describe();
     }
-    return new Form4(form1, read.document);
+    auto* editor = new Form4(form1, read.document);
+    editor->rememberRead(stamp);
+    return editor;
 }
 
 Form4::Form4(Form1& form1, const files::MiaDocument& document)
-    : EditorWindow(form1, QStringLiteral("編修廟旺表"), kMessageTitle) {
+    : EditorWindow(form1, QStringLiteral("編修廟旺表"), kMessageTitle, files::kMiaFile) {
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildTopRow();

@@ -6,6 +6,7 @@
 
 #include "chart/TimeLayers.h"
 #include "files/FourFile.h"
+#include "files/ReferencePath.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
@@ -66,6 +67,7 @@ void SetBackground(QComboBox* combo, const QColor& colour) {
 }  // namespace
 
 Form5* Form5::create(Form1& form1) {
+    const files::FileStamp stamp = StampBeforeReading(form1.session().programFolder, files::kFourFile);
     files::FourLines read = files::ReadFourLines(form1.session().programFolder);
     if (read.diagnostics.error) {
         ReportUnreadable(form1.session(), &form1, kMessageTitle, *read.diagnostics.error);
@@ -74,11 +76,13 @@ Form5* Form5::create(Form1& form1) {
     for (const files::FileProblem& warning : read.diagnostics.warnings) {
         qWarning().noquote() << warning.describe();
     }
-    return new Form5(form1, read.lines);
+    auto* editor = new Form5(form1, read.lines);
+    editor->rememberRead(stamp);
+    return editor;
 }
 
 Form5::Form5(Form1& form1, const std::vector<QString>& lines)
-    : EditorWindow(form1, QStringLiteral("編修四化表"), kMessageTitle) {
+    : EditorWindow(form1, QStringLiteral("編修四化表"), kMessageTitle, files::kFourFile) {
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildHeadings();

@@ -52,7 +52,10 @@ void Form2::load() {
 
 void Form2::InputData() {
     const QString path = files::UserFilePath(session_.programFolder);
-    files::UserFileRead read = files::ReadUserFile(path);
+    files::UserForEditing opened = files::ReadUserForEditing(path);
+    readStamp_ = opened.stamp;
+    unsaved_.clear();
+    files::UserFileRead& read = opened.read;
     for (const files::FileProblem& warning : read.diagnostics.warnings) {
         qWarning().noquote() << warning.describe();
     }
@@ -66,20 +69,6 @@ void Form2::InputData() {
     }
     records_ = std::move(read.records);
     showList();
-}
-
-bool Form2::SAVELIST() {
-    if (saveBlocked_) {
-        tell(QStringLiteral("User 無法讀取，為免蓋掉檔案裡原有的資料，這次的變更沒有存檔。"));
-        return false;
-    }
-    const QString path = files::UserFilePath(session_.programFolder);
-    if (const auto problem = files::WriteUserFile(path, records_, session_.writeOptions)) {
-        tell(problem->describe() +
-             QStringLiteral("。\n這次的變更沒有存檔，檔案保持原樣；變更仍留在清單中，下次存檔時會一併寫入。"));
-        return false;
-    }
-    return true;
 }
 
 void Form2::CHECKLIST() {

@@ -1,9 +1,11 @@
 #pragma once
 // The birth-record window: the people kept in User, a lunar preview of the
 // birth being entered, and "確定", which hands the entered birth to the main
-// window to chart. The list is the only copy of the records in memory; every
-// add, change and delete rewrites User whole, and an edit that could not be
-// saved stays in the list so the next save writes it.
+// window to chart. The list is the window's copy of the records; every add,
+// change and delete is saved at once, and an edit that could not be saved
+// stays in the list so the next save writes it. When another window or
+// program changed User since this window read it, the edits are applied on
+// top of the file as it now stands, and the list shows the file as saved.
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "files/FileStamp.h"
+#include "files/UserEdits.h"
 #include "files/UserFile.h"
 #include "ui/records/RecordChecks.h"
 
@@ -40,7 +44,8 @@ public:
 
     // Reads User into the list; a missing file gives an empty list.
     void InputData();
-    // Rewrites User from the list; false (and the user told) when it failed.
+    // Saves the list's unsaved edits to User; false (and the user told) when
+    // an edit is not on disk: the save failed, or its record was gone.
     bool SAVELIST();
     // Hint, 修改 and 刪除 enabled exactly while the list is not empty.
     void CHECKLIST();
@@ -94,11 +99,23 @@ private:
     // A list row showing the record's six fields.
     static QTreeWidgetItem* ListItem(const files::BirthRecord& record);
     void afterEdit();
+    // How a save ended (written; an edit's record was gone elsewhere; failed),
+    // and what the user is to be told, if anything.
+    enum class SaveResult { Saved, RecordGone, Failed };
+    struct SaveOutcome {
+        SaveResult result;
+        QString notice;
+    };
+    SaveOutcome saveEdits();
+    // Takes the file as saved into the list; what happened elsewhere, in words.
+    QString takeSaved(files::UserSave& saved);
     void tell(const QString& text);
 
     Form1& form1_;
     Session& session_;
     std::vector<files::BirthRecord> records_;
+    files::FileStamp readStamp_;             // User as this window last read or wrote it
+    std::vector<files::UserEdit> unsaved_;   // edits in the list not yet in User, in order
     bool saveBlocked_ = false;          // User is there but unreadable: never save over it
     bool enterListOnActivate_ = true;   // activation from another of the program's windows
     bool rebuildingList_ = false;       // list changes made here are no selection by the user

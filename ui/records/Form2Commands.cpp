@@ -1,4 +1,4 @@
-// "輸入", "修改" and "刪除": each changes the list, then rewrites User whole.
+// "輸入", "修改" and "刪除": each changes the list and is saved to User at once.
 // Input that User could not hold, or that could not be charted later, is
 // refused with a notice before anything changes.
 
@@ -22,6 +22,7 @@ void Form2::addRecord() {
     record->day = PickedDay();
     record->hour = PickedHour();
     records_.push_back(*record);
+    unsaved_.push_back({files::UserEdit::Kind::Add, {}, *record});
     listView1_->addTopLevelItem(ListItem(*record));
     afterEdit();
 }
@@ -38,8 +39,11 @@ void Form2::changeRecord() {
     }
     setWindowTitle(QString::number(row + 1));
     files::BirthRecord& stored = records_[static_cast<std::size_t>(row)];
+    files::UserEdit edit{files::UserEdit::Kind::Change, stored, {}};  // the record as it stood finds it again on disk
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
     record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
+    edit.after = *record;
+    unsaved_.push_back(std::move(edit));
     stored = std::move(*record);
     QTreeWidgetItem* item = listView1_->topLevelItem(row);
     const auto fields = stored.fields();
@@ -55,6 +59,7 @@ void Form2::deleteRecord() {
         tell(QStringLiteral("請先在清單中點選要刪除的資料。"));
         return;
     }
+    unsaved_.push_back({files::UserEdit::Kind::Delete, records_[static_cast<std::size_t>(row)], {}});
     records_.erase(records_.begin() + row);
     rebuildingList_ = true;
     delete listView1_->takeTopLevelItem(row);
@@ -64,10 +69,16 @@ void Form2::deleteRecord() {
     afterEdit();
 }
 
+// The notice comes last, over the window as it will stay.
 void Form2::afterEdit() {
+    const SaveOutcome saved = saveEdits();
     CHECKLIST();
-    ENTERLIST();
-    SAVELIST();
+    if (saved.result != SaveResult::RecordGone) {
+        ENTERLIST();  // a record gone elsewhere leaves the entry in the boxes, to be added again
+    }
+    if (!saved.notice.isEmpty()) {
+        tell(saved.notice);
+    }
 }
 
 std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {

@@ -97,6 +97,45 @@ TEST_P(EachEditorTest, AFailedSaveIsNamedAndKeepsTheEditorOpenWithItsEdits) {
     EXPECT_NE(bytes(file()), before);
 }
 
+// Another window or program changed the file while the editor was open:
+// the save asks, naming the file; Cancel keeps the other change and the
+// editor with its edits, OK writes over it. A vanished file is written afresh.
+TEST_P(EachEditorTest, AFileChangedElsewhereIsOverwrittenOnlyWhenTheUserSaysSo) {
+    // Columns: what happened meanwhile, the file removed (else rewritten), the answer, a question asked.
+    struct Meanwhile { const char* what; bool removed; bool answer; bool asked; };
+    for (const Meanwhile& row : {Meanwhile{"rewritten, Cancel", false, false, true},
+                                 Meanwhile{"rewritten, OK", false, true, true},
+                                 Meanwhile{"removed", true, true, false}}) {
+        SCOPED_TRACE(row.what);
+        startWithEditors();
+        QWidget* editor = open();
+        ASSERT_NE(editor, nullptr);
+        GetParam().edit(editor);
+        const QByteArray other = bytes(file()) + "\r\n";  // another's save: one blank line more
+        row.removed ? folder_.remove(file()) : folder_.write(file(), other);
+        boxes->queueAnswer(row.answer);
+        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        settle();
+
+        const bool asked = !boxes->shown().empty() && boxes->shown()[0].kind == ScriptedMessageBoxes::Kind::Question;
+        EXPECT_EQ(asked, row.asked);
+        if (asked) {
+            EXPECT_TRUE(boxes->shown()[0].text.contains(folder_.filePath(file())));
+        }
+        const bool kept = ShownEditor() == editor;
+        EXPECT_EQ(kept, !row.answer);
+        EXPECT_EQ(bytes(file()) == other, !row.answer);
+        EXPECT_FALSE(bytes(file()).isEmpty());
+        if (kept) {
+            EXPECT_GT(static_cast<EditorWindow*>(editor)->ChangeCount(), 0);
+            boxes->queueAnswer(false);  // close without saving
+            editor->close();
+            settle();
+        }
+        boxes->clear();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothEditors, EachEditorTest, ::testing::ValuesIn(kEditors),
                          [](const auto& row) { return std::string(row.param.file); });
 

@@ -87,11 +87,13 @@ QString Monkey::click(QWidget* window) {
     if (buttons.empty()) return QStringLiteral("no button");
     QAbstractButton* button = buttons[static_cast<std::size_t>(below(static_cast<int>(buttons.size())))];
     const QString what = QStringLiteral("click %1 (answer %2)").arg(Name(button)).arg(boxes_.defaultAnswer);
-    auto* editor = qobject_cast<EditorWindow*>(window);
-    const bool cleanSave = editor != nullptr && button->objectName() == QLatin1String("Command1") &&
-                           editor->ChangeCount() == 0;
+    const bool editorSave =
+        qobject_cast<EditorWindow*>(window) != nullptr && button->objectName() == QLatin1String("Command1");
+    const QPointer<QWidget> clicked(window);
     QTest::mouseClick(button, Qt::LeftButton);
-    if (cleanSave) released_ = window;
+    // An editor's save gives the main window back; an editor still open after
+    // it (nothing to save, or the user kept another window's change) stays so.
+    if (editorSave && clicked && clicked->isVisible()) released_ = window;
     return what;
 }
 
