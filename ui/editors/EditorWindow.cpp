@@ -43,7 +43,7 @@ void EditorWindow::countEdit() {
 }
 
 files::GuardedSave EditorWindow::saveOverRead(bool overwrite) {
-    const QString path = files::ReferencePath(session().programFolder, fileName_);
+    const QString path = files::ReferencePath(session().dataFolder, fileName_);
     return files::SaveOverRead(path, fileName_, readStamp_.value_or(files::FileStamp{}), overwrite || !readStamp_,
                                session().writeOptions, [this] { return writeTable(); });
 }
@@ -51,7 +51,7 @@ files::GuardedSave EditorWindow::saveOverRead(bool overwrite) {
 bool EditorWindow::writeAndReport() {
     files::GuardedSave saved = saveOverRead(false);
     if (saved.changedElsewhere) {
-        const QString path = files::ReferencePath(session().programFolder, fileName_);
+        const QString path = files::ReferencePath(session().dataFolder, fileName_);
         if (!session().messages->question(this, messageTitle_, OverwriteQuestion(fileName_, path))) {
             return false;  // the other change stays; the edits stay on screen
         }
@@ -96,8 +96,8 @@ void EditorWindow::showEvent(QShowEvent* event) {
     move(placed.topLeft());
 }
 
-files::FileStamp StampBeforeReading(const QString& programFolder, const QString& fileName) {
-    return files::ReadStamped(files::ReferencePath(programFolder, fileName), fileName).stamp;
+files::FileStamp StampBeforeReading(const QString& folder, const QString& fileName) {
+    return files::ReadStamped(files::ReferencePath(folder, fileName), fileName).stamp;
 }
 
 void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem) {

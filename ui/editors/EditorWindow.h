@@ -72,9 +72,9 @@ private:
     bool centred_ = false;
 };
 
-// The stamp of the editor's file in `programFolder`, taken before the editor
+// The stamp of the editor's file in `folder`, taken before the editor
 // reads it: a write in between then makes a save ask needlessly, never lose it.
-files::FileStamp StampBeforeReading(const QString& programFolder, const QString& fileName);
+files::FileStamp StampBeforeReading(const QString& folder, const QString& fileName);
 
 // The message for a reference file the editor cannot load; the editor is then not opened.
 void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem);

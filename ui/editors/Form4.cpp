@@ -64,8 +64,8 @@ void SetVerticalName(RowLabel* heading, const QString& name) {
 }  // namespace
 
 Form4* Form4::create(Form1& form1) {
-    const files::FileStamp stamp = StampBeforeReading(form1.session().programFolder, files::kMiaFile);
-    files::MiaDocumentRead read = files::ReadMiaDocument(form1.session().programFolder);
+    const files::FileStamp stamp = StampBeforeReading(form1.session().folders().readFolder(files::kMiaFile), files::kMiaFile);
+    files::MiaDocumentRead read = files::ReadMiaDocument(form1.session().folders().readFolder(files::kMiaFile));
     if (read.diagnostics.error) {
         ReportUnreadable(form1.session(), &form1, kMessageTitle, *read.diagnostics.error);
         return nullptr;
@@ -220,7 +220,7 @@ files::MiaDocument Form4::document() const {
 }
 
 std::optional<files::FileProblem> Form4::writeTable() {
-    return files::WriteMiaDocument(session().programFolder, document(), session().writeOptions);
+    return files::WriteMiaDocument(session().dataFolder, document(), session().writeOptions);
 }
 
 }  // namespace velmora

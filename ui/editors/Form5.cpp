@@ -67,8 +67,8 @@ void SetBackground(QComboBox* combo, const QColor& colour) {
 }  // namespace
 
 Form5* Form5::create(Form1& form1) {
-    const files::FileStamp stamp = StampBeforeReading(form1.session().programFolder, files::kFourFile);
-    files::FourLines read = files::ReadFourLines(form1.session().programFolder);
+    const files::FileStamp stamp = StampBeforeReading(form1.session().folders().readFolder(files::kFourFile), files::kFourFile);
+    files::FourLines read = files::ReadFourLines(form1.session().folders().readFolder(files::kFourFile));
     if (read.diagnostics.error) {
         ReportUnreadable(form1.session(), &form1, kMessageTitle, *read.diagnostics.error);
         return nullptr;
@@ -190,7 +190,7 @@ std::array<QString, kTransformationLines> Form5::lines() const {
 }
 
 std::optional<files::FileProblem> Form5::writeTable() {
-    return files::WriteFour(session().programFolder, lines(), session().writeOptions);
+    return files::WriteFour(session().dataFolder, lines(), session().writeOptions);
 }
 
 }  // namespace velmora

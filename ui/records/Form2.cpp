@@ -51,7 +51,7 @@ void Form2::load() {
 }
 
 void Form2::InputData() {
-    const QString path = files::UserFilePath(session_.programFolder);
+    const QString path = files::UserFilePath(session_.dataFolder);
     files::UserForEditing opened = files::ReadUserForEditing(path);
     readStamp_ = opened.stamp;
     unsaved_.clear();

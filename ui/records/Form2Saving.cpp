@@ -44,7 +44,7 @@ Form2::SaveOutcome Form2::saveEdits() {
     if (saveBlocked_) {
         return {SaveResult::Failed, QStringLiteral("User 無法讀取，為免蓋掉檔案裡原有的資料，這次的變更沒有存檔。")};
     }
-    const QString path = files::UserFilePath(session_.programFolder);
+    const QString path = files::UserFilePath(session_.dataFolder);
     files::UserSave saved = files::SaveUserEdits(path, readStamp_, records_, unsaved_, session_.writeOptions);
     if (saved.problem) {
         return {SaveResult::Failed,

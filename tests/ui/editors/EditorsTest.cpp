@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -134,6 +135,29 @@ TEST_P(EachEditorTest, AFileChangedElsewhereIsOverwrittenOnlyWhenTheUserSaysSo) 
         }
         boxes->clear();
     }
+}
+
+// Installed where the user cannot write: the shipped table is read, the edit
+// is saved as the user's copy in the data folder, and the next opening and
+// the next chart read that copy; the shipped file is never touched.
+TEST_P(EachEditorTest, AnEditOfAShippedTableIsSavedAsTheUsersCopy) {
+    startWithEditors();
+    const ProgramFolder data(ProgramFolder::UserFile::Absent, {});
+    form->session().dataFolder = data.path();
+    const QByteArray shipped = bytes(file());
+    QWidget* editor = open();
+    ASSERT_NE(editor, nullptr);
+    GetParam().edit(editor);
+    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(bytes(file()), shipped);
+    QFile copy(data.filePath(file()));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    const QByteArray edited = copy.readAll();
+    EXPECT_NE(edited, shipped);
+    EXPECT_EQ(form->session().folders().readFolder(file()), data.path());
+    if (QWidget* again = ShownEditor()) again->close();
+    settle();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditors, EachEditorTest, ::testing::ValuesIn(kEditors),
