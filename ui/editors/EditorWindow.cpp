@@ -1,7 +1,6 @@
 #include "ui/editors/EditorWindow.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QtGlobal>
 
 #include <limits>
@@ -19,11 +18,12 @@ const QString kSaveQuestion = QStringLiteral("資料已編修過，要儲存請�
 }  // namespace
 
 EditorWindow::EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle)
-    : QWidget(nullptr), form1_(form1), messageTitle_(messageTitle) {
+    : QWidget(&form1), form1_(form1), messageTitle_(messageTitle) {
     setWindowTitle(caption);
     setFont(MingFont(kEditorPoints));
-    // A title bar with the close command only: the editors have a fixed size.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A title bar with the close command only: the editors have a fixed size. A
+    // dialog of the main window, so it stays above it (see SecondaryWindow.h).
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
 Session& EditorWindow::session() { return form1_.session(); }
@@ -59,18 +59,6 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     }
     ReleaseOwner(this, &form1_);
     event->accept();
-}
-
-// The editors open in the middle of the screen, the first time they are shown.
-void EditorWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (centred_ || screen() == nullptr) {
-        return;
-    }
-    centred_ = true;
-    QRect placed(QPoint(0, 0), frameGeometry().size());
-    placed.moveCenter(screen()->availableGeometry().center());
-    move(placed.topLeft());
 }
 
 void ReportUnreadable(Session& session, QWidget* parent, const QString& title, const files::FileProblem& problem) {

@@ -47,7 +47,6 @@ protected:
     virtual std::optional<files::FileProblem> writeTable() = 0;
 
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // The write and its report, without closing; false when the write failed.
@@ -56,7 +55,6 @@ private:
     Form1& form1_;
     QString messageTitle_;
     std::int16_t changeCount_ = 0;
-    bool centred_ = false;
 };
 
 // The message for a reference file the editor cannot load; the editor is then not opened.

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeWidget>
 
 #include "ui/common/Twips.h"
@@ -26,10 +25,11 @@ constexpr int kYearRows = 30;
 constexpr int kListRowHeight = 255;  // twips: one list row, with room above and below the text
 }  // namespace
 
-Form2::Form2(Form1& form1) : QWidget(nullptr, Qt::Window), form1_(form1), session_(form1.session()) {
+// A dialog of the main window, so it stays above it (see SecondaryWindow.h).
+Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session_(form1.session()) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("排盤"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildControls();
@@ -132,19 +132,6 @@ bool Form2::event(QEvent* event) {
                                next->windowType() != Qt::Popup;
     }
     return QWidget::event(event);
-}
-
-void Form2::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

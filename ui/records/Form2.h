@@ -64,7 +64,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -102,7 +101,6 @@ private:
     bool saveBlocked_ = false;          // User is there but unreadable: never save over it
     bool enterListOnActivate_ = true;   // activation from another of the program's windows
     bool rebuildingList_ = false;       // list changes made here are no selection by the user
-    bool placed_ = false;               // centred on the screen at the first showing
     std::array<QString, kBirthParts> picked_{};
     // What the last selected record held for a part its combo could not offer.
     std::array<std::optional<QString>, kBirthParts> storedProblem_{};
