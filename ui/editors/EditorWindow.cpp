@@ -41,6 +41,7 @@ bool EditorWindow::writeAndReport() {
         return false;
     }
     changeCount_ = 0;
+    form1_.recomputeChart();  // the board shows the saved table at once, behind the notice
     session().messages->information(this, messageTitle_, kSavedNotice);
     return true;
 }

@@ -25,6 +25,7 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1Layers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form1Recompute.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp
