@@ -15,6 +15,7 @@
 #include "ui/main/ReferenceReads.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/RecordListView.h"
 
 namespace velmora {
 
@@ -22,7 +23,6 @@ namespace {
 constexpr int kClientWidth = 6375;
 constexpr int kClientHeight = 8130;
 constexpr int kYearRows = 30;
-constexpr int kListRowHeight = 255;  // twips: one list row, with room above and below the text
 }  // namespace
 
 // A dialog of the main window, so it stays above it (see SecondaryWindow.h).
@@ -34,6 +34,7 @@ Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildControls();
     wireControls();
+    buildListView();
     load();
 }
 
@@ -98,18 +99,8 @@ void Form2::ENTERLIST() {
 // The list's rows from the records, none selected.
 void Form2::showList() {
     rebuildingList_ = true;
-    listView1_->clear();
-    for (const files::BirthRecord& record : records_) {
-        listView1_->addTopLevelItem(ListItem(record));
-    }
+    listView_->show(records_);
     rebuildingList_ = false;
-}
-
-QTreeWidgetItem* Form2::ListItem(const files::BirthRecord& record) {
-    const auto fields = record.fields();
-    auto* item = new QTreeWidgetItem(QStringList(fields.begin(), fields.end()));
-    item->setSizeHint(0, QSize(0, TwipsToPixels(kListRowHeight)));
-    return item;
 }
 
 void Form2::tell(const QString& text) {

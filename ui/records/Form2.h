@@ -28,6 +28,7 @@ namespace velmora {
 
 class Form1;
 class GapCaption;
+class RecordListView;
 struct Session;
 
 class Form2 : public QWidget {
@@ -90,8 +91,10 @@ private:
     QString selectedText(int combo) const;
     QString genderCaption() const;
     void showList();
-    // A list row showing the record's six fields.
-    static QTreeWidgetItem* ListItem(const files::BirthRecord& record);
+    // The filter box, header sorting and double-click of the list (Form2List.cpp).
+    void buildListView();
+    // "確定刪除「NAME」？": true when the user chose OK.
+    bool confirmDeletion(int row);
     void afterEdit();
     void tell(const QString& text);
 
@@ -114,6 +117,7 @@ private:
     QLabel* label2_ = nullptr;                // the hint
     QLabel* label3_ = nullptr;                // the lunar preview
     QTreeWidget* listView1_ = nullptr;
+    RecordListView* listView_ = nullptr;   // the list's order and filter over records_
 };
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "ui/records/Form2.h"
+#include "ui/records/RecordListView.h"
 
 namespace velmora {
 
@@ -22,7 +23,7 @@ void Form2::addRecord() {
     record->day = PickedDay();
     record->hour = PickedHour();
     records_.push_back(*record);
-    listView1_->addTopLevelItem(ListItem(*record));
+    listView_->append(*record, static_cast<int>(records_.size()) - 1);
     afterEdit();
 }
 
@@ -41,11 +42,7 @@ void Form2::changeRecord() {
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
     record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
     stored = std::move(*record);
-    QTreeWidgetItem* item = listView1_->topLevelItem(row);
-    const auto fields = stored.fields();
-    for (int column = 0; column < files::kUserFields; ++column) {
-        item->setText(column, fields[static_cast<std::size_t>(column)]);
-    }
+    listView_->update(stored, row);
     afterEdit();
 }
 
@@ -55,12 +52,13 @@ void Form2::deleteRecord() {
         tell(QStringLiteral("請先在清單中點選要刪除的資料。"));
         return;
     }
+    if (!confirmDeletion(row)) {
+        return;
+    }
     records_.erase(records_.begin() + row);
-    rebuildingList_ = true;
-    delete listView1_->takeTopLevelItem(row);
-    // Nothing stays selected, so a second press cannot delete a record the user did not pick.
-    listView1_->clearSelection();
-    rebuildingList_ = false;
+    // The rows after it now show records one place earlier; nothing stays
+    // selected, so a second press cannot delete a record the user did not pick.
+    showList();
     afterEdit();
 }
 
