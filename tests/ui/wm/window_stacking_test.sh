@@ -29,8 +29,10 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-export XDG_CONFIG_HOME=$scratch/config XDG_CACHE_HOME=$scratch/cache XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+# The program's settings go to a scratch folder; the font cache stays where it
+# is, since building it afresh can take longer than a window may to appear.
+export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 fail() {
