@@ -1,10 +1,11 @@
 #include "ui/common/SecondaryWindow.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 namespace velmora {
 
@@ -42,21 +43,48 @@ void CentreOn(QWidget* window, const QWidget* owner) {
     window->move(placed.topLeft());
 }
 
+// A Qt::Window has no WM_TRANSIENT_FOR on X11, whatever its parent; a dialog has.
+void MakeOwned(QWidget* window, QWidget* owner) {
+    QWidget* ownerWindow = owner->window();
+    const Qt::WindowFlags hints = window->windowFlags() & ~Qt::WindowType_Mask;
+    if (window->parentWidget() != ownerWindow || window->windowType() != Qt::Dialog) {
+        window->setParent(ownerWindow, Qt::Dialog | hints);
+    }
+}
+
+void BringOnScreen(QWidget* window) {
+    if (window->isVisible()) {
+        return;
+    }
+    const QScreen* screen = window->screen();
+    if (!window->testAttribute(Qt::WA_Moved) && screen != nullptr) {
+        QRect placed(QPoint(0, 0), window->frameGeometry().size());
+        placed.moveCenter(screen->availableGeometry().center());
+        window->move(placed.topLeft());
+    }
+    window->show();
+}
+
+void RaiseAndActivate(QWidget* window) {
+    // Without a window manager (the offscreen tests) there is no stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        window->raise();
+    }
+    window->activateWindow();
+}
+
 void ShowSecondaryWindow(QWidget* window, QWidget* owner) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     Hold(window, owner);
     QObject::connect(window, &QObject::destroyed, owner, [window, owner] { ReleaseOwner(window, owner); });
-    // Native windows are created here, even before the owner is first shown,
-    // so the new window can be made the owner's transient.
-    owner->window()->winId();
-    window->winId();
-    if (owner->window()->windowHandle() != nullptr && window->windowHandle() != nullptr) {
-        window->windowHandle()->setTransientParent(owner->window()->windowHandle());
-    }
-    CentreOn(window, owner);
+    BringOnScreen(owner->window());
+    MakeOwned(window, owner);
+    CentreOn(window, owner->window());
     owner->setEnabled(false);
+    // Disabling the owner disables its child windows too; this one is what the user works in now.
+    window->setEnabled(true);
     window->show();
-    window->activateWindow();
+    RaiseAndActivate(window);
 }
 
 }  // namespace velmora

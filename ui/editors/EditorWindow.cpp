@@ -1,7 +1,6 @@
 #include "ui/editors/EditorWindow.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QtGlobal>
 
 #include <limits>
@@ -27,11 +26,12 @@ QString OverwriteQuestion(const QString& fileName, const QString& path) {
 
 EditorWindow::EditorWindow(Form1& form1, const QString& caption, const QString& messageTitle,
                            const QString& fileName)
-    : QWidget(nullptr), form1_(form1), messageTitle_(messageTitle), fileName_(fileName) {
+    : QWidget(&form1), form1_(form1), messageTitle_(messageTitle), fileName_(fileName) {
     setWindowTitle(caption);
     setFont(MingFont(kEditorPoints));
-    // A title bar with the close command only: the editors have a fixed size.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A title bar with the close command only: the editors have a fixed size. A
+    // dialog of the main window, so it stays above it (see SecondaryWindow.h).
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
 Session& EditorWindow::session() { return form1_.session(); }
@@ -64,6 +64,7 @@ bool EditorWindow::writeAndReport() {
     }
     readStamp_ = saved.stamp;
     changeCount_ = 0;
+    form1_.recomputeChart();  // the board shows the saved table at once, behind the notice
     session().messages->information(this, messageTitle_, kSavedNotice);
     return true;
 }
@@ -82,18 +83,6 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     }
     ReleaseOwner(this, &form1_);
     event->accept();
-}
-
-// The editors open in the middle of the screen, the first time they are shown.
-void EditorWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (centred_ || screen() == nullptr) {
-        return;
-    }
-    centred_ = true;
-    QRect placed(QPoint(0, 0), frameGeometry().size());
-    placed.moveCenter(screen()->availableGeometry().center());
-    move(placed.topLeft());
 }
 
 files::FileStamp StampBeforeReading(const QString& folder, const QString& fileName) {

@@ -55,7 +55,6 @@ protected:
     virtual std::optional<files::FileProblem> writeTable() = 0;
 
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // The write and its report, without closing; false when nothing was
@@ -69,7 +68,6 @@ private:
     QString fileName_;
     std::optional<files::FileStamp> readStamp_;
     std::int16_t changeCount_ = 0;
-    bool centred_ = false;
 };
 
 // The stamp of the editor's file in `folder`, taken before the editor

@@ -85,6 +85,9 @@ public:
     void pp();
     void RunText();
     void Dline();
+    // The chart on the board drawn again from Mia and Four as they are now on
+    // disk, in its layer (after an editor saved one of them); nothing without a chart.
+    void recomputeChart();
     // A click on a palace label of branch index b.
     void palaceClicked(int b);
     // Palace selection: with a chart on the board, frames the palace of

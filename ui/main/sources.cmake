@@ -29,6 +29,7 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form1Layers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JumpToDateDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JumpToDateDialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/Form1Recompute.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp

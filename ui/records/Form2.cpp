@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeWidget>
 
 #include "ui/common/Twips.h"
@@ -17,6 +16,7 @@
 #include "ui/common/DropDownRows.h"
 #include "ui/records/LunarEntry.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/RecordListView.h"
 
 namespace velmora {
 
@@ -24,17 +24,18 @@ namespace {
 constexpr int kClientWidth = 6375;
 constexpr int kClientHeight = 8130;
 constexpr int kYearRows = 30;
-constexpr int kListRowHeight = 255;  // twips: one list row, with room above and below the text
 }  // namespace
 
-Form2::Form2(Form1& form1) : QWidget(nullptr, Qt::Window), form1_(form1), session_(form1.session()) {
+// A dialog of the main window, so it stays above it (see SecondaryWindow.h).
+Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session_(form1.session()) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("排盤"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildControls();
     wireControls();
+    buildListView();
     new LunarEntry(*this);
     load();
 }
@@ -89,18 +90,8 @@ void Form2::ENTERLIST() {
 // The list's rows from the records, none selected.
 void Form2::showList() {
     rebuildingList_ = true;
-    listView1_->clear();
-    for (const files::BirthRecord& record : records_) {
-        listView1_->addTopLevelItem(ListItem(record));
-    }
+    listView_->show(records_);
     rebuildingList_ = false;
-}
-
-QTreeWidgetItem* Form2::ListItem(const files::BirthRecord& record) {
-    const auto fields = record.fields();
-    auto* item = new QTreeWidgetItem(QStringList(fields.begin(), fields.end()));
-    item->setSizeHint(0, QSize(0, TwipsToPixels(kListRowHeight)));
-    return item;
 }
 
 void Form2::tell(const QString& text) {
@@ -123,19 +114,6 @@ bool Form2::event(QEvent* event) {
                                next->windowType() != Qt::Popup;
     }
     return QWidget::event(event);
-}
-
-void Form2::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (placed_) {
-        return;
-    }
-    placed_ = true;
-    if (const QScreen* shown = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(shown->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

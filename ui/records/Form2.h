@@ -32,6 +32,7 @@ namespace velmora {
 
 class Form1;
 class GapCaption;
+class RecordListView;
 struct Session;
 
 class Form2 : public QWidget {
@@ -69,7 +70,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -96,8 +96,10 @@ private:
     QString selectedText(int combo) const;
     QString genderCaption() const;
     void showList();
-    // A list row showing the record's six fields.
-    static QTreeWidgetItem* ListItem(const files::BirthRecord& record);
+    // The filter box, header sorting and double-click of the list (Form2List.cpp).
+    void buildListView();
+    // "確定刪除「NAME」？": true when the user chose OK.
+    bool confirmDeletion(int row);
     void afterEdit();
     // How a save ended (written; an edit's record was gone elsewhere; failed),
     // and what the user is to be told, if anything.
@@ -119,7 +121,6 @@ private:
     bool saveBlocked_ = false;          // User is there but unreadable: never save over it
     bool enterListOnActivate_ = true;   // activation from another of the program's windows
     bool rebuildingList_ = false;       // list changes made here are no selection by the user
-    bool placed_ = false;               // centred on the screen at the first showing
     std::array<QString, kBirthParts> picked_{};
     // What the last selected record held for a part its combo could not offer.
     std::array<std::optional<QString>, kBirthParts> storedProblem_{};
@@ -133,6 +134,7 @@ private:
     QLabel* label2_ = nullptr;                // the hint
     QLabel* label3_ = nullptr;                // the lunar preview
     QTreeWidget* listView1_ = nullptr;
+    RecordListView* listView_ = nullptr;   // the list's order and filter over records_
 };
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "ui/records/Form2.h"
+#include "ui/records/RecordListView.h"
 
 namespace velmora {
 
@@ -23,7 +24,7 @@ void Form2::addRecord() {
     record->hour = PickedHour();
     records_.push_back(*record);
     unsaved_.push_back({files::UserEdit::Kind::Add, {}, *record});
-    listView1_->addTopLevelItem(ListItem(*record));
+    listView_->append(*record, static_cast<int>(records_.size()) - 1);
     afterEdit();
 }
 
@@ -45,11 +46,7 @@ void Form2::changeRecord() {
     edit.after = *record;
     unsaved_.push_back(std::move(edit));
     stored = std::move(*record);
-    QTreeWidgetItem* item = listView1_->topLevelItem(row);
-    const auto fields = stored.fields();
-    for (int column = 0; column < files::kUserFields; ++column) {
-        item->setText(column, fields[static_cast<std::size_t>(column)]);
-    }
+    listView_->update(stored, row);
     afterEdit();
 }
 
@@ -59,13 +56,14 @@ void Form2::deleteRecord() {
         tell(QStringLiteral("請先在清單中點選要刪除的資料。"));
         return;
     }
+    if (!confirmDeletion(row)) {
+        return;
+    }
     unsaved_.push_back({files::UserEdit::Kind::Delete, records_[static_cast<std::size_t>(row)], {}});
     records_.erase(records_.begin() + row);
-    rebuildingList_ = true;
-    delete listView1_->takeTopLevelItem(row);
-    // Nothing stays selected, so a second press cannot delete a record the user did not pick.
-    listView1_->clearSelection();
-    rebuildingList_ = false;
+    // The rows after it now show records one place earlier; nothing stays
+    // selected, so a second press cannot delete a record the user did not pick.
+    showList();
     afterEdit();
 }
 

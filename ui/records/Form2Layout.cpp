@@ -14,6 +14,7 @@
 #include "ui/common/Twips.h"
 #include "ui/records/Form2.h"
 #include "ui/records/GapCaption.h"
+#include "ui/records/RecordListView.h"
 
 namespace velmora {
 
@@ -169,7 +170,7 @@ void Form2::wireControls() {
     connect(command_[3], &QPushButton::clicked, this, &Form2::confirm);
     // A click selects a record; so does moving through the list with the keys.
     connect(listView1_, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { selectRecord(listView1_->indexOfTopLevelItem(item)); });
+            [this](QTreeWidgetItem* item) { selectRecord(RecordListView::RecordOf(item)); });
     connect(listView1_, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (const int row = selectedRow(); row >= 0 && !rebuildingList_) {
             selectRecord(row);

@@ -11,6 +11,7 @@
 #include "ui/main/Session.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/records/Form2.h"
+#include "ui/records/RecordListView.h"
 #include "ui/records/RecordFields.h"
 
 namespace velmora {
@@ -94,7 +95,7 @@ void Form2::LunarPreview() {
 
 int Form2::selectedRow() const {
     const QList<QTreeWidgetItem*> selected = listView1_->selectedItems();
-    return selected.isEmpty() ? -1 : listView1_->indexOfTopLevelItem(selected.first());
+    return selected.isEmpty() ? -1 : RecordListView::RecordOf(selected.first());
 }
 
 // Fills what the record allows: a part its combo cannot offer (a year outside

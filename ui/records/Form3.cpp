@@ -30,7 +30,7 @@ void PlaceAt(QWidget* widget, const Place& place) {
 }
 }  // namespace
 
-Form3::Form3(Form1& form1) : QDialog(nullptr), form1_(form1) {
+Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("輸入男女盤"));
     // A title bar without the close command.

@@ -5,6 +5,7 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form2Commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Confirm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form2List.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Picking.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Saving.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form3.cpp
@@ -19,4 +20,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RecordCharting.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordFields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordFields.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecordListView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordListView.h
 )

@@ -49,7 +49,8 @@ template <typename T>
 std::vector<T*> Monkey::usable(QWidget* window) const {
     std::vector<T*> found;
     for (T* widget : window->findChildren<T*>()) {
-        if (widget->isVisible() && widget->isEnabled()) found.push_back(widget);
+        // The secondary windows are child windows of the main window: their controls are theirs.
+        if (widget->window() == window && widget->isVisible() && widget->isEnabled()) found.push_back(widget);
     }
     return found;
 }

@@ -82,8 +82,8 @@ TEST_F(RecordWindowTest, ASaveStoppedBeforeItsRenameLeavesTheFileAsItWas) {
     press(3);
     EXPECT_EQ(userFile(), UserBytes({kA}));
     EXPECT_TRUE(listRows().isEmpty());
-    ASSERT_EQ(boxes->shown().size(), 1U);
-    EXPECT_TRUE(boxes->shown()[0].text.contains(QStringLiteral("User")));
+    ASSERT_EQ(boxes->shown().size(), 2U);  // the delete question, then the failure
+    EXPECT_TRUE(boxes->shown()[1].text.contains(QStringLiteral("User")));
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 4);  // no temporary file left behind
 }
 

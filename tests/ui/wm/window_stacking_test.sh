@@ -1,0 +1,217 @@
+#!/usr/bin/env bash
+# Every secondary window opens above the main window and active, under a real
+# X server (Xvfb) and window manager (openbox), which the offscreen window
+# tests cannot see. The real program runs from a scratch program folder; after
+# each way a window opens, the window manager's stacking list and active window
+# are read and the new window must be the top one and the active one, centred
+# over the main window.
+#
+# Usage: window_stacking_test.sh PROGRAM   (ProperN, Mia and Four lie beside PROGRAM)
+# The X server, the window manager and the program are this script's own
+# children and end with it, also when a check fails.
+set -euo pipefail
+
+readonly program=$1
+readonly wait_seconds=20   # how long a window may take to appear or come up (a loaded machine, a sanitizer build)
+readonly centre_slack=40   # pixels a window's centre may lie off the main window's (title bars differ)
+
+export LC_ALL=C.UTF-8      # window titles are read and compared as UTF-8
+unset QT_QPA_PLATFORM      # ctest runs the offscreen tests; this one needs the X server
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+# The program's settings go to a scratch folder; the font cache stays where it
+# is, since building it afresh can take longer than a window may to appear.
+export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+fail() {
+  echo "FAIL: $*" >&2
+  describe_windows >&2 || true
+  local log
+  for log in "$scratch"/*.log; do
+    [[ -s $log ]] && { echo "--- ${log##*/}"; cat "$log"; } >&2
+  done
+  exit 1
+}
+
+# Runs the command until it succeeds; false after wait_seconds.
+wait_until() {
+  local deadline=$((SECONDS + wait_seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+}
+
+# The managed windows, bottom to top.
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' || true; }
+active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -o '0x[0-9a-f]*' | head -1 || true; }
+title() { xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'; }
+# Centre x and y of a window on the screen, frame excluded.
+centre() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                           /Width:/ {w = $NF} /Height:/ {h = $NF} END {print int(x + w / 2), int(y + h / 2)}'
+}
+
+describe_windows() {
+  echo "stacking, bottom to top (active: $(active)):"
+  local window
+  for window in $(stacking); do
+    echo "  $window \"$(title "$window")\""
+  done
+}
+
+# The top window when it is titled $1 and is the active one.
+top_and_active() {
+  local top
+  top=$(stacking | tail -1)
+  [[ -n $top && $(title "$top") == "$1" ]] || return 1
+  [[ $((top)) -eq $(($(active))) ]] || return 1
+  echo "$top"
+}
+
+# Waits for the window titled $1 to be on top and active; prints its id.
+expect_on_top() {
+  local window
+  window=$(wait_until top_and_active "$1") || fail "\"$1\" is not the top and active window ($2)"
+  echo "ok: \"$1\" on top and active ($2)" >&2
+  echo "$window"
+}
+
+# The first managed window titled $1.
+window_titled() {
+  local window
+  for window in $(stacking); do
+    [[ $(title "$window") == "$1" ]] && echo "$window" && return 0
+  done
+  return 1
+}
+
+# Points $1,$2 and $3,$4 lie within centre_slack of each other.
+near() {
+  local dx=$(($1 - $3)) dy=$(($2 - $4))
+  ((${dx#-} <= centre_slack && ${dy#-} <= centre_slack))
+}
+
+# Window $1 is centred over the main window.
+expect_centred() {
+  local x y main_x main_y
+  read -r x y < <(centre "$1")
+  read -r main_x main_y < <(centre "$main")
+  near "$x" "$y" "$main_x" "$main_y" || fail "window $1 centred at $x,$y, the main window at $main_x,$main_y"
+}
+
+# Window $1 is a transient of window $2 (WM_TRANSIENT_FOR), which every
+# window manager keeps it above.
+expect_transient() {
+  local owner
+  owner=$(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || true)
+  [[ -n $owner && $((owner)) -eq $(($2)) ]] || fail "window $1 is transient for \"${owner:-nothing}\", not $2"
+}
+
+# A left click at x, y of the window's client area.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+key() { xdotool key "$1"; }
+
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+  pids+=($!)
+  wait_until test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+  export DISPLAY=":$(head -1 "$scratch/display")"
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  pids+=($!)
+  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  wait_until wm_running || fail "openbox did not start: $(cat "$scratch/openbox.log")"
+}
+
+# The program from a folder of its own holding copies of the reference files.
+start_program() {
+  "$scratch/program/velmora" >>"$scratch/velmora.log" 2>&1 &
+  program_pid=$!
+  pids+=("$program_pid")
+}
+
+stop_program() {
+  kill "$program_pid"
+  wait "$program_pid" 2>/dev/null || true
+  unset 'pids[${#pids[@]}-1]'
+}
+
+for tool in Xvfb openbox xdotool xprop xwininfo; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+mkdir "$scratch/program"
+cp "$program" "$(dirname "$program")"/{ProperN,Mia,Four} "$scratch/program/"
+start_display
+
+# Places in the main window's client area (pixels at 96 dpi: twips / 15).
+readonly records_button=(44 20) transformations_button=(100 20) brightness_button=(156 20)
+readonly records_mode=(679 23) chart_by_date_mode=(762 23)
+# "確定" of the record window.
+readonly confirm_button=(374 19)
+
+start_program
+box=$(expect_on_top "提示" "first start, no User")
+read -r box_x box_y < <(centre "$box")
+key Return
+main=$(expect_on_top "Velmora" "after the first notice")
+read -r main_x main_y < <(centre "$main")
+near "$box_x" "$box_y" "$main_x" "$main_y" ||
+  fail "the first notice was centred at $box_x,$box_y, the main window is at $main_x,$main_y"
+
+click "$main" "${chart_by_date_mode[@]}"
+window=$(expect_on_top "輸入男女盤" "擇盤")
+expect_transient "$window" "$main"
+expect_centred "$window"
+key Return
+expect_on_top "Velmora" "after the gender dialog" >/dev/null
+
+click "$main" "${records_mode[@]}"
+records=$(expect_on_top "排盤" "使用者 after the gender dialog")
+expect_transient "$records" "$main"
+expect_centred "$records"
+click "$records" "${confirm_button[@]}"
+window=$(expect_on_top "提示" "確定 refused in the record window")
+expect_transient "$window" "$records"
+expect_centred "$window"
+key Return
+expect_on_top "排盤" "after the refusal" >/dev/null
+key Escape
+expect_on_top "Velmora" "after the record window" >/dev/null
+
+click "$main" "${transformations_button[@]}"
+window=$(expect_on_top "編修四化表" "四化")
+expect_transient "$window" "$main"
+expect_centred "$window"
+key Escape
+expect_on_top "Velmora" "after the transformation editor" >/dev/null
+
+click "$main" "${brightness_button[@]}"
+window=$(expect_on_top "編修廟旺表" "廟旺")
+expect_transient "$window" "$main"
+expect_centred "$window"
+key Escape
+expect_on_top "Velmora" "after the brightness editor" >/dev/null
+
+click "$main" "${records_button[@]}"
+window=$(expect_on_top "排盤" "排盤")
+expect_centred "$window"
+stop_program
+
+start_program
+window=$(expect_on_top "排盤" "start with User")
+main=$(window_titled "Velmora") || fail "no main window at the start with User"
+expect_transient "$window" "$main"
+expect_centred "$window"
+echo "every secondary window opened on top and active"
