@@ -23,6 +23,12 @@ private:
     std::string text_;
 };
 
+// How every line is charted: under which conventions, and whether "compare" is added.
+struct BatchConventions {
+    Conventions conventions;
+    bool compare = false;
+};
+
 struct BatchOutcome {
     long long failedLines = 0;
     std::optional<std::string> readError;  // the input could not be read to its end
@@ -31,6 +37,7 @@ struct BatchOutcome {
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
 // {"line":N,"error":"..."} and the run goes on. `words` set adds "names".
-BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out);
+BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
+                      const BatchConventions& conventions = {});
 
 }  // namespace velmora::tool
