@@ -87,7 +87,10 @@ std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTable
 
 void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
                           const ReferenceTables& tables, const Conventions& conventions, ChartResult& result) {
+    // A fresh result, but the star lists keep their buffers: PlaceStars rebuilds them from empty.
+    auto lists = std::move(result.chart.BranchStarList);
     result = ChartResult{};
+    result.chart.BranchStarList = std::move(lists);
     result.conventions = conventions;
     result.birthDay = birthDay;
     ApplyLateZiRule(result.birthDay, conventions);
@@ -97,9 +100,15 @@ void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const
     result.bureauNumber = BureauNumberOf(result.chart.BureauIndex);
     result.majorLimitStart = MajorLimitStartAges(result.birth, result.chart);
     result.transformations = TransformationsOf(tables.transformations, result.birth.YearStem);
+    ComputeLayerFromCalendar(query, shown, tables, result);
+}
+
+void ComputeLayerFromCalendar(const Query& query, const CalendarDay* shown, const ReferenceTables& tables,
+                              ChartResult& result) {
+    result.layer.reset();
     if (!query.at || shown == nullptr) return;
     CalendarDay shownDay = *shown;
-    ApplyLateZiRule(shownDay, conventions);
+    ApplyLateZiRule(shownDay, result.conventions);
     result.layer = ComputeLayerResult(*query.at, result, tables, shownDay);
 }
 

@@ -70,6 +70,11 @@ std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTable
 void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
                           const ReferenceTables& tables, const Conventions& conventions, ChartResult& result);
 
+// Only the layer of ComputeFromCalendars, over the natal chart already in
+// `result`, under `result.conventions`.
+void ComputeLayerFromCalendar(const Query& query, const CalendarDay* shown, const ReferenceTables& tables,
+                              ChartResult& result);
+
 // The four stars of one stem's line of the transformation table, 祿 first.
 StarQuartet TransformationsOf(const TransformationTable& table, int stem);
 

@@ -1,6 +1,7 @@
 #include "output/ConventionCompare.h"
 
 #include <algorithm>
+#include <optional>
 #include <initializer_list>
 #include <string>
 
@@ -95,6 +96,67 @@ void AppendChanges(const std::vector<NamedField>& active, const std::vector<Name
     }
 }
 
+bool SameNatal(const ChartResult& a, const ChartResult& b) {
+    return a.birth == b.birth && a.chart.PalaceTable == b.chart.PalaceTable && a.chart.StarTable == b.chart.StarTable &&
+           a.chart.BureauIndex == b.chart.BureauIndex && a.majorLimitStart == b.majorLimitStart &&
+           a.transformations == b.transformations;
+}
+
+bool SameLayer(const std::optional<LayerResult>& a, const std::optional<LayerResult>& b) {
+    if (!a || !b) return a.has_value() == b.has_value();
+    return a->shown == b->shown && a->nominalAge == b->nominalAge && a->focusBranch == b->focusBranch &&
+           a->markStem == b->markStem && a->transformations == b->transformations && a->flowingStars == b->flowingStars;
+}
+
+// The fields of one chart by part, so that a part equal in both charts is
+// passed over without listing its fields.
+struct SectionFields {
+    std::vector<NamedField> calendar, natal, layer;
+    void collect(const ChartResult& r, bool withCalendar, bool withNatal, bool withLayer) {
+        calendar.clear();
+        natal.clear();
+        layer.clear();
+        if (withCalendar) CollectCalendar(r.birthDay, kBirthCalendar, calendar);
+        if (withNatal) CollectNatal(r, natal);
+        if (withLayer && r.layer) CollectLayer(*r.layer, layer);
+    }
+};
+
+std::vector<FieldChange> ChangesBetween(const ChartResult& active, const SectionFields& activeFields,
+                                        const ChartResult& other, SectionFields& otherFields) {
+    const bool calendar = !(active.birthDay == other.birthDay);
+    const bool natal = !SameNatal(active, other);
+    const bool layer = !SameLayer(active.layer, other.layer);
+    std::vector<FieldChange> changes;
+    if (!calendar && !natal && !layer) return changes;
+    otherFields.collect(other, calendar, natal, layer);
+    if (calendar) AppendChanges(activeFields.calendar, otherFields.calendar, changes);
+    if (natal) AppendChanges(activeFields.natal, otherFields.natal, changes);
+    if (layer) AppendChanges(activeFields.layer, otherFields.layer, changes);
+    return changes;
+}
+
+// The chart under `turned`: a switch of the layers leaves the natal chart as
+// it is, so only the layer is cast again.
+void CastTurned(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
+                const ReferenceTables& tables, const ChartResult& active, const ConventionSwitch& turnedSwitch,
+                const Conventions& turned, ChartResult& other) {
+    if (turnedSwitch.group == ConventionGroup::natal) {
+        ComputeFromCalendars(query, birthDay, shown, tables, turned, other);
+        return;
+    }
+    other.conventions = turned;
+    other.birthDay = active.birthDay;
+    other.birth = active.birth;
+    other.chart.PalaceTable = active.chart.PalaceTable;
+    other.chart.StarTable = active.chart.StarTable;
+    other.chart.BureauIndex = active.chart.BureauIndex;
+    other.bureauNumber = active.bureauNumber;
+    other.majorLimitStart = active.majorLimitStart;
+    other.transformations = active.transformations;
+    ComputeLayerFromCalendar(query, shown, tables, other);
+}
+
 }  // namespace
 
 void CollectFields(const ChartResult& result, std::vector<NamedField>& fields) {
@@ -113,20 +175,17 @@ std::vector<ConventionDifference> CompareConventions(const Query& query, const R
     if (!CalendarOf(query.birthDate, query.period, birthDay)) return differences;
     const bool hasShown = query.at && CalendarOf(query.at->date, query.at->period, shownDay);
     const CalendarDay* shown = hasShown ? &shownDay : nullptr;
-    std::vector<NamedField> activeFields;
-    std::vector<NamedField> otherFields;
-    CollectFields(active, activeFields);
+    SectionFields activeFields;
+    SectionFields otherFields;
+    activeFields.collect(active, true, true, true);
     ChartResult other;
     for (const ConventionSwitch& s : ConventionSwitches()) {
         for (int value = 0; value < s.valueCount; ++value) {
             if (value == active.conventions.choice(s.key)) continue;
             Conventions turned = active.conventions;
             turned.set(s.key, value);
-            ComputeFromCalendars(query, birthDay, shown, tables, turned, other);
-            CollectFields(other, otherFields);
-            ConventionDifference difference{s.key, value, {}};
-            AppendChanges(activeFields, otherFields, difference.changes);
-            differences.push_back(std::move(difference));
+            CastTurned(query, birthDay, shown, tables, active, s, turned, other);
+            differences.push_back({s.key, value, ChangesBetween(active, activeFields, other, otherFields)});
         }
     }
     return differences;
