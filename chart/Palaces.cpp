@@ -141,6 +141,7 @@ void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& ch
         CalendarDay sameDay = day;
         ApplyLateZiRule(sameDay, conventions);
         ComputeNatalChart(sameDay, input, chart, conventions);
+        input.ClockHour = day.ClockHour;  // the moment stays as given: period 13
         return;
     }
     CopyBirthMoment(day, input, conventions);
