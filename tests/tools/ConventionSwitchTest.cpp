@@ -166,16 +166,42 @@ TEST(ConventionSwitch, LeapScope) {
     for (const Row& row : rows) CheckRow(row);
 }
 
-TEST(ConventionSwitch, MastersAndPairs) {
+TEST(ConventionSwitch, LifeMaster) {
     const Row rows[] = {
         // 己卯 year, life palace 子, yin man.
         {"2000-01-01 1 M", {}, "lifeMaster=lifeBranch", {{"lifeMaster", 0, 16, 9}}, {"lifeMaster"}},
+        // 庚午 year, lunar 2-05 at 巳: life palace 2 + 3 - 6 = 戌; 破軍 (14) -> 祿存 (21).
+        {"1990-03-01 6 M", {}, "lifeMaster=lifeBranch", {{"lifeMaster", 0, 14, 21}}, {"lifeMaster"}},
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, BodyMasterWu) {
+    const Row rows[] = {
         {"1990-03-01 6 M", {}, "bodyMasterWu=huoXing", {{"bodyMaster", 0, 24, 23}}, {"bodyMaster"}},  // 午 year
         {"2000-01-01 1 M", {}, "bodyMasterWu=huoXing", {}, {}},
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, XunKong) {
+    const Row rows[] = {
         {"2000-01-01 1 M", {}, "xunKong=yearPolarity", {{"star66", 0, 9, 0}}, {"star66"}},  // 卯 even: 酉 stays
         {"1990-03-01 6 M", {}, "xunKong=yearPolarity", {{"star67", 0, 12, 0}}, {"star67"}},  // 午 odd: 戌 stays
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, JieKong) {
+    const Row rows[] = {
         {"2000-01-01 1 M", {}, "jieKong=single", {{"star29", 0, 9, 0}}, {"star29"}},  // 己 even: 酉 stays
         {"1990-03-01 6 M", {}, "jieKong=single", {{"star30", 0, 8, 0}}, {"star30"}},  // 庚 odd: 午 stays, 未 goes
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, TianShang) {
+    const Row rows[] = {
         // A yin man: 天傷 巳 / 天使 未 swap; a yin woman keeps them.
         {"2000-01-01 1 M", {}, "tianShang=swap", {{"star31", 0, 6, 8}, {"star32", 0, 8, 6}}, Stars({{31, 32}})},
         {"2000-01-01 1 F", {}, "tianShang=swap", {}, {}},
@@ -183,7 +209,7 @@ TEST(ConventionSwitch, MastersAndPairs) {
     for (const Row& row : rows) CheckRow(row);
 }
 
-TEST(ConventionSwitch, AgeAndChildhood) {
+TEST(ConventionSwitch, AgeCount) {
     const Row rows[] = {
         // Lunar birthday 11-25 of 1999; 2020-11-01 is 2020-09-16: 21 years, birthday not yet come.
         {"2000-01-01 1 M 2020-11-01 7 1", {}, "ageCount=birthday",
@@ -192,6 +218,12 @@ TEST(ConventionSwitch, AgeAndChildhood) {
          {{"layer.nominalAge", 0, 22, 21}, {"layer.focusBranch", 0, 11, 10}}, kLayerReach},
         {"2000-01-01 1 M 2021-01-08 7 1", {}, "ageCount=birthday", {}, {}},  // on the birthday, 2020-11-25
         {"2000-01-01 1 M 2021-01-07 7 1", {}, "ageCount=birthday", {{"layer.nominalAge", 0, 22, 21}}, kLayerReach},
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, Childhood) {
+    const Row rows[] = {
         // 火六局, life 子, yang man: before age 6 the decade is L - 1 (亥); 童限 age 2 -> 財帛 申, 5 -> 福德 寅.
         {"2000-03-01 3 M 2000-03-10 7 1", {}, "childhood=tongXian", {{"layer.focusBranch", 0, 12, 1}}, kLayerReach},
         {"2000-03-01 3 M 2001-03-01 7 1", {}, "childhood=tongXian", {{"layer.focusBranch", 0, 12, 9}}, kLayerReach},
@@ -201,12 +233,18 @@ TEST(ConventionSwitch, AgeAndChildhood) {
     for (const Row& row : rows) CheckRow(row);
 }
 
-TEST(ConventionSwitch, FlowingYearStemsAndMonth) {
+TEST(ConventionSwitch, FlowingYear) {
     const Row rows[] = {
         // 2024-02-05: after 立春 (02-04), before the new year (02-10): 癸卯 -> 甲辰.
         {"2000-01-01 1 M 2024-02-05 7 3", {}, "flowingYear=lichun",
          {{"layer.focusBranch", 0, 4, 5}, {"layer.markStem", 0, 10, 1}}, kLayerReach},
         {"2000-01-01 1 M 2024-02-12 7 3", {}, "flowingYear=lichun", {}, {}},
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, LayerStems) {
+    const Row rows[] = {
         // 2024-05-14 未 hour (lunar 04-07, 戊 day), age 26: decade 戌 (甲), minor limit 寅 (丙),
         // 己 month by 五虎遁 of a 甲 year, 己未 hour.
         {"2000-01-01 1 M 2024-05-14 8 1", {}, "layerStems=palace", {{"layer.markStem", 0, 6, 1}}, kLayerReach},
@@ -215,6 +253,12 @@ TEST(ConventionSwitch, FlowingYearStemsAndMonth) {
         {"2000-01-01 1 M 2024-05-14 8 6", {}, "layerStems=palace", {{"layer.markStem", 0, 5, 6}}, kLayerReach},
         {"2000-01-01 1 M 2024-05-14 8 3", {}, "layerStems=palace", {}, {}},
         {"2000-01-01 1 M 2024-05-14 8 5", {}, "layerStems=palace", {}, {}},
+    };
+    for (const Row& row : rows) CheckRow(row);
+}
+
+TEST(ConventionSwitch, FlowingMonth) {
+    const Row rows[] = {
         // 斗君 寅, 卯 year: J 6. Leap second month day 4: e 2 (未) by its own slot, 1 (午) otherwise.
         {"2000-01-01 1 M 2023-03-25 1 4", {}, "flowingMonth=split16", {{"layer.focusBranch", 0, 8, 7}}, kLayerReach},
         {"2000-01-01 1 M 2023-03-25 1 4", {}, "flowingMonth=preceding", {{"layer.focusBranch", 0, 8, 7}}, kLayerReach},
