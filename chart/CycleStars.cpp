@@ -29,11 +29,23 @@ void PlaceRing(ChartState& chart, int firstStar, int start, bool forward) {
 
 // The two branches left void by the year's decade of the sixty-cycle: the 甲子
 // decade leaves 戌 亥, each later decade the pair two branches earlier.
+// The year's place 1..60 in the sixty-cycle: of the lunar year, or, when the
+// year is counted from 立春, of that year's pillar (stem and branch advance
+// together from 甲子, so the place is 6 (stem - 1) - 5 (branch - 1) mod 60, plus 1).
+int YearCyclePlace(const BirthFacts& f) {
+    if (f.conventions.yearPillar() == YearPillarRule::lichun)
+        return PositiveMod(6 * (f.yearStem - 1) - 5 * (f.yearBranch - 1), kSixty) + 1;
+    return PositiveMod(f.lunarYear - kCycleEpochYear, kSixty) + 1;
+}
+
 void PlaceVoidPair(const BirthFacts& f, ChartState& chart) {
-    const int place = PositiveMod(f.lunarYear - kCycleEpochYear, kSixty) + 1;
+    const int place = YearCyclePlace(f);
     const int decade = (place - 1) / kDecade;  // 0..5
     PutStar(chart, kVoidFirst, 11 - 2 * decade);
     PutStar(chart, kVoidFirst + 1, 12 - 2 * decade);
+    // Schools that keep one 旬空 star keep the first in a yang year, the second in a yin one.
+    if (f.conventions.xunKong() == XunKongRule::yearPolarity)
+        UnplaceStar(chart, f.yearBranch % 2 == 1 ? kVoidFirst + 1 : kVoidFirst);
 }
 
 }  // namespace

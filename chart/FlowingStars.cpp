@@ -55,11 +55,12 @@ std::vector<FlowingStar> DayStars(int dayStem) {
 
 }  // namespace
 
-std::optional<std::vector<FlowingStar>> FlowingStars(int layerIndex, const CalendarDay& shown) {
+std::optional<std::vector<FlowingStar>> FlowingStars(int layerIndex, const CalendarDay& shown,
+                                                     const Conventions& conventions) {
     switch (static_cast<Layer>(layerIndex)) {
         case Layer::MinorLimit:
         case Layer::Year:
-        case Layer::Month: return YearStars(shown.Pillars.YearPillar);
+        case Layer::Month: return YearStars(FlowingYearPillar(shown, conventions));
         // The day and hour layers both go by the day stem.
         case Layer::Day:
         case Layer::Hour: return DayStars(shown.Pillars.DayPillar.stem);

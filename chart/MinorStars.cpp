@@ -64,6 +64,8 @@ void PlaceByYearStem(const BirthFacts& f, ChartState& chart) {
     PutStar(chart, 26, StarBranch(chart, 21) - 1);  // 陀羅
     PutStar(chart, 29, DigitPair(kJieLuByStem, f.yearStem));
     PutStar(chart, 30, DigitPair(kKongWangByStem, f.yearStem));
+    // Schools that keep one 截空 star keep the first for a yang stem, the second for a yin one.
+    if (f.conventions.jieKong() == JieKongRule::single) UnplaceStar(chart, f.yearStem % 2 == 1 ? 30 : 29);
 }
 
 void PlaceByYearBranch(const BirthFacts& f, ChartState& chart) {
@@ -84,8 +86,10 @@ void PlaceByYearBranch(const BirthFacts& f, ChartState& chart) {
 }
 
 void PlaceByDayAndPalaces(const BirthFacts& f, ChartState& chart) {
-    PutStar(chart, 31, chart.PalaceTable[kFriendsPalace].branch);  // 天傷
-    PutStar(chart, 32, chart.PalaceTable[kHealthPalace].branch);         // 天使
+    // Some schools swap 天傷 and 天使 when the year's yin-yang differs from the gender.
+    const bool swap = f.conventions.tianShang() == TianShangRule::swap && !f.forward;
+    PutStar(chart, 31, chart.PalaceTable[swap ? kHealthPalace : kFriendsPalace].branch);  // 天傷
+    PutStar(chart, 32, chart.PalaceTable[swap ? kFriendsPalace : kHealthPalace].branch);  // 天使
     PutStar(chart, 46, StarBranch(chart, 17) + f.day - 1);  // 三台, from 左輔
     PutStar(chart, 47, StarBranch(chart, 18) - f.day + 1);  // 八座, from 右弼
     PutStar(chart, 50, StarBranch(chart, 15) + f.day - 2);  // 恩光, from 文昌

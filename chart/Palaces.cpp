@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kLeapMonth = 2;            // CalendarDay::LeapKind of a date inside a leap month
 constexpr int kLeapSecondHalfDay = 15;   // from this day on a leap month counts as the next month
+constexpr int kLeapLateSplitDay = 16;    // the same, for schools that split the leap month a day later
 constexpr int kTigerBranch = 3;          // 寅: the palace stems are counted from it
 constexpr int kBureauCount = 5;
 constexpr int kBranchPairs = 6;          // 子午, 丑未, 寅申, 卯酉, 辰戌, 巳亥
@@ -51,11 +52,30 @@ int BureauIndexOf(int lifeBranch, int lifeStem) {
 
 int ReduceBranch(int value) { return WrapBranch(value); }
 
+int PalaceStemOf(int yearStem, int branch) { return PalaceStem(yearStem, branch); }
+
 int BureauNumberOf(int bureauIndex) {
     return bureauIndex >= 1 && bureauIndex <= kBureauCount ? kBureauNumbers[bureauIndex] : 0;
 }
 
-void CopyBirthMoment(const CalendarDay& day, BirthInput& input) {
+void ApplyLateZiRule(CalendarDay& day, const Conventions& conventions) {
+    if (conventions.lateZi() != LateZiRule::sameDay || day.ClockHour != kLateZiClockHour) return;
+    day.ClockHour = 0;
+    CalcCalendar(day);
+}
+
+int LifePalaceMonth(int lunarMonth, int lunarDay, int leapKind, const Conventions& conventions) {
+    if (leapKind != kLeapMonth) return lunarMonth;
+    switch (conventions.leapBirth()) {
+        case LeapBirthRule::day15: return lunarDay >= kLeapSecondHalfDay ? lunarMonth + 1 : lunarMonth;
+        case LeapBirthRule::day16: return lunarDay >= kLeapLateSplitDay ? lunarMonth + 1 : lunarMonth;
+        case LeapBirthRule::never: return lunarMonth;
+        case LeapBirthRule::always: return lunarMonth + 1;
+    }
+    return lunarMonth;
+}
+
+void CopyBirthMoment(const CalendarDay& day, BirthInput& input, const Conventions& conventions) {
     input.SolarYear = day.SolarYear;
     input.SolarMonth = day.SolarMonth;
     input.SolarDay = day.SolarDay;
@@ -73,16 +93,22 @@ void CopyBirthMoment(const CalendarDay& day, BirthInput& input) {
     input.MonthBranch = p.MonthPillar.branch;
     input.DayBranch = p.DayPillar.branch;
     input.HourPillarBranch = p.HourPillar.branch;
+    if (conventions.yearPillar() == YearPillarRule::lichun) {
+        input.YearStem = p.SolarYearPillar.stem;
+        input.YearBranch = p.SolarYearPillar.branch;
+    }
     input.YinYang = static_cast<std::int16_t>(PositiveMod(input.YearStem, 2));
 }
 
-void ComputePalaces(const BirthInput& input, const CalendarDay& day, ChartState& chart) {
-    const int month = input.LunarMonth;
+void ComputePalaces(const BirthInput& input, const CalendarDay& day, ChartState& chart,
+                    const Conventions& conventions) {
     const int hour = input.HourPillarBranch;
-    // The first fourteen days of a leap month count as the month it follows,
-    // the rest as the next month; only the life palace uses this month.
-    const bool lateInLeapMonth = day.LeapKind == kLeapMonth && input.LunarDay >= kLeapSecondHalfDay;
-    const int lifeMonth = lateInLeapMonth ? month + 1 : month;
+    // By default the first fourteen days of a leap month count as the month it
+    // follows, the rest as the next month, and only the life palace uses this
+    // month; the body palace keeps the month as stored unless the school
+    // carries the split over the whole chart.
+    const int lifeMonth = LifePalaceMonth(input.LunarMonth, input.LunarDay, day.LeapKind, conventions);
+    const int month = conventions.leapScope() == LeapScopeRule::all ? lifeMonth : input.LunarMonth;
 
     const int lifeBranch = ReduceBranch(lifeMonth + 3 - hour);
     for (int k = 1; k <= kBranches; ++k) {
@@ -109,10 +135,18 @@ std::array<int, kBranches + 1> MajorLimitStartAges(const BirthInput& input, cons
     return ages;
 }
 
-void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& chart) {
-    CopyBirthMoment(day, input);
-    ComputePalaces(input, day, chart);
-    PlaceStars(input, chart);
+void ComputeNatalChart(const CalendarDay& day, BirthInput& input, ChartState& chart,
+                       const Conventions& conventions) {
+    if (conventions.lateZi() == LateZiRule::sameDay && day.ClockHour == kLateZiClockHour) {
+        CalendarDay sameDay = day;
+        ApplyLateZiRule(sameDay, conventions);
+        ComputeNatalChart(sameDay, input, chart, conventions);
+        input.ClockHour = day.ClockHour;  // the moment stays as given: period 13
+        return;
+    }
+    CopyBirthMoment(day, input, conventions);
+    ComputePalaces(input, day, chart, conventions);
+    PlaceStars(input, chart, conventions);
 }
 
 }  // namespace velmora

@@ -29,6 +29,19 @@ constexpr std::string_view kBodyMasterByBranch = "231112051502241112051502";
 constexpr int kZiWeiGroupOffsets[] = {-1, -3, -4, -5, -8};
 constexpr int kTianFuGroupOffsets[] = {1, 2, 3, 4, 5, 6, 10};
 
+constexpr int kHorseBranch = 7;  // 午
+constexpr int kHuoXing = 23;
+
+int LifeMasterOf(const BirthFacts& f) {
+    const bool byLifePalace = f.conventions.lifeMaster() == LifeMasterRule::lifeBranch;
+    return DigitPair(kLifeMasterByBranch, byLifePalace ? f.lifeBranch : f.yearBranch);
+}
+
+int BodyMasterOf(const BirthFacts& f) {
+    if (f.yearBranch == kHorseBranch && f.conventions.bodyMasterWu() == BodyMasterWuRule::huoXing) return kHuoXing;
+    return DigitPair(kBodyMasterByBranch, f.yearBranch);
+}
+
 int ZiWeiBranch(int bureauNumber, int lunarDay) {
     int k = 1;
     while (k < kMaxBureauMultiple && k * bureauNumber < lunarDay) ++k;
@@ -74,8 +87,9 @@ constexpr SexagenaryRows kSexagenaryTable = MakeSexagenaryTable();
 
 }  // namespace
 
-BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart) {
+BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart, const Conventions& conventions) {
     BirthFacts f;
+    f.conventions = conventions;
     f.month = input.LunarMonth;
     f.day = input.LunarDay;
     f.hourBranch = input.HourBranch;
@@ -84,6 +98,8 @@ BirthFacts GatherBirthFacts(const BirthInput& input, const ChartState& chart) {
     f.yearBranch = input.YearBranch;
     f.lunarYear = input.LunarYear;
     f.lifeBranch = chart.PalaceTable[1].branch;
+    // The life palace stands on m' + 3 - H, so m' (reduced into 1..12) is read back from it.
+    if (conventions.leapScope() == LeapScopeRule::all) f.month = ReduceBranch(f.lifeBranch - 3 + f.hourPillar);
     f.bodyBranch = chart.PalaceTable[kBodyPalaceRow].branch;
     f.bureauIndex = chart.BureauIndex;
     f.forward = input.YinYang == input.Gender;
@@ -102,15 +118,15 @@ void PlaceZiWeiAndTianFu(const BirthFacts& facts, ChartState& chart) {
     for (const int offset : kTianFuGroupOffsets) PutStar(chart, star++, tianFu + offset);
 }
 
-void PlaceStars(BirthInput& input, ChartState& chart) {
-    const BirthFacts facts = GatherBirthFacts(input, chart);
+void PlaceStars(BirthInput& input, ChartState& chart, const Conventions& conventions) {
+    const BirthFacts facts = GatherBirthFacts(input, chart, conventions);
     PlaceZiWeiAndTianFu(facts, chart);
     PlaceMinorStars(facts, chart);
     PlaceCycleStars(facts, chart);
 
     input.DouJunBranch = static_cast<std::int16_t>(ReduceBranch(facts.hourPillar - facts.month + 1));
-    input.LifeMaster = static_cast<std::int16_t>(DigitPair(kLifeMasterByBranch, facts.yearBranch));
-    input.BodyMaster = static_cast<std::int16_t>(DigitPair(kBodyMasterByBranch, facts.yearBranch));
+    input.LifeMaster = static_cast<std::int16_t>(LifeMasterOf(facts));
+    input.BodyMaster = static_cast<std::int16_t>(BodyMasterOf(facts));
     BuildBranchStarList(chart);
     // Stem and branch advance together from 甲子; the unlike-parity pairs stay 0.
     chart.SexagenaryTable = kSexagenaryTable;

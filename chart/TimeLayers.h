@@ -12,6 +12,7 @@
 #include "calendar/CalendarDay.h"
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
+#include "chart/Conventions.h"
 
 namespace velmora {
 
@@ -20,8 +21,10 @@ inline constexpr int kLayerCount = 7;
 
 // The nominal age at the shown date (1 in the birth's lunar year), counting
 // every sixty-year cycle. Returns false, leaving `nominalAge` unchanged, when
-// no chart has been computed (the birth stem is 0).
-bool oldx(const BirthInput& birth, const ChartState& chart, const CalendarDay& shown, std::int16_t& nominalAge);
+// no chart has been computed (the birth stem is 0). Counted from the birthday
+// instead when the conventions say so.
+bool oldx(const BirthInput& birth, const ChartState& chart, const CalendarDay& shown, std::int16_t& nominalAge,
+          const Conventions& conventions = {});
 
 // The values every layer starts from, none of them reduced.
 struct LayerCommonValues {
@@ -32,7 +35,12 @@ struct LayerCommonValues {
     int flowingDay = 0;     // FD
     int flowingHour = 0;    // FH
 };
-LayerCommonValues ComputeLayerCommon(const BirthInput& birth, const CalendarDay& shown);
+LayerCommonValues ComputeLayerCommon(const BirthInput& birth, const CalendarDay& shown,
+                                     const Conventions& conventions = {});
+
+// The shown moment's year as the flowing layers count it: from the lunar new
+// year, or from 立春 when the conventions say so.
+Pillar FlowingYearPillar(const CalendarDay& shown, const Conventions& conventions);
 
 // What a layer sets; an empty field is left as it was (the natal layer sets
 // nothing, and no layer sets MarkStem from a stem that was never computed).
@@ -41,7 +49,7 @@ struct LayerView {
     std::optional<std::int16_t> MarkStem;     // 1..10
 };
 LayerView ComputeLayer(int layerIndex, const BirthInput& birth, const ChartState& chart, const CalendarDay& shown,
-                       std::int16_t nominalAge, std::int16_t bureauNumber);
+                       std::int16_t nominalAge, std::int16_t bureauNumber, const Conventions& conventions = {});
 
 // One flowing star: its fixed name ("流祿" ..) and branch 1..12.
 struct FlowingStar {
@@ -51,7 +59,8 @@ struct FlowingStar {
 };
 // The flowing stars of layers 2..6 in the order they are appended to their
 // branches' lines; nothing (the lines stay as they are) for layers 0 and 1.
-std::optional<std::vector<FlowingStar>> FlowingStars(int layerIndex, const CalendarDay& shown);
+std::optional<std::vector<FlowingStar>> FlowingStars(int layerIndex, const CalendarDay& shown,
+                                                     const Conventions& conventions = {});
 
 // CurrentTransformations from one line of the transformation table: [1] 祿,
 // [2] 權, [3] 科, [4] 忌 as star numbers; a missing or non-numeric pair gives 0.

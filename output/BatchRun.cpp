@@ -14,17 +14,24 @@ const std::string kTooLongMessage = "line longer than " + std::to_string(LineRea
 
 // One line's object, or its error object; true when it was charted.
 bool AnswerLine(std::string_view line, long long number, const ReferenceTables& tables,
-                const ReferenceTables* words, DateCalendar calendar, ChartResult& result, std::string& out) {
+                const ReferenceTables* words, DateCalendar calendar, const BatchConventions& conventions,
+                ChartResult& result, std::string& out) {
     ParsedQuery parsed = ParseQueryLine(line, calendar);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         AppendLineError(number, *problem, out);
         return false;
     }
-    if (auto problem = ComputeQuery(std::get<Query>(parsed), tables, result)) {
+    const Query& query = std::get<Query>(parsed);
+    if (auto problem = ComputeQuery(query, tables, result, conventions.conventions)) {
         AppendLineError(number, *problem, out);
         return false;
     }
-    AppendChartJson(result, words, out);
+    if (!conventions.compare) {
+        AppendChartJson(result, words, out);
+        return true;
+    }
+    const std::vector<ConventionDifference> compare = CompareConventions(query, tables, result);
+    AppendChartJson(result, words, out, &compare);
     return true;
 }
 
@@ -41,7 +48,7 @@ bool OutputBuffer::flush() {
 }
 
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar) {
+                      DateCalendar calendar, const BatchConventions& conventions) {
     BatchOutcome outcome;
     LineReader reader(fd, [&out] { out.flush(); });
     ChartResult result;
@@ -58,7 +65,8 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
         const bool tooLong = status == LineReader::Status::TooLong;
         if (!tooLong && IsBlankLine(line)) continue;
         if (tooLong) AppendLineError(number, kTooLongMessage, out.text());
-        if (tooLong || !AnswerLine(line, number, tables, words, calendar, result, out.text())) ++outcome.failedLines;
+        if (tooLong || !AnswerLine(line, number, tables, words, calendar, conventions, result, out.text()))
+            ++outcome.failedLines;
         out.text() += '\n';
         out.flushIfFull();
     }

@@ -23,6 +23,12 @@ private:
     std::string text_;
 };
 
+// How every line is charted: under which conventions, and whether "compare" is added.
+struct BatchConventions {
+    Conventions conventions;
+    bool compare = false;
+};
+
 struct BatchOutcome {
     long long failedLines = 0;
     std::optional<std::string> readError;  // the input could not be read to its end
@@ -33,6 +39,6 @@ struct BatchOutcome {
 // {"line":N,"error":"..."} and the run goes on. `words` set adds "names";
 // `calendar` says how the lines' dates are read.
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar = DateCalendar::Gregorian);
+                      DateCalendar calendar = DateCalendar::Gregorian, const BatchConventions& conventions = {});
 
 }  // namespace velmora::tool

@@ -98,7 +98,8 @@ void AppendCalendarJson(JsonWriter& json, const CalendarDay& day) {
     json.raw("}}");
 }
 
-void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out) {
+void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out,
+                     const std::vector<ConventionDifference>* compare) {
     JsonWriter json(out);
     json.raw("{\"calendar\":");
     AppendCalendarJson(json, result.birthDay);
@@ -107,6 +108,12 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
     if (result.layer) {
         json.raw(',');
         AppendLayer(json, *result.layer);
+    }
+    json.raw(",\"conventions\":");
+    AppendConventionsJson(json, result.conventions);
+    if (compare != nullptr) {
+        json.raw(",\"compare\":");
+        AppendCompareJson(json, *compare);
     }
     if (words != nullptr) {
         json.raw(",\"names\":");

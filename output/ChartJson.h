@@ -1,19 +1,28 @@
 #pragma once
 // A computed query as one JSON object on one line, keys in a fixed order:
-//   {"calendar":{..},"chart":{..},"layer":{..},"names":{..}}
-// "layer" only when a shown moment was asked for, "names" only with words.
+//   {"calendar":{..},"chart":{..},"layer":{..},"conventions":{..},"compare":[..],"names":{..}}
+// "layer" only when a shown moment was asked for, "compare" only when asked
+// for, "names" only with words.
 
 #include <string>
 #include <string_view>
 
 #include "output/ChartRun.h"
+#include "output/ConventionCompare.h"
 #include "output/JsonWriter.h"
 
 namespace velmora::tool {
 
 // Appends the object (without a line end) to `out`. With `words` set, the
 // "names" object gives the words beside the numbers.
-void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out);
+// With `compare` set, "compare" lists what each other convention would change.
+void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out,
+                     const std::vector<ConventionDifference>* compare = nullptr);
+
+// "conventions":{every key: value} and "compare":[{"key","value","changes":{..}}],
+// written by ConventionJson.cpp.
+void AppendConventionsJson(JsonWriter& json, const Conventions& conventions);
+void AppendCompareJson(JsonWriter& json, const std::vector<ConventionDifference>& compare);
 
 // {"line":N,"error":"..."} for a batch line that could not be charted.
 void AppendLineError(long long line, std::string_view message, std::string& out);

@@ -31,20 +31,24 @@ void ApplyView(const LayerView& view, LayerResult& layer) {
 // it does not set.
 LayerResult ComputeLayerResult(const LayerQuery& at, const ChartResult& natal, const ReferenceTables& tables,
                                const CalendarDay& shown) {
+    const Conventions& conventions = natal.conventions;
     LayerResult layer;
     layer.index = at.layer;
     layer.shown = shown;
     std::int16_t age = 0;
-    oldx(natal.birth, natal.chart, shown, age);
+    oldx(natal.birth, natal.chart, shown, age, conventions);
     layer.nominalAge = age;
     layer.focusBranch = natal.chart.PalaceTable[1].branch;
     layer.markStem = natal.birth.YearStem;
     const auto bureauNumber = static_cast<std::int16_t>(natal.bureauNumber);
     const int decade = static_cast<int>(Layer::Decade);
-    if (at.layer >= decade) ApplyView(ComputeLayer(decade, natal.birth, natal.chart, shown, age, bureauNumber), layer);
-    if (at.layer > decade) ApplyView(ComputeLayer(at.layer, natal.birth, natal.chart, shown, age, bureauNumber), layer);
+    const auto view = [&](int index) {
+        return ComputeLayer(index, natal.birth, natal.chart, shown, age, bureauNumber, conventions);
+    };
+    if (at.layer >= decade) ApplyView(view(decade), layer);
+    if (at.layer > decade) ApplyView(view(at.layer), layer);
     layer.transformations = TransformationsOf(tables.transformations, layer.markStem);
-    if (auto stars = FlowingStars(at.layer, shown)) layer.flowingStars = std::move(*stars);
+    if (auto stars = FlowingStars(at.layer, shown, conventions)) layer.flowingStars = std::move(*stars);
     return layer;
 }
 
@@ -68,23 +72,44 @@ StarQuartet TransformationsOf(const TransformationTable& table, int stem) {
     return stars;
 }
 
-std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result) {
+std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result,
+                                        const Conventions& conventions) {
     result = ChartResult{};
-    if (!CalendarOf(query.birthDate, query.period, result.birthDay))
+    CalendarDay birthDay;
+    if (!CalendarOf(query.birthDate, query.period, birthDay))
         return "the calendar cannot convert " + DateText(query.birthDate, query.period);
+    CalendarDay shown;
+    if (query.at && !CalendarOf(query.at->date, query.at->period, shown))
+        return "the calendar cannot convert " + DateText(query.at->date, query.at->period);
+    ComputeFromCalendars(query, birthDay, query.at ? &shown : nullptr, tables, conventions, result);
+    return std::nullopt;
+}
+
+void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
+                          const ReferenceTables& tables, const Conventions& conventions, ChartResult& result) {
+    // A fresh result, but the star lists keep their buffers: PlaceStars rebuilds them from empty.
+    auto lists = std::move(result.chart.BranchStarList);
+    result = ChartResult{};
+    result.chart.BranchStarList = std::move(lists);
+    result.conventions = conventions;
+    result.birthDay = birthDay;
+    ApplyLateZiRule(result.birthDay, conventions);
     result.birth.Gender = static_cast<std::int16_t>(query.gender);
-    ComputeNatalChart(result.birthDay, result.birth, result.chart);
+    ComputeNatalChart(result.birthDay, result.birth, result.chart, conventions);
     ApplyStarLevels(tables.levelRows, result.chart);
     result.bureauNumber = BureauNumberOf(result.chart.BureauIndex);
     result.majorLimitStart = MajorLimitStartAges(result.birth, result.chart);
     result.transformations = TransformationsOf(tables.transformations, result.birth.YearStem);
-    if (!query.at) return std::nullopt;
+    ComputeLayerFromCalendar(query, shown, tables, result);
+}
 
-    CalendarDay shown;
-    if (!CalendarOf(query.at->date, query.at->period, shown))
-        return "the calendar cannot convert " + DateText(query.at->date, query.at->period);
-    result.layer = ComputeLayerResult(*query.at, result, tables, shown);
-    return std::nullopt;
+void ComputeLayerFromCalendar(const Query& query, const CalendarDay* shown, const ReferenceTables& tables,
+                              ChartResult& result) {
+    result.layer.reset();
+    if (!query.at || shown == nullptr) return;
+    CalendarDay shownDay = *shown;
+    ApplyLateZiRule(shownDay, result.conventions);
+    result.layer = ComputeLayerResult(*query.at, result, tables, shownDay);
 }
 
 }  // namespace velmora::tool

@@ -12,6 +12,7 @@
 #include "calendar/CalendarDay.h"
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
+#include "chart/Conventions.h"
 #include "chart/NatalChart.h"
 #include "chart/ReferenceData.h"
 #include "chart/TimeLayers.h"
@@ -42,6 +43,7 @@ struct LayerResult {
 };
 
 struct ChartResult {
+    Conventions conventions;  // the rules the chart was cast under
     CalendarDay birthDay;
     BirthInput birth;
     ChartState chart;
@@ -59,7 +61,19 @@ bool CalendarOf(const QueryDate& date, int period, CalendarDay& day);
 // Computes `query` into `result`, which starts from a fresh chart every time:
 // a star without a row in the brightness table has level 0, whatever an
 // earlier query left. Gives a message when a date cannot be charted.
-std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result);
+std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result,
+                                        const Conventions& conventions = {});
+
+// The same from the calendars of the birth and, when the query has one, of the
+// shown moment (null otherwise), both as CalendarOf gives them: a convention
+// that counts the late 子 hour as its own day recomputes them.
+void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
+                          const ReferenceTables& tables, const Conventions& conventions, ChartResult& result);
+
+// Only the layer of ComputeFromCalendars, over the natal chart already in
+// `result`, under `result.conventions`.
+void ComputeLayerFromCalendar(const Query& query, const CalendarDay* shown, const ReferenceTables& tables,
+                              ChartResult& result);
 
 // The four stars of one stem's line of the transformation table, 祿 first.
 StarQuartet TransformationsOf(const TransformationTable& table, int stem);

@@ -1,5 +1,7 @@
 #include "output/ChartText.h"
 
+#include "output/ConventionWords.h"
+
 #include "calendar/LunarText.h"
 #include "output/ChartWords.h"
 
@@ -125,6 +127,8 @@ std::string ChartText(const ChartResult& result, const ReferenceTables& words) {
     for (int palace = 1; palace <= kBranches; ++palace) AppendPalace(out, palace, result, words);
     out += "\n";
     AppendSummary(out, result, words);
+    // A chart cast in another school says so; Velmora's own rules go unnamed.
+    if (const std::string school = SchoolCaption(result.conventions); !school.empty()) out += "流派：" + school + "\n";
     if (result.layer) {
         out += "\n";
         AppendLayer(out, *result.layer, result, words.names);

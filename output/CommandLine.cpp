@@ -48,6 +48,11 @@ Velmora and prints them as JSON (one object a line, UTF-8).
   --png FILE        draw the chart as the program's board does into a PNG picture
                     (twice the screen's pixel density) instead of printing JSON
   --pdf FILE        the same board on one A4 landscape PDF page, as vectors
+  --profile NAME    chart under a school's conventions: Velmora (default), 全書派, 中州派
+  --convention KEY=VALUE
+                    one convention over the profile (repeatable); the keys and
+                    their values are listed in tools/README.md
+  --compare         add "compare": what each other value of each convention changes
   --name NAME       the owner's name on the drawn board and in the PDF's title
                     (--png and --pdf draw without a display; with --text the
                     text is printed as well)
@@ -95,6 +100,18 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         if (!problem) line.*file.target = std::move(value);
         return problem;
     }
+    if (IsValueOption(option, "--profile"))
+        return TakeValue(option, "--profile", "--profile needs a NAME", next, used, line.profile);
+    if (IsValueOption(option, "--convention")) {
+        std::string piece;
+        auto problem = TakeValue(option, "--convention", "--convention needs KEY=VALUE", next, used, piece);
+        if (!problem) line.conventionPieces.push_back(std::move(piece));
+        return problem;
+    }
+    if (option == "--compare") {
+        line.compare = true;
+        return std::nullopt;
+    }
     if (IsValueOption(option, kNameOption))
         return TakeValue(option, kNameOption, "--name needs a NAME", next, used, line.personName);
     if (option == "--names") line.names = true;
@@ -115,9 +132,21 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     return std::nullopt;
 }
 
+// The profile first, then each --convention over it in order.
+std::optional<std::string> ResolveConventions(CommandLine& line) {
+    const ConventionProfile* profile = ProfileNamed(line.profile);
+    if (profile == nullptr) return UnknownProfileMessage(line.profile);
+    line.conventions = profile->conventions;
+    for (const std::string& piece : line.conventionPieces) {
+        if (auto problem = SetConventionPiece(line.conventions, piece)) return problem;
+    }
+    return std::nullopt;
+}
+
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help || line.version) return line;
+    if (auto problem = ResolveConventions(line)) return std::move(*problem);
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";

@@ -3,7 +3,8 @@
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
-// with --lunar anywhere reading DATE and AT-DATE as lunar dates.
+// with --lunar anywhere reading DATE and AT-DATE as lunar dates, and each
+// also with [--profile NAME] [--convention KEY=VALUE].. [--compare].
 
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "chart/Conventions.h"
 #include "output/Query.h"
 
 namespace velmora::tool {
@@ -28,6 +30,10 @@ struct CommandLine {
     std::string personName;                 // --name: the owner's name on the picture
     std::string batchFile = "-";            // "-" reads standard input
     Query query;                            // the single query, when not --batch
+    std::string profile{kDefaultProfileName};  // --profile: the school charted under
+    std::vector<std::string> conventionPieces; // --convention KEY=VALUE, in order, over the profile
+    bool compare = false;                   // --compare: what every other convention changes
+    Conventions conventions;                // the profile with the pieces applied
 
     // A picture is asked for: the board is drawn (off screen) instead of JSON printed.
     bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }

@@ -46,7 +46,7 @@ std::optional<std::string> CheckQuery(const QString& folder, const CommandLine& 
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return loaded.error;
     ChartResult result;
-    if (auto problem = ComputeQuery(line.query, tables, result)) return problem;
+    if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return problem;
     if (line.text) {
         const std::string text = ChartText(result, tables);
         if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)

@@ -35,11 +35,13 @@ int Fail(const std::string& message) {
 
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
-    if (auto problem = ComputeQuery(line.query, tables, result)) return Fail(*problem);
+    if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
     OutputBuffer out(stdout);
     if (line.text) out.text() = ChartText(result, tables);
     else {
-        AppendChartJson(result, line.names ? &tables : nullptr, out.text());
+        std::vector<ConventionDifference> compare;
+        if (line.compare) compare = CompareConventions(line.query, tables, result);
+        AppendChartJson(result, line.names ? &tables : nullptr, out.text(), line.compare ? &compare : nullptr);
         out.text() += '\n';
     }
     return out.flush() ? kExitDone : Fail("cannot write the output");
@@ -51,7 +53,8 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables) {
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
     OutputBuffer out(stdout);
     const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out,
-                                          line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
+                                          line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
+                                          {line.conventions, line.compare});
     if (!fromStdin) ::close(fd);
     const bool written = out.flush();
     if (outcome.readError) return Fail("cannot read batch file " + line.batchFile + ": " + *outcome.readError);

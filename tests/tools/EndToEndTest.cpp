@@ -16,7 +16,7 @@ TEST(EndToEnd, TheWorkedChartAsJson) {
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     ASSERT_EQ(Lines(run.out).size(), 1);
     const QJsonObject object = ParseObject(run.out);
-    EXPECT_EQ(object.keys(), (QStringList{"calendar", "chart"}));
+    EXPECT_EQ(object.keys(), (QStringList{"calendar", "chart", "conventions"}));
     const QJsonObject calendar = object.value("calendar").toObject();
     EXPECT_EQ(calendar.value("lunar").toArray(), (QJsonArray{1999, 11, 25}));
     EXPECT_EQ(calendar.value("leapMonthDigit").toString(), "0");

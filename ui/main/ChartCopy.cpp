@@ -36,7 +36,7 @@ QString ChartCopyText(Form1& form) {
     tables.brightness = session.brightness;
     tables.transformations = session.transformations;
     tool::ChartResult result;
-    if (tool::ComputeQuery(*query, tables, result)) {
+    if (tool::ComputeQuery(*query, tables, result, session.conventions)) {
         return {};
     }
     // The levels as the board shows them: read from Mia with the chart, none

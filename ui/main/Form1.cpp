@@ -14,6 +14,7 @@
 #include "ui/main/Accessibility.h"
 #include "ui/main/ChartCommands.h"
 #include "ui/main/Keyboard.h"
+#include "ui/main/SchoolCommands.h"
 #include "ui/main/PalaceBoard.h"
 
 namespace velmora {
@@ -33,6 +34,7 @@ Form1::Form1(Session session, QWidget* parent)
     buildControls();
     wireControls();
     chartCommands_ = new ChartCommands(*this);
+    schools_ = new SchoolCommands(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

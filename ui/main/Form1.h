@@ -27,6 +27,7 @@ class ArrowSpinner;
 class ChartCommands;
 class PalaceBoard;
 class RowLabel;
+class SchoolCommands;
 
 class Form1;
 
@@ -104,6 +105,8 @@ public:
     QString dateLineText() const;
     // Export, print and copy of the chart, with the board's context menu.
     ChartCommands& chartCommands() { return *chartCommands_; }
+    // "流派…" and "流派比較".
+    SchoolCommands& schools() { return *schools_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -143,6 +146,7 @@ private:
     bool chartShownByDate_ = false;   // a chart by date has been drawn since the mode was chosen
     bool usesRecords_ = true;         // false for a window that only draws charts
     ChartCommands* chartCommands_ = nullptr;
+    SchoolCommands* schools_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

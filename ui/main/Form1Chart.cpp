@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "chart/NatalChart.h"
+#include "output/ConventionWords.h"
 #include "ui/common/RowLabel.h"
 #include "ui/main/ChartFill.h"
 #include "ui/main/DateLine.h"
@@ -63,7 +64,7 @@ void Form1::df_date() {
 }
 
 void Form1::user() {
-    ComputeNatalChart(session_.calendar, session_.birth, session_.chart);
+    ComputeNatalChart(session_.calendar, session_.birth, session_.chart, session_.conventions);
     referenceReads_.reread(session_, this);
     session_.YinYangWord = session_.birth.YinYang == 1 ? QStringLiteral("陽") : QStringLiteral("陰");
     session_.GenderWord = session_.birth.Gender != 0 ? QStringLiteral("男") : QStringLiteral("女");
@@ -113,7 +114,11 @@ void Form1::RunText() {
     const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.calendar, session_.names,
                                            {session_.PersonName, session_.YinYangWord, session_.GenderWord});
     using board::CentreLabel;
-    board_->centreLabel(CentreLabel::Label6_0)->setText(centre.Label6_0);
+    // A chart cast in another school names it beside the owner's name.
+    const std::string school = tool::SchoolCaption(session_.conventions);
+    board_->centreLabel(CentreLabel::Label6_0)
+        ->setText(school.empty() ? centre.Label6_0
+                                 : centre.Label6_0 + QStringLiteral("（") + QString::fromStdString(school) + QStringLiteral("）"));
     board_->centreLabel(CentreLabel::Label6_2)->setText(centre.Label6_2);
     board_->centreLabel(CentreLabel::Label6_3)->setText(centre.Label6_3);
     board_->centreLabel(CentreLabel::Label6_4)->setText(centre.Label6_4);

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "chart/NatalChart.h"
 #include "chart/TimeLayers.h"
 #include "ui/common/RowLabel.h"
 #include "ui/main/Accessibility.h"
@@ -20,12 +21,24 @@ constexpr int kTransformations = 4;  // 祿 權 科 忌
 
 Layers::Layers(Session& session, PalaceBoard& board) : session_(session), board_(board) {}
 
-bool Layers::oldx() { return velmora::oldx(session_.birth, session_.chart, session_.calendar, session_.NominalAge); }
+namespace {
+// The shown moment as the school counts it (the late 子 hour on its own day or the next).
+CalendarDay ShownMoment(const Session& session) {
+    CalendarDay shown = session.calendar;
+    ApplyLateZiRule(shown, session.conventions);
+    return shown;
+}
+}  // namespace
+
+bool Layers::oldx() {
+    return velmora::oldx(session_.birth, session_.chart, ShownMoment(session_), session_.NominalAge,
+                         session_.conventions);
+}
 
 void Layers::RunP() {
     LNLS();
-    const LayerView view = ComputeLayer(session_.LayerIndex, session_.birth, session_.chart, session_.calendar,
-                                        session_.NominalAge, session_.BureauNumber);
+    const LayerView view = ComputeLayer(session_.LayerIndex, session_.birth, session_.chart, ShownMoment(session_),
+                                        session_.NominalAge, session_.BureauNumber, session_.conventions);
     if (view.FocusBranch) {
         session_.FocusBranch = *view.FocusBranch;
     }
@@ -36,7 +49,7 @@ void Layers::RunP() {
 }
 
 void Layers::LNLS() {
-    const auto stars = FlowingStars(session_.LayerIndex, session_.calendar);
+    const auto stars = FlowingStars(session_.LayerIndex, ShownMoment(session_), session_.conventions);
     if (!stars) {
         return;
     }

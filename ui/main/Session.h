@@ -16,6 +16,7 @@
 #include "calendar/CalendarDay.h"
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
+#include "chart/Conventions.h"
 #include "chart/ReferenceData.h"
 #include "files/FileFolders.h"
 #include "files/SafeSave.h"
@@ -48,6 +49,7 @@ struct Session {
     int SelectedPalace = 0;           // branch index 0..11 of the last clicked palace
     QString YinYangWord;              // "陽" or "陰" of the charted birth
     QString GenderWord;               // "男" or "女" of the charted birth
+    Conventions conventions;          // the school the board is cast in (the setting, or a record's own)
 
     // Ways out.
     QString programFolder;                    // where ProperN and the shipped Mia and Four live

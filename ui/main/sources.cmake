@@ -40,6 +40,14 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.h
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolCommands.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolComparison.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolComparison.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolDialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.h

@@ -41,6 +41,7 @@ void Form2::confirm() {
     day.HourBranch = 0;
     day.LeapKind = 0;
     CalcCalendar(day);
+    ChartInRecordSchool(form1_, selectedRow() >= 0 ? &records_[static_cast<std::size_t>(selectedRow())] : nullptr);
     ChartRecordOnMainWindow(form1_);
     close();
 }

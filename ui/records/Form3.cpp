@@ -9,6 +9,7 @@
 #include "ui/common/Twips.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
+#include "ui/main/SchoolCommands.h"
 
 namespace velmora {
 
@@ -64,6 +65,7 @@ void Form3::confirm() {
     session.birth.Gender = static_cast<std::int16_t>(male_->isChecked() ? kMale : kFemale);
     ReleaseOwner(this, &form1_);
     session.PersonName.clear();
+    form1_.schools().useSettingsSchool();  // a chart by date is cast in the setting's school
     form1_.user();
     confirmed_ = true;
     accept();  // hides the dialog; it is deleted as it closes

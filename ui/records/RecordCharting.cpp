@@ -2,13 +2,22 @@
 
 #include <QDateTime>
 
+#include "files/UserFile.h"
 #include "ui/main/Form1.h"
+#include "ui/main/SchoolCommands.h"
+#include "ui/main/SchoolSettings.h"
 
 namespace velmora {
 
 namespace {
 constexpr int kYearDigits = 4;
 }  // namespace
+
+void ChartInRecordSchool(Form1& form1, const files::BirthRecord* record) {
+    const std::optional<SchoolChoice> own = record != nullptr ? SchoolOfRecord(*record) : std::nullopt;
+    if (own) form1.session().conventions = own->conventions;
+    else form1.schools().useSettingsSchool();
+}
 
 void ChartRecordOnMainWindow(Form1& form1) {
     Session& session = form1.session();

@@ -6,6 +6,13 @@
 namespace velmora {
 
 class Form1;
+namespace files {
+struct BirthRecord;
+}
+
+// The school the record carries (profile=, conv.KEY=VALUE) onto the session,
+// or the setting's when it carries none or no record is given.
+void ChartInRecordSchool(Form1& form1, const files::BirthRecord* record);
 
 // Runs user, sets RecordLoaded, selects the natal layer, puts the present date
 // and period into the date inputs as start-up does, and runs df_date.

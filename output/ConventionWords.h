@@ -1,0 +1,26 @@
+#pragma once
+// The words of the schools for people: each switch's short name and what each
+// of its values does, the caption naming a chart's school, and a comparison
+// line in words ("立春換年：命宮 寅→卯，五行局 水二局→木三局，紫微等 7 星移宮").
+// UTF-8, shared by the windows and the text output.
+
+#include <string>
+#include <string_view>
+
+#include "chart/Conventions.h"
+#include "output/ConventionCompare.h"
+
+namespace velmora::tool {
+
+// "立春換年", "晚子時" ..: the switch's short name.
+std::string_view SwitchWord(ConventionKey key);
+// One line saying what the value does.
+std::string_view ValueWord(ConventionKey key, int value);
+// The profile the conventions are exactly, or the nearest with the count of
+// switches apart from it ("全書派改 1 項"); empty for Velmora's own defaults,
+// which charts are not labelled with.
+std::string SchoolCaption(const Conventions& conventions);
+// The changes of one other value in words, "" when it changes nothing.
+std::string DifferenceWords(const ConventionDifference& difference);
+
+}  // namespace velmora::tool

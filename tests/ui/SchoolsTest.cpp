@@ -1,0 +1,95 @@
+// "流派…", "流派比較" and a record's own school, driven headless.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include "files/RecordExtras.h"
+#include "files/UserFile.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/main/SchoolCommands.h"
+#include "ui/main/SchoolComparison.h"
+#include "ui/main/SchoolDialog.h"
+
+namespace velmora::testing {
+namespace {
+
+constexpr int kXunKongFirst = 66;
+
+Conventions Profile(const char* name) { return ProfileNamed(name)->conventions; }
+
+TEST_F(MainWindowTest, SchoolDialogSetsTheSettingAndRechartsTheBoard) {
+    start();
+    ChartByDate(*form, QDate(2000, 1, 1), 1);
+    // Columns: profile chosen, switch then turned (none: ""), setting's pieces, conventions.
+    struct Row {
+        QString profile;
+        QString turnedSwitch;
+        int turnedValue;
+        QString pieces;
+        Conventions expected;
+    };
+    Conventions quanShuSameDay = Profile("全書派");
+    quanShuSameDay.set(ConventionKey::lateZi, 1);
+    const Row rows[] = {
+        {QStringLiteral("中州派"), {}, 0, {}, Profile("中州派")},
+        {QStringLiteral("全書派"), QStringLiteral("Convention_lateZi"), 1, QStringLiteral("lateZi=sameDay"), quanShuSameDay},
+        {QStringLiteral("Velmora"), {}, 0, {}, Conventions{}},
+    };
+    for (const Row& row : rows) {
+        form->schools().setDialogRunner([&row](SchoolDialog& dialog) {
+            EXPECT_EQ(dialog.findChildren<QGroupBox*>().size(), 2);
+            EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), kConventionCount + 1);
+            dialog.profileBox()->setCurrentText(row.profile);
+            if (!row.turnedSwitch.isEmpty())
+                dialog.findChild<QComboBox*>(row.turnedSwitch)->setCurrentIndex(row.turnedValue);
+            return static_cast<int>(QDialog::Accepted);
+        });
+        form->schools().dialogAction()->trigger();
+        Session& session = form->session();
+        EXPECT_EQ(session.conventions, row.expected) << row.profile.toStdString();
+        EXPECT_EQ(session.settings->value(settings_keys::kProfile).toString(), row.profile);
+        EXPECT_EQ(session.settings->value(settings_keys::kConventions).toString(), row.pieces);
+        // 中州派 keeps one 旬空 star (卯 year: the second), and names itself in the centre.
+        const bool oneVoid = row.expected.xunKong() == XunKongRule::yearPolarity;
+        EXPECT_EQ(session.chart.StarTable[kXunKongFirst].branch, oneVoid ? 0 : 9);
+        EXPECT_EQ(find<QLabel>(QStringLiteral("Label6_0"))->text().contains(row.profile), row.profile != "Velmora");
+    }
+}
+
+TEST_F(MainWindowTest, ComparisonLineShowsItsVariantUntilThePanelCloses) {
+    start();
+    ChartByDate(*form, QDate(2000, 1, 1), 1);
+    form->schools().comparisonAction()->setChecked(true);
+    SchoolComparison& panel = form->schools().comparison();
+    ASSERT_TRUE(panel.isVisible());
+    const QList<QListWidgetItem*> lines = panel.list()->findItems(QStringLiteral("旬空"), Qt::MatchStartsWith);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines.front()->text(), QStringLiteral("旬空（yearPolarity）：1 星移宮"));
+    EXPECT_TRUE(panel.list()->findItems(QStringLiteral("晚子時"), Qt::MatchStartsWith).isEmpty());  // period 1
+    panel.list()->setCurrentItem(lines.front());
+    EXPECT_EQ(form->session().chart.StarTable[kXunKongFirst].branch, 0);
+    form->schools().comparisonAction()->setChecked(false);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_EQ(form->session().chart.StarTable[kXunKongFirst].branch, 9);
+    EXPECT_TRUE(form->session().conventions.isDefault());
+}
+
+TEST(RecordSchool, ProfileAndPiecesApartFromIt) {
+    // Columns: pieces set on the record, the school it charts in (none: the setting's).
+    files::BirthRecord record;
+    EXPECT_FALSE(SchoolOfRecord(record).has_value());
+    ASSERT_FALSE(files::SetExtra(record, files::extra_keys::kProfile, QStringLiteral("中州派")));
+    ASSERT_FALSE(files::SetExtra(record, "conv.jieKong", QStringLiteral("pair")));
+    ASSERT_FALSE(files::SetExtra(record, "conv.noSuchKey", QStringLiteral("x")));
+    const std::optional<SchoolChoice> school = SchoolOfRecord(record);
+    ASSERT_TRUE(school.has_value());
+    Conventions expected = Profile("中州派");
+    expected.set(ConventionKey::jieKong, 0);
+    EXPECT_EQ(school->conventions, expected);
+    EXPECT_EQ(PiecesApartFrom(school->profile, school->conventions), QStringList{QStringLiteral("jieKong=pair")});
+}
+
+}  // namespace
+}  // namespace velmora::testing
