@@ -66,7 +66,7 @@ enum class ClockStatus {
 
 struct MomentResult {
     ClockStatus status = ClockStatus::Single;
-    std::vector<MomentSteps> readings;   // in UTC order; one when Single
+    std::vector<MomentSteps> readings;   // one when Single; see ClockReadings for the order
     bool readingsAgree = true;           // every reading gives the same date and period
     std::optional<QString> error;        // unknown zone, invalid input, date out of range
 };

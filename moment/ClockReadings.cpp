@@ -46,17 +46,13 @@ ClockReading ReadingOf(const OffsetSpan& span, qint64 clockWall) {
 }
 
 // A skipped time lies in the gap a forward jump leaves: offer the reading
-// with the offset before the jump and the one with the offset after.
+// with the offset before the jump first, then the one with the offset after.
 ClockReadings SkippedReadings(const std::vector<OffsetSpan>& spans, qint64 clockWall) {
     for (std::size_t i = 1; i < spans.size(); ++i) {
         const qint64 gapStart = spans[i].startUtc + spans[i - 1].offset;
         const qint64 gapEnd = spans[i].startUtc + spans[i].offset;
         if (clockWall >= gapStart && clockWall < gapEnd) {
-            ClockReadings result{ClockStatus::Skipped,
-                                 {ReadingOf(spans[i - 1], clockWall), ReadingOf(spans[i], clockWall)}};
-            std::sort(result.readings.begin(), result.readings.end(),
-                      [](const ClockReading& a, const ClockReading& b) { return a.utcSeconds < b.utcSeconds; });
-            return result;
+            return {ClockStatus::Skipped, {ReadingOf(spans[i - 1], clockWall), ReadingOf(spans[i], clockWall)}};
         }
     }
     return {ClockStatus::Skipped, {}};

@@ -14,7 +14,9 @@ namespace velmora::moment {
 
 struct ClockReadings {
     ClockStatus status = ClockStatus::Single;
-    std::vector<ClockReading> readings;  // in UTC order
+    // A repeated time's in UTC order; a skipped time's with the offset before
+    // the jump, then after.
+    std::vector<ClockReading> readings;
 };
 
 // `clockWall`: the typed date and time as seconds since 1970-01-01 00:00.

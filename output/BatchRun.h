@@ -6,6 +6,7 @@
 #include <string>
 
 #include "output/ChartRun.h"
+#include "output/MomentRun.h"
 
 namespace velmora::tool {
 
@@ -31,6 +32,8 @@ struct BatchOutcome {
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
 // {"line":N,"error":"..."} and the run goes on. `words` set adds "names".
-BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out);
+// With `moment` set, each line's PERIOD may be a clock time at that place.
+BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
+                      const MomentSetting* moment = nullptr);
 
 }  // namespace velmora::tool

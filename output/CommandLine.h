@@ -3,6 +3,7 @@
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
+//   with [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
 
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "output/MomentOptions.h"
 #include "output/Query.h"
 
 namespace velmora::tool {
@@ -25,6 +27,10 @@ struct CommandLine {
     std::string personName;                 // --name: the owner's name on the picture
     std::string batchFile = "-";            // "-" reads standard input
     Query query;                            // the single query, when not --batch
+    MomentOptions moment;                   // --place, --longitude, --zone, --basis, --reading
+    // With moment options, the single query's fields as typed (PERIOD may be
+    // HH:MM); `query` is made from them once the places list is at hand.
+    std::vector<std::string> momentFields;
 
     // A picture is asked for: the board is drawn (off screen) instead of JSON printed.
     bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }

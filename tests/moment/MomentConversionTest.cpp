@@ -23,7 +23,8 @@ struct ExpectedReading {
 };
 
 // Each row: the check, longitude, zone, clock date and time, the status and
-// every reading in UTC order.
+// every reading (a repeated time's in UTC order, a skipped time's with the
+// offset before the jump first).
 struct MomentRow {
     const char* check;
     double longitude;
@@ -46,7 +47,7 @@ TEST(MomentConversion, ChecksOfTheIssueOnTheTrueSolarBasis) {
          ClockStatus::Repeated,
          {{9, "22:46:03", 12, QDate(1974, 9, 30)}, {8, "23:46:04", 13, QDate(1974, 9, 30)}}},
         {"Shanghai, skipped", 121.45806, "Asia/Shanghai", QDate(1988, 4, 17), QTime(2, 30),
-         ClockStatus::Skipped, {{9, "", 2, QDate(1988, 4, 17)}, {8, "", 2, QDate(1988, 4, 17)}}},
+         ClockStatus::Skipped, {{8, "", 2, QDate(1988, 4, 17)}, {9, "", 2, QDate(1988, 4, 17)}}},
         {"Kashgar on Beijing time", 75.98951, "Asia/Shanghai", QDate(2010, 12, 25), QTime(1, 20),
          ClockStatus::Single, {{8, "22:24:18", 12, QDate(2010, 12, 24)}}},
         {"New York, daylight saving", -74.00597, "America/New_York", QDate(1990, 7, 4), QTime(7, 20),
