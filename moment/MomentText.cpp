@@ -79,7 +79,8 @@ QString StepLine(const MomentInput& input, const QString& placeName, const Momen
     if (steps.chartDate != input.date) {
         line += steps.chartDate.toString(Qt::ISODate) + QLatin1Char(' ');
     }
-    return line + PeriodText(steps.period);
+    // A closing full-width parenthesis holds its own space.
+    return line.replace(QStringLiteral("） →"), QStringLiteral("）→")) + PeriodText(steps.period);
 }
 
 QString ResultNote(const MomentResult& result) {

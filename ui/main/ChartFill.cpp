@@ -158,13 +158,17 @@ BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const N
     return board;
 }
 
+QString NameWithMoment(const QString& personName, const QString& momentCaption) {
+    return momentCaption.isEmpty() ? personName : personName + QStringLiteral("    （") + momentCaption + QStringLiteral("）");
+}
+
 CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
                          const NameList& names, const CentreWords& words) {
     const QString hour = NameOf(names, kBranchLine, birth.HourBranch);
     const QString month = Utf8Text(LunarMonthText(birth.LunarMonth));
     const QString lunarDay = Utf8Text(LunarDayText(birth.LunarDay));
     CentreTexts centre;
-    centre.Label6_0 = QStringLiteral("    ") + words.personName;
+    centre.Label6_0 = QStringLiteral("    ") + NameWithMoment(words.personName, words.momentCaption);
     centre.Label6_2 = QStringLiteral("西元  ") + NumberText(birth.SolarYear) + QStringLiteral(" 年 ") +
                       NumberText(birth.SolarMonth) + QStringLiteral(" 月 ") + NumberText(birth.SolarDay) +
                       QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");

@@ -47,6 +47,8 @@ struct Session {
     int SelectedPalace = 0;           // branch index 0..11 of the last clicked palace
     QString YinYangWord;              // "陽" or "陰" of the charted birth
     QString GenderWord;               // "男" or "女" of the charted birth
+    QString momentCaption;            // "真太陽時・北京" when the birth came from a clock time at a place
+    QString dateMomentCaption;        // the same for the date inputs, while they show the 擇盤 dialog's result
 
     // Ways out.
     QString programFolder;                    // where ProperN, Mia, Four and User live

@@ -16,12 +16,13 @@
 #include "ui/main/ReferenceReads.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/Form2Moment.h"
 
 namespace velmora {
 
 namespace {
 constexpr int kClientWidth = 6375;
-constexpr int kClientHeight = 8130;
+constexpr int kClientHeight = 8130 + kMomentPanelHeight;
 constexpr int kYearRows = 30;
 constexpr int kListRowHeight = 255;  // twips: one list row, with room above and below the text
 }  // namespace

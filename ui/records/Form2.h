@@ -28,6 +28,7 @@ namespace velmora {
 
 class Form1;
 class GapCaption;
+class MomentInputs;
 struct Session;
 
 class Form2 : public QWidget {
@@ -73,6 +74,7 @@ private:
     void buildDateRow();
     void buildButtonRow();
     void buildList();
+    void buildMomentPanel();  // Form2Moment.cpp
     void wireControls();
     void load();
 
@@ -94,6 +96,11 @@ private:
     // A list row showing the record's six fields.
     static QTreeWidgetItem* ListItem(const files::BirthRecord& record);
     void afterEdit();
+    // The birth moment (Form2Moment.cpp): its chart date and period into the
+    // combos, why it cannot be stored, and its pieces into a record.
+    void showConvertedBirth(const QDate& chartDate, int period);
+    std::optional<QString> momentProblem(const files::BirthRecord& record) const;
+    void storeMoment(files::BirthRecord& record) const;
     void tell(const QString& text);
 
     Form1& form1_;
@@ -116,6 +123,7 @@ private:
     QLabel* label2_ = nullptr;                // the hint
     QLabel* label3_ = nullptr;                // the lunar preview
     QTreeWidget* listView1_ = nullptr;
+    MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
 };
 
 }  // namespace velmora

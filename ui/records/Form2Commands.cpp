@@ -21,6 +21,7 @@ void Form2::addRecord() {
     record->month = PickedMonth();
     record->day = PickedDay();
     record->hour = PickedHour();
+    storeMoment(*record);
     records_.push_back(*record);
     listView1_->addTopLevelItem(ListItem(*record));
     afterEdit();
@@ -40,6 +41,7 @@ void Form2::changeRecord() {
     files::BirthRecord& stored = records_[static_cast<std::size_t>(row)];
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
     record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
+    storeMoment(*record);
     stored = std::move(*record);
     QTreeWidgetItem* item = listView1_->topLevelItem(row);
     const auto fields = stored.fields();
@@ -75,10 +77,6 @@ std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
     if (const std::optional<QString> name = NameProblem(text1_->text())) {
         problems.append(*name);
     }
-    if (!problems.isEmpty()) {
-        tell(RefusalText(problems, button));
-        return std::nullopt;
-    }
     files::BirthRecord record;
     record.name = text1_->text();
     record.gender = genderCaption();
@@ -86,6 +84,13 @@ std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
     record.month = selectedText(MonthCombo);
     record.day = selectedText(DayCombo);
     record.hour = selectedText(HourCombo);
+    if (const std::optional<QString> moment = momentProblem(record)) {
+        problems.append(*moment);
+    }
+    if (!problems.isEmpty()) {
+        tell(RefusalText(problems, button));
+        return std::nullopt;
+    }
     return record;
 }
 

@@ -76,6 +76,7 @@ void Form2::buildControls() {
     buildDateRow();
     buildButtonRow();
     buildList();
+    buildMomentPanel();
 }
 
 void Form2::buildNameRow() {

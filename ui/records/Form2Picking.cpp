@@ -12,6 +12,7 @@
 #include "ui/common/DropDownRows.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/Form2Moment.h"
 
 namespace velmora {
 
@@ -121,6 +122,7 @@ void Form2::selectRecord(int row) {
         pick(DayCombo, -1);  // a day means nothing without its month
     }
     selectStored(HourCombo, record.hour);
+    showStoredMoment(*moment_, record);
 }
 
 void Form2::selectStored(int combo, const QString& text) {

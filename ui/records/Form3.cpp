@@ -9,6 +9,7 @@
 #include "ui/common/Twips.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
+#include "ui/moment/MomentDialog.h"
 
 namespace velmora {
 
@@ -36,7 +37,7 @@ Form3::Form3(Form1& form1) : QDialog(nullptr), form1_(form1) {
     // A title bar without the close command.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(form1.font());
-    setFixedSize(TwipSize(kClientWidth, kClientHeight));
+    setFixedSize(TwipSize(kClientWidth, kClientHeight + AddMomentButton(*this, form1)));
 
     label1_ = new QLabel(QStringLiteral("擇盤需輸入男女盤"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -64,6 +65,7 @@ void Form3::confirm() {
     session.birth.Gender = static_cast<std::int16_t>(male_->isChecked() ? kMale : kFemale);
     ReleaseOwner(this, &form1_);
     session.PersonName.clear();
+    session.momentCaption = session.dateMomentCaption;  // set by the 擇盤 moment dialog, else empty
     form1_.user();
     confirmed_ = true;
     accept();  // hides the dialog; it is deleted as it closes
