@@ -58,7 +58,7 @@ void MomentInputs::showStored(const std::optional<moment::StoredMoment>& stored)
 }
 
 void MomentInputs::setSuggestedDate(const QDate& date) {
-    if (!useClock_->isChecked() && date.isValid()) {
+    if (date.isValid()) {
         const QSignalBlocker block(clock_);
         clock_->setDate(date);
     }

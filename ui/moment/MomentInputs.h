@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,8 +36,11 @@ public:
 
     // The stored moment into the inputs; none unticks the clock time.
     void showStored(const std::optional<moment::StoredMoment>& stored);
-    // A date to start the clock date from when the user ticks the clock time.
+    // The clock's date, set without converting (the conversion follows the next change).
     void setSuggestedDate(const QDate& date);
+    // Asked for that date as the user ticks the clock time (the record
+    // window's picked date); unset or invalid keeps the clock's date.
+    std::function<QDate()> suggestedDate;
     // Ticks the clock time, for a dialog that is about nothing else.
     void useClockTime();
 

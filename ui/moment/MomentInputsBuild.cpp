@@ -41,10 +41,11 @@ void MomentInputs::buildControls() {
     clock_->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
     place_ = new PlaceBox(PlacesOfFolder(session_.programFolder), this);
     place_->setObjectName(QStringLiteral("MomentPlace"));
+    // Rows: clock time and basis; place; longitude and zone; the step line; the readings.
     grid->addWidget(useClock_, 0, 0);
     grid->addWidget(clock_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("地點"), this), 0, 2);
-    grid->addWidget(place_, 0, 3, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("地點"), this), 1, 0);
+    grid->addWidget(place_, 1, 1, 1, 3);
 
     longitude_ = new QLineEdit(this);
     longitude_->setObjectName(QStringLiteral("MomentLongitude"));
@@ -60,12 +61,12 @@ void MomentInputs::buildControls() {
                                 moment::Basis::TrueSolar}) {
         basis_->addItem(moment::BasisLabel(basis), moment::BasisKey(basis));
     }
-    grid->addWidget(new QLabel(QStringLiteral("經度"), this), 1, 0);
-    grid->addWidget(longitude_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("時區"), this), 1, 2);
-    grid->addWidget(zone_, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("依"), this), 1, 4);
-    grid->addWidget(basis_, 1, 5);
+    grid->addWidget(new QLabel(QStringLiteral("依"), this), 0, 2);
+    grid->addWidget(basis_, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("經度"), this), 2, 0);
+    grid->addWidget(longitude_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("時區"), this), 2, 2);
+    grid->addWidget(zone_, 2, 3);
 
     steps_ = new QLabel(this);
     steps_->setObjectName(QStringLiteral("MomentSteps"));
@@ -73,7 +74,7 @@ void MomentInputs::buildControls() {
     QPalette palette = steps_->palette();
     palette.setColor(QPalette::WindowText, kStepColour);
     steps_->setPalette(palette);
-    grid->addWidget(steps_, 2, 0, 1, 6);
+    grid->addWidget(steps_, 3, 0, 1, 4);
 
     readingGroup_ = new QButtonGroup(this);
     readingGroup_->setExclusive(true);
@@ -82,12 +83,19 @@ void MomentInputs::buildControls() {
         readings_[i]->setObjectName(QStringLiteral("MomentReading%1").arg(i + 1));
         readings_[i]->hide();
         readingGroup_->addButton(readings_[i], static_cast<int>(i));
-        grid->addWidget(readings_[i], 3, static_cast<int>(i) * 3, 1, 3);
+        grid->addWidget(readings_[i], 4, static_cast<int>(i) * 2, 1, 2);
     }
+    grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 }
 
 void MomentInputs::wireControls() {
+    connect(useClock_, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked && suggestedDate) {
+            setSuggestedDate(suggestedDate());
+            convert();
+        }
+    });
     connect(useClock_, &QCheckBox::toggled, this, &MomentInputs::convert);
     connect(clock_, &QDateTimeEdit::dateTimeChanged, this, &MomentInputs::convert);
     connect(place_, &PlaceBox::placePicked, this, &MomentInputs::placePicked);

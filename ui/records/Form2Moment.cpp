@@ -24,6 +24,9 @@ void Form2::buildMomentPanel() {
     moment_ = new MomentInputs(session_, this);
     moment_->setGeometry(TwipRect(kMomentPanel));
     connect(moment_, &MomentInputs::converted, this, &Form2::showConvertedBirth);
+    moment_->suggestedDate = [this] {
+        return QDate(PickedYear().toInt(), PickedMonth().toInt(), PickedDay().toInt());
+    };
 }
 
 // The combos offer the twelve periods from early 子; a late-子 birth is

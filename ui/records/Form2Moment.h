@@ -11,7 +11,7 @@ namespace velmora {
 class MomentInputs;
 
 // Twips the panel adds below the window's original area, which stays as it was.
-inline constexpr int kMomentPanelHeight = 1500;
+inline constexpr int kMomentPanelHeight = 2400;
 
 // The record's stored moment into the panel (none clears it).
 void showStoredMoment(MomentInputs& inputs, const files::BirthRecord& record);

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 
 #include "tests/ui/records/RecordWindowFixture.h"
+#include "ui/main/DateInputs.h"
+#include "ui/moment/MomentDialog.h"
 #include "ui/moment/PlaceBox.h"
 
 namespace velmora::testing {
@@ -27,18 +29,19 @@ public:
         find<QCheckBox>(QStringLiteral("MomentUseClock"))->setChecked(true);
     }
     // Types `typed` into the place box and picks the first match.
-    void pickPlace(const QString& typed) {
-        PlaceBox* box = find<PlaceBox>(QStringLiteral("MomentPlace"));
+    void pickPlace(const QString& typed, QWidget* window = nullptr) {
+        PlaceBox* box = (window ? window : form2.data())->findChild<PlaceBox*>(QStringLiteral("MomentPlace"));
         box->setText(typed);
         emit box->textEdited(typed);
         QCompleter* completer = box->findChild<QCompleter*>();
         ASSERT_GT(completer->model()->rowCount(), 0);
         emit completer->activated(completer->model()->index(0, 0).data().toString());
     }
-    void setMoment(const QDateTime& clock, const QString& basis) {
-        QComboBox* bases = find<QComboBox>(QStringLiteral("MomentBasis"));
+    void setMoment(const QDateTime& clock, const QString& basis, QWidget* window = nullptr) {
+        QWidget* in = window ? window : form2.data();
+        QComboBox* bases = in->findChild<QComboBox*>(QStringLiteral("MomentBasis"));
         bases->setCurrentIndex(bases->findText(basis));
-        find<QDateTimeEdit>(QStringLiteral("MomentClock"))->setDateTime(clock);
+        in->findChild<QDateTimeEdit*>(QStringLiteral("MomentClock"))->setDateTime(clock);
     }
     QString steps() const { return find<QLabel>(QStringLiteral("MomentSteps"))->text(); }
     QStringList shownBirth() const {
@@ -89,6 +92,20 @@ TEST_F(MomentRecordTest, ARepeatedClockTimeWaitsForTheUsersChoice) {
     EXPECT_TRUE(find<QCheckBox>(QStringLiteral("MomentUseClock"))->isChecked());
     EXPECT_TRUE(second->isChecked());
     EXPECT_TRUE(steps().endsWith(QStringLiteral("晚子時"))) << steps().toStdString();
+}
+
+TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
+    startWithPlaces();
+    MomentDialog dialog(*form1, nullptr);
+    pickPlace(QStringLiteral("喀什"), &dialog);
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("MomentZone"))->currentText(), QStringLiteral("Asia/Shanghai"));
+    setMoment(QDateTime(QDate(2010, 12, 25), QTime(1, 20)), QStringLiteral("真太陽時"), &dialog);
+    dialog.accept();
+    const DateInputs& dates = form1->dateInputs();
+    EXPECT_EQ(QDate(dates.value(DateInputs::Year), dates.value(DateInputs::Month), dates.value(DateInputs::Day)),
+              QDate(2010, 12, 24));
+    EXPECT_EQ(dates.value(DateInputs::Period), 12);  // 亥
+    EXPECT_EQ(form1->session().dateMomentCaption, QStringLiteral("真太陽時・喀什"));
 }
 
 }  // namespace
