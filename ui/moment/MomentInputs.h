@@ -22,6 +22,7 @@ class QComboBox;
 class QDateTimeEdit;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace velmora {
@@ -78,6 +79,7 @@ private:
     QComboBox* zone_ = nullptr;
     QComboBox* basis_ = nullptr;
     QLabel* steps_ = nullptr;
+    QPushButton* about_ = nullptr;  // the places list's sources and licences
     QButtonGroup* readingGroup_ = nullptr;
     std::array<QRadioButton*, 2> readings_{};
 };

