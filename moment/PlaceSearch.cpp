@@ -72,6 +72,7 @@ QString PlaceLabel(const files::Place& place) {
     where << place.country;
     QString label = QStringLiteral("%1（%2）").arg(place.name(), where.join(QStringLiteral("，")));
     if (!place.traditional.isEmpty() && !place.english.isEmpty()) label += QLatin1Char(' ') + place.english;
+    if (place.approximate) label += QStringLiteral("（約略：府城位置）");
     return label;
 }
 

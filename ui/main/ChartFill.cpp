@@ -168,7 +168,7 @@ CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const
     const QString month = Utf8Text(LunarMonthText(birth.LunarMonth));
     const QString lunarDay = Utf8Text(LunarDayText(birth.LunarDay));
     CentreTexts centre;
-    centre.Label6_0 = QStringLiteral("    ") + NameWithMoment(words.personName, words.momentCaption);
+    centre.Label6_0 = QStringLiteral("    ") + words.personName;
     centre.Label6_2 = QStringLiteral("西元  ") + NumberText(birth.SolarYear) + QStringLiteral(" 年 ") +
                       NumberText(birth.SolarMonth) + QStringLiteral(" 月 ") + NumberText(birth.SolarDay) +
                       QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");

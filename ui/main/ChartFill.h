@@ -69,7 +69,6 @@ struct CentreWords {
     QString personName;
     QString yinYang;  // "陽" or "陰"
     QString gender;   // "男" or "女"
-    QString momentCaption;  // the basis and place of a birth given as a clock time; empty otherwise
 };
 
 // The owner's name, followed by "（真太陽時・北京）" when the birth was given

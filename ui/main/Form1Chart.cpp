@@ -111,8 +111,8 @@ void Form1::pp() {
 
 void Form1::RunText() {
     const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.calendar, session_.names,
-                                           {session_.PersonName, session_.YinYangWord, session_.GenderWord,
-                                            session_.momentCaption});
+                                           {NameWithMoment(session_.PersonName, session_.momentCaption),
+                                            session_.YinYangWord, session_.GenderWord});
     using board::CentreLabel;
     board_->centreLabel(CentreLabel::Label6_0)->setText(centre.Label6_0);
     board_->centreLabel(CentreLabel::Label6_2)->setText(centre.Label6_2);
