@@ -73,8 +73,10 @@ int AddMomentButton(QWidget& genderDialog, Form1& form1) {
     button->setObjectName(QStringLiteral("MomentButton"));
     button->setGeometry(TwipRect(kMomentButton));
     QObject::connect(button, &QPushButton::clicked, &genderDialog, [&genderDialog, &form1] {
-        MomentDialog dialog(form1, &genderDialog);
-        dialog.exec();
+        // Window-modal without a nested event loop: the gender dialog waits, the program does not.
+        auto* dialog = new MomentDialog(form1, &genderDialog);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
     });
     return kMomentButtonRow;
 }
