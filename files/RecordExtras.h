@@ -17,7 +17,7 @@ struct BirthRecord;
 // Every key this program writes, defined here once.
 namespace extra_keys {
 // The birth moment as the person knows it; the six fields hold its result.
-inline constexpr char kClock[] = "clock";          // "HH:MM"
+inline constexpr char kClock[] = "clock";          // "HH:MM", or "YYYY-MM-DD HH:MM" off the chart's date
 inline constexpr char kPlace[] = "place";          // a place name from the places list
 inline constexpr char kLongitude[] = "longitude";  // degrees, east positive, e.g. "116.39723"
 inline constexpr char kZone[] = "zone";            // an IANA zone, e.g. "Asia/Shanghai"

@@ -12,6 +12,23 @@ namespace {
 constexpr std::size_t kFlushBytes = 1 << 16;
 const std::string kTooLongMessage = "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes";
 
+// A line with a clock time at a place: its object with "moment", or its error object.
+bool AnswerClockLine(std::string_view line, long long number, const MomentSetting& moment,
+                     const ReferenceTables& tables, const ReferenceTables* words,
+                     const BatchConventions& conventions, ChartResult& result, std::string& out) {
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentLine(line, moment);
+    const auto* problem = std::get_if<std::string>(&answer);
+    std::optional<std::string> computeProblem;
+    if (!problem)
+        computeProblem = ComputeQuery(std::get<MomentAnswer>(answer).query, tables, result, conventions.conventions);
+    if (problem || computeProblem) {
+        AppendLineError(number, problem ? *problem : *computeProblem, out);
+        return false;
+    }
+    AppendChartJsonWithMoment(result, words, std::get<MomentAnswer>(answer), out);
+    return true;
+}
+
 // One line's object, or its error object; true when it was charted.
 bool AnswerLine(std::string_view line, long long number, const ReferenceTables& tables,
                 const ReferenceTables* words, DateCalendar calendar, const BatchConventions& conventions,
@@ -48,7 +65,7 @@ bool OutputBuffer::flush() {
 }
 
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar, const BatchConventions& conventions) {
+                      DateCalendar calendar, const BatchConventions& conventions, const MomentSetting* moment) {
     BatchOutcome outcome;
     LineReader reader(fd, [&out] { out.flush(); });
     ChartResult result;
@@ -65,8 +82,10 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
         const bool tooLong = status == LineReader::Status::TooLong;
         if (!tooLong && IsBlankLine(line)) continue;
         if (tooLong) AppendLineError(number, kTooLongMessage, out.text());
-        if (tooLong || !AnswerLine(line, number, tables, words, calendar, conventions, result, out.text()))
-            ++outcome.failedLines;
+        const bool charted =
+            !tooLong && (moment ? AnswerClockLine(line, number, *moment, tables, words, conventions, result, out.text())
+                                : AnswerLine(line, number, tables, words, calendar, conventions, result, out.text()));
+        if (!charted) ++outcome.failedLines;
         out.text() += '\n';
         out.flushIfFull();
     }

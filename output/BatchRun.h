@@ -6,6 +6,7 @@
 #include <string>
 
 #include "output/ChartRun.h"
+#include "output/MomentRun.h"
 
 namespace velmora::tool {
 
@@ -37,8 +38,10 @@ struct BatchOutcome {
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
 // {"line":N,"error":"..."} and the run goes on. `words` set adds "names";
-// `calendar` says how the lines' dates are read.
+// `calendar` says how the lines' dates are read. With `moment` set, each
+// line's PERIOD may be a clock time at that place.
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar = DateCalendar::Gregorian, const BatchConventions& conventions = {});
+                      DateCalendar calendar = DateCalendar::Gregorian, const BatchConventions& conventions = {},
+                      const MomentSetting* moment = nullptr);
 
 }  // namespace velmora::tool

@@ -1,6 +1,7 @@
 #include "output/CommandLine.h"
 
 #include <array>
+#include <string>
 
 namespace velmora::tool {
 
@@ -93,6 +94,7 @@ std::optional<std::string> TakeValue(std::string_view option, std::string_view n
 // argument after it, for options that take a value; `used` says it was taken.
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
                                        CommandLine& line) {
+    if (auto applied = ApplyMomentOption(option, next, used, line.moment)) return *applied;
     for (const ValueOption& file : kFileOptions) {
         if (!IsValueOption(option, file.option)) continue;
         std::string value;
@@ -148,11 +150,18 @@ ParsedCommandLine Finish(Pending pending) {
     if (line.help || line.version) return line;
     if (auto problem = ResolveConventions(line)) return std::move(*problem);
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
+    if (auto problem = CheckMomentOptions(line.moment)) return *problem;
+    if (line.moment.given() && line.picture()) return "--png and --pdf draw a chart of DATE PERIOD; give the period, not a clock time";
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
         if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());
+        return line;
+    }
+    if (line.moment.given()) {
+        if (line.lunar) return "--lunar reads dates of the calendar; a clock time at a place is a Gregorian date";
+        line.momentFields.assign(pending.positional.begin(), pending.positional.end());
         return line;
     }
     ParsedQuery query =
@@ -180,6 +189,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return Finish(std::move(pending));
 }
 
-std::string_view UsageText() { return kUsage; }
+std::string_view UsageText() {
+    // The moment options' lines go before -h, --help.
+    static const std::string text = [] {
+        std::string usage(kUsage);
+        usage.insert(usage.find("  -h, --help"), MomentUsageText());
+        return usage;
+    }();
+    return text;
+}
 
 }  // namespace velmora::tool

@@ -5,6 +5,8 @@
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 // with --lunar anywhere reading DATE and AT-DATE as lunar dates, and each
 // also with [--profile NAME] [--convention KEY=VALUE].. [--compare].
+// Either may give the birth as a clock time at a place:
+//   [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
 
 #include <optional>
 #include <string>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "chart/Conventions.h"
+#include "output/MomentOptions.h"
 #include "output/Query.h"
 
 namespace velmora::tool {
@@ -34,6 +37,10 @@ struct CommandLine {
     std::vector<std::string> conventionPieces; // --convention KEY=VALUE, in order, over the profile
     bool compare = false;                   // --compare: what every other convention changes
     Conventions conventions;                // the profile with the pieces applied
+    MomentOptions moment;                   // --place, --longitude, --zone, --basis, --reading
+    // With moment options, the single query's fields as typed (PERIOD may be
+    // HH:MM); `query` is made from them once the places list is at hand.
+    std::vector<std::string> momentFields;
 
     // A picture is asked for: the board is drawn (off screen) instead of JSON printed.
     bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }

@@ -20,6 +20,8 @@ packages=(
   ccache
   # The stacking and focus tests run the program under a real window manager.
   openbox xdotool wmctrl x11-utils
+  # Birth moments: the zones' history (QTimeZone reads the system zoneinfo).
+  tzdata
 )
 
 missing=()

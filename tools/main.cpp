@@ -17,6 +17,7 @@
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
 #include "output/CommandLine.h"
+#include "output/MomentRun.h"
 #include "output/ReferenceLoad.h"
 
 namespace {
@@ -47,14 +48,31 @@ int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     return out.flush() ? kExitDone : Fail("cannot write the output");
 }
 
-int RunBatchFile(const CommandLine& line, const ReferenceTables& tables) {
+// A single query whose PERIOD may be a clock time at a place.
+int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, const MomentSetting& moment) {
+    const std::vector<std::string_view> fields(line.momentFields.begin(), line.momentFields.end());
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentFields(fields, moment);
+    if (const auto* problem = std::get_if<std::string>(&answer)) return Fail(*problem);
+    const MomentAnswer& asked = std::get<MomentAnswer>(answer);
+    ChartResult result;
+    if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
+    OutputBuffer out(stdout);
+    if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
+    else {
+        AppendChartJsonWithMoment(result, line.names ? &tables : nullptr, asked, out.text());
+        out.text() += '\n';
+    }
+    return out.flush() ? kExitDone : Fail("cannot write the output");
+}
+
+int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const MomentSetting* moment) {
     const bool fromStdin = line.batchFile == "-";
     const int fd = fromStdin ? STDIN_FILENO : ::open(line.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
     OutputBuffer out(stdout);
     const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out,
                                           line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                          {line.conventions, line.compare});
+                                          {line.conventions, line.compare}, moment);
     if (!fromStdin) ::close(fd);
     const bool written = out.flush();
     if (outcome.readError) return Fail("cannot read batch file " + line.batchFile + ": " + *outcome.readError);
@@ -96,5 +114,9 @@ int main(int argc, char** argv) {
     const LoadOutcome loaded = LoadReferenceTables(folder, line.names || line.text, tables);
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
-    return line.batch ? RunBatchFile(line, tables) : RunSingle(line, tables);
+    if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
+    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
+    if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
+    const MomentSetting& setting = std::get<MomentSetting>(moment);
+    return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
 }

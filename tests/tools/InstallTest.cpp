@@ -56,6 +56,7 @@ TEST_F(Installed, TheProgramFolderHoldsTheExecutablesAndTheReferenceFiles) {
         ASSERT_FALSE(shipped.isEmpty()) << name;
         EXPECT_EQ(Contents(QDir(programFolder()).filePath(name)), shipped) << name;
     }
+    EXPECT_EQ(Contents(QDir(programFolder()).filePath("Places")), Contents(VELMORA_DATA_DIR "/places/Places"));
 }
 
 TEST_F(Installed, TheDesktopEntryStartsTheInstalledProgramWithItsIcon) {

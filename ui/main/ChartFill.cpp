@@ -158,6 +158,10 @@ BoardTexts FillPalaces(const BirthInput& birth, const ChartState& chart, const N
     return board;
 }
 
+QString NameWithMoment(const QString& personName, const QString& momentCaption) {
+    return momentCaption.isEmpty() ? personName : personName + QStringLiteral("    （") + momentCaption + QStringLiteral("）");
+}
+
 CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
                          const NameList& names, const CentreWords& words) {
     const QString hour = NameOf(names, kBranchLine, birth.HourBranch);

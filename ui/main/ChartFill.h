@@ -71,6 +71,10 @@ struct CentreWords {
     QString gender;   // "男" or "女"
 };
 
+// The owner's name, followed by "（真太陽時・北京）" when the birth was given
+// as a clock time at a place.
+QString NameWithMoment(const QString& personName, const QString& momentCaption);
+
 CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
                          const NameList& names, const CentreWords& words);
 

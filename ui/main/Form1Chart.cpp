@@ -112,7 +112,8 @@ void Form1::pp() {
 
 void Form1::RunText() {
     const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.calendar, session_.names,
-                                           {session_.PersonName, session_.YinYangWord, session_.GenderWord});
+                                           {NameWithMoment(session_.PersonName, session_.momentCaption),
+                                            session_.YinYangWord, session_.GenderWord});
     using board::CentreLabel;
     // A chart cast in another school names it beside the owner's name.
     const std::string school = tool::SchoolCaption(session_.conventions);

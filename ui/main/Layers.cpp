@@ -99,6 +99,8 @@ void Layers::markTransformation(int k, int star) {
     mark->show();
 }
 
-void Layers::Dline() { board_.Dline(session_.FocusBranch, session_.LayerIndex, session_.PersonName); }
+void Layers::Dline() {
+    board_.Dline(session_.FocusBranch, session_.LayerIndex, NameWithMoment(session_.PersonName, session_.momentCaption));
+}
 
 }  // namespace velmora

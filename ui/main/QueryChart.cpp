@@ -28,6 +28,7 @@ void ChartByDate(Form1& form, const tool::Query& query, const QString& personNam
     Session& session = form.session();
     session.birth.Gender = static_cast<std::int16_t>(query.gender);
     session.PersonName = personName;
+    session.momentCaption.clear();
     form.df_date();
     form.user();
 }
@@ -39,6 +40,7 @@ void ChartAsRecord(Form1& form, const tool::Query& query, const QString& personN
     session.chart.StarTable = {};
     session.chart.PalaceTable = {};
     session.PersonName = personName;
+    session.momentCaption.clear();
     session.birth.Gender = static_cast<std::int16_t>(query.gender);
     CalendarDay& day = session.calendar;
     day = CalendarDay{};

@@ -50,6 +50,8 @@ struct Session {
     QString YinYangWord;              // "陽" or "陰" of the charted birth
     QString GenderWord;               // "男" or "女" of the charted birth
     Conventions conventions;          // the school the board is cast in (the setting, or a record's own)
+    QString momentCaption;            // "真太陽時・北京" when the birth came from a clock time at a place
+    QString dateMomentCaption;        // the same for the date inputs, while they show the 擇盤 dialog's result
 
     // Ways out.
     QString programFolder;                    // where ProperN and the shipped Mia and Four live

@@ -17,12 +17,13 @@
 #include "ui/records/LunarEntry.h"
 #include "ui/records/RecordFields.h"
 #include "ui/records/RecordListView.h"
+#include "ui/records/Form2Moment.h"
 
 namespace velmora {
 
 namespace {
 constexpr int kClientWidth = 6375;
-constexpr int kClientHeight = 8130;
+constexpr int kClientHeight = 8130 + kMomentPanelHeight;
 constexpr int kYearRows = 30;
 }  // namespace
 

@@ -33,6 +33,7 @@ namespace velmora {
 class Form1;
 class GapCaption;
 class RecordListView;
+class MomentInputs;
 struct Session;
 
 class Form2 : public QWidget {
@@ -78,6 +79,7 @@ private:
     void buildDateRow();
     void buildButtonRow();
     void buildList();
+    void buildMomentPanel();  // Form2Moment.cpp
     void wireControls();
     void load();
 
@@ -111,6 +113,11 @@ private:
     SaveOutcome saveEdits();
     // Takes the file as saved into the list; what happened elsewhere, in words.
     QString takeSaved(files::UserSave& saved);
+    // The birth moment (Form2Moment.cpp): its chart date and period into the
+    // combos, why it cannot be stored, and its pieces into a record.
+    void showConvertedBirth(const QDate& chartDate, int period);
+    std::optional<QString> momentProblem(const files::BirthRecord& record) const;
+    void storeMoment(files::BirthRecord& record) const;
     void tell(const QString& text);
 
     Form1& form1_;
@@ -135,6 +142,7 @@ private:
     QLabel* label3_ = nullptr;                // the lunar preview
     QTreeWidget* listView1_ = nullptr;
     RecordListView* listView_ = nullptr;   // the list's order and filter over records_
+    MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
 };
 
 }  // namespace velmora

@@ -22,6 +22,7 @@ void Form2::addRecord() {
     record->month = PickedMonth();
     record->day = PickedDay();
     record->hour = PickedHour();
+    storeMoment(*record);
     records_.push_back(*record);
     unsaved_.push_back({files::UserEdit::Kind::Add, {}, *record});
     listView_->append(*record, static_cast<int>(records_.size()) - 1);
@@ -43,6 +44,7 @@ void Form2::changeRecord() {
     files::UserEdit edit{files::UserEdit::Kind::Change, stored, {}};  // the record as it stood finds it again on disk
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
     record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
+    storeMoment(*record);
     edit.after = *record;
     unsaved_.push_back(std::move(edit));
     stored = std::move(*record);
@@ -84,10 +86,6 @@ std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
     if (const std::optional<QString> name = NameProblem(text1_->text())) {
         problems.append(*name);
     }
-    if (!problems.isEmpty()) {
-        tell(RefusalText(problems, button));
-        return std::nullopt;
-    }
     files::BirthRecord record;
     record.name = text1_->text();
     record.gender = genderCaption();
@@ -95,6 +93,13 @@ std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
     record.month = selectedText(MonthCombo);
     record.day = selectedText(DayCombo);
     record.hour = selectedText(HourCombo);
+    if (const std::optional<QString> moment = momentProblem(record)) {
+        problems.append(*moment);
+    }
+    if (!problems.isEmpty()) {
+        tell(RefusalText(problems, button));
+        return std::nullopt;
+    }
     return record;
 }
 

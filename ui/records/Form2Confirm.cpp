@@ -8,6 +8,7 @@
 #include "ui/main/Form1.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordCharting.h"
+#include "ui/records/Form2Moment.h"
 
 namespace velmora {
 
@@ -22,13 +23,17 @@ void Form2::confirm() {
     session_.birth = BirthInput{};
     session_.chart.StarTable = {};
     session_.chart.PalaceTable = {};
-    const QStringList problems = BirthPartProblems(partStates());
+    QStringList problems = BirthPartProblems(partStates());
+    if (const std::optional<QString> moment = momentProblem({})) {
+        problems.append(*moment);
+    }
     if (!problems.isEmpty()) {
         tell(RefusalText(problems, QStringLiteral("確定")));
         return;
     }
     ReleaseOwner(this, &form1_);
     session_.PersonName = text1_->text();
+    session_.momentCaption = MomentCaption(*moment_);
     session_.birth.Gender = static_cast<std::int16_t>(option1_[0]->isChecked() ? kMale : kFemale);
     CalendarDay& day = session_.calendar;
     day.SolarYear = static_cast<std::int16_t>(selectedText(YearCombo).toInt());

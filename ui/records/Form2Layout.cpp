@@ -77,6 +77,7 @@ void Form2::buildControls() {
     buildDateRow();
     buildButtonRow();
     buildList();
+    buildMomentPanel();
 }
 
 void Form2::buildNameRow() {

@@ -13,6 +13,7 @@
 #include "ui/records/Form2.h"
 #include "ui/records/RecordListView.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/Form2Moment.h"
 
 namespace velmora {
 
@@ -122,6 +123,7 @@ void Form2::selectRecord(int row) {
         pick(DayCombo, -1);  // a day means nothing without its month
     }
     selectStored(HourCombo, record.hour);
+    showStoredMoment(*moment_, record);
 }
 
 void Form2::selectStored(int combo, const QString& text) {

@@ -10,6 +10,7 @@
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
 #include "ui/main/SchoolCommands.h"
+#include "ui/moment/MomentDialog.h"
 
 namespace velmora {
 
@@ -37,7 +38,7 @@ Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
     // A title bar without the close command.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(form1.font());
-    setFixedSize(TwipSize(kClientWidth, kClientHeight));
+    setFixedSize(TwipSize(kClientWidth, kClientHeight + AddMomentButton(*this, form1)));
 
     label1_ = new QLabel(QStringLiteral("擇盤需輸入男女盤"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -66,6 +67,7 @@ void Form3::confirm() {
     ReleaseOwner(this, &form1_);
     session.PersonName.clear();
     form1_.schools().useSettingsSchool();  // a chart by date is cast in the setting's school
+    session.momentCaption = session.dateMomentCaption;  // set by the 擇盤 moment dialog, else empty
     form1_.user();
     confirmed_ = true;
     accept();  // hides the dialog; it is deleted as it closes

@@ -11,6 +11,7 @@
 #include <QtTest/QTest>
 
 #include "tests/ui/records/RecordWindowFixture.h"
+#include "ui/records/Form2Moment.h"
 #include "ui/common/Twips.h"
 
 namespace velmora::testing {
@@ -22,7 +23,8 @@ TEST_F(RecordWindowTest, OpensAtStartWhenUserExistsWithTheMainWindowDisabled) {
     ASSERT_NE(form2, nullptr);
     EXPECT_FALSE(form1->isEnabled());
     EXPECT_EQ(form2->windowTitle(), QStringLiteral("排盤"));
-    EXPECT_EQ(form2->size(), TwipSize(6375, 8130));
+    // The birth-moment panel adds its rows below the original area.
+    EXPECT_EQ(form2->size(), TwipSize(6375, 8130 + kMomentPanelHeight));
     EXPECT_EQ(form2->minimumSize(), form2->maximumSize());
     EXPECT_TRUE(find<QRadioButton>(QStringLiteral("Option1_0"))->isChecked());
     EXPECT_EQ(find<QRadioButton>(QStringLiteral("Option1_1"))->text(), QStringLiteral("女"));

@@ -1,0 +1,21 @@
+#pragma once
+// The birth moment turned into the chart's date and period, step by step.
+
+#include "moment/BirthMoment.h"
+
+namespace velmora::moment {
+
+// Every reading of the typed clock time with all its steps. An unknown zone,
+// a longitude beyond ±180°, or a chart date outside 1901-01-01..2099-12-31
+// gives an error instead.
+MomentResult ConvertMoment(const MomentInput& input);
+
+// The period of a basis time given as seconds into its day: 13 from 23:00,
+// otherwise (hour + 1) div 2 + 1.
+int PeriodOfSecondsOfDay(double secondsOfDay);
+
+// True when the basis time lies within five minutes of the start of a period
+// (each odd hour, and midnight, where late 子 gives way to early 子).
+bool NearPeriodBoundary(double secondsOfDay);
+
+}  // namespace velmora::moment

@@ -1,0 +1,110 @@
+#include "moment/MomentText.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QStringList>
+
+#include <cmath>
+
+#include "moment/MomentLimits.h"
+
+namespace velmora::moment {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("velmora::moment", text); }
+
+// A wall time to the nearest second.
+qint64 WholeSeconds(double wall) { return std::llround(wall); }
+
+QDateTime WallDateTime(double wall) {
+    return QDateTime::fromSecsSinceEpoch(WholeSeconds(wall), Qt::UTC);
+}
+
+QString ArrowStep(const QString& label, const QString& time) {
+    return QStringLiteral(" → %1 %2").arg(label, time);
+}
+
+}  // namespace
+
+QString WallTimeText(double wall) { return WallDateTime(wall).time().toString(QStringLiteral("HH:mm:ss")); }
+
+QString WallIsoText(double wall) { return WallDateTime(wall).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
+
+QString UtcIsoText(qint64 utcSeconds) {
+    return QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+}
+
+QString UtcOffsetText(int offsetSeconds) {
+    const QChar sign = offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+');
+    const int magnitude = std::abs(offsetSeconds);
+    const int hours = magnitude / kSecondsPerHour;
+    const int minutes = magnitude % kSecondsPerHour / kSecondsPerMinute;
+    QString text = QStringLiteral("UTC%1%2").arg(sign).arg(hours);
+    if (minutes != 0) {
+        text += QStringLiteral(":%1").arg(minutes, 2, 10, QLatin1Char('0'));
+    }
+    return text;
+}
+
+QString PeriodText(int period) {
+    static const QString kBranches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
+    if (period == kLatePeriod) {
+        return Tr("晚子時");
+    }
+    if (period < 1 || period > kBranches.size()) {
+        return {};
+    }
+    return kBranches.at(period - 1) + Tr("時");
+}
+
+QString StepLine(const MomentInput& input, const QString& placeName, const MomentSteps& steps) {
+    const ClockReading& reading = steps.reading;
+    QString zone = UtcOffsetText(reading.offsetSeconds);
+    if (reading.daylightSeconds != 0) {
+        zone = Tr("夏令時 %1").arg(zone);
+    }
+    QString line = QStringLiteral("%1 %2 %3（%4）")
+                       .arg(input.date.toString(Qt::ISODate), input.clock.toString(QStringLiteral("HH:mm")),
+                            placeName.isEmpty() ? Tr("經度 %1°").arg(input.longitude) : placeName, zone);
+    if (reading.daylightSeconds != 0 && input.basis != Basis::Clock) {
+        line += ArrowStep(Tr("標準時"), WallDateTime(steps.standardWall).toString(QStringLiteral("HH:mm")));
+    }
+    if (input.basis == Basis::MeanSolar || input.basis == Basis::TrueSolar) {
+        line += ArrowStep(Tr("平太陽時"), WallTimeText(steps.meanSolarWall));
+    }
+    if (input.basis == Basis::TrueSolar) {
+        line += ArrowStep(Tr("真太陽時"), WallTimeText(steps.trueSolarWall));
+    }
+    line += QStringLiteral(" → ");
+    if (steps.chartDate != input.date) {
+        line += steps.chartDate.toString(Qt::ISODate) + QLatin1Char(' ');
+    }
+    // A closing full-width parenthesis holds its own space.
+    return line.replace(QStringLiteral("） →"), QStringLiteral("）→")) + PeriodText(steps.period);
+}
+
+QString ResultNote(const MomentResult& result) {
+    QStringList notes;
+    if (result.status != ClockStatus::Single) {
+        QStringList readings;
+        for (const MomentSteps& steps : result.readings) {
+            readings << QStringLiteral("%1 %2").arg(UtcOffsetText(steps.reading.offsetSeconds),
+                                                   PeriodText(steps.period));
+        }
+        const QString what = result.status == ClockStatus::Repeated ? Tr("此鐘錶時間出現兩次（撥慢）")
+                                                                    : Tr("此鐘錶時間被跳過（撥快）");
+        notes << QStringLiteral("%1：%2").arg(what, readings.join(Tr("；")));
+        if (result.readingsAgree) {
+            notes << Tr("兩種讀法的日期與時辰相同");
+        }
+    }
+    for (const MomentSteps& steps : result.readings) {
+        if (steps.nearBoundary) {
+            notes << Tr("離時辰交界不到五分鐘，請確認出生時間");
+            break;
+        }
+    }
+    return notes.join(QStringLiteral(" "));
+}
+
+}  // namespace velmora::moment

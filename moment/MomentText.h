@@ -1,0 +1,28 @@
+#pragma once
+// The conversion in words: the step line the record window shows, the
+// centre text's note and the ISO texts of the command line's JSON.
+
+#include <QString>
+
+#include "moment/BirthMoment.h"
+
+namespace velmora::moment {
+
+// A wall time (seconds since 1970-01-01 00:00 read as a clock), to the second.
+QString WallTimeText(double wall);                  // "09:59:41"
+QString WallIsoText(double wall);                   // "1988-07-15T09:59:41"
+QString UtcIsoText(qint64 utcSeconds);              // "1988-07-15T02:20:00Z"
+QString UtcOffsetText(int offsetSeconds);           // "UTC+9", "UTC+5:30", "UTC-4"
+// 子時 … 亥時; 13 is 晚子時.
+QString PeriodText(int period);
+
+// "1988-07-15 11:20 北京（夏令時 UTC+9）→ 標準時 10:20 → 平太陽時 10:05:35 →
+// 真太陽時 09:59:41 → 巳時"; the chart's date is named when it is not the clock's,
+// and the step the basis picks is the one the period is read from.
+QString StepLine(const MomentInput& input, const QString& placeName, const MomentSteps& steps);
+
+// The note a result needs: the readings of a repeated or skipped time, a
+// basis time near a period boundary. Empty when there is nothing to say.
+QString ResultNote(const MomentResult& result);
+
+}  // namespace velmora::moment

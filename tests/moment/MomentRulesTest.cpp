@@ -1,0 +1,90 @@
+// The rules around the conversion: the period a basis time falls in and its
+// boundaries, the four bases on one clock time, inputs that are refused, and
+// the words the step line is made of.
+
+#include <gtest/gtest.h>
+
+#include "moment/MomentConversion.h"
+#include "moment/MomentText.h"
+
+namespace velmora::moment {
+namespace {
+
+constexpr int kHour = 3600;
+constexpr int kMinute = 60;
+
+TEST(MomentRules, PeriodsStartOnOddHoursAndBoundariesAreFlaggedWithinFiveMinutes) {
+    // Each row: seconds into the day, the period, near a boundary.
+    struct Row {
+        int seconds;
+        int period;
+        bool near;
+    };
+    const std::vector<Row> rows = {
+        {0, 1, true},                       // midnight: late 子 gives way to early 子
+        {5 * kMinute + 1, 1, false},
+        {kHour - 1, 1, true},
+        {kHour, 2, true},                   // 01:00 starts 丑
+        {kHour + 5 * kMinute, 2, false},
+        {10 * kHour + 59 * kMinute, 6, true},
+        {12 * kHour + 30 * kMinute, 7, false},
+        {22 * kHour + 56 * kMinute, 12, true},
+        {23 * kHour, 13, true},             // late 子
+        {23 * kHour + 30 * kMinute, 13, false},
+        {24 * kHour - 1, 13, true},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(PeriodOfSecondsOfDay(row.seconds), row.period) << row.seconds;
+        EXPECT_EQ(NearPeriodBoundary(row.seconds), row.near) << row.seconds;
+    }
+}
+
+TEST(MomentRules, EachBasisReadsThePeriodFromItsOwnTime) {
+    // Beijing 1988-07-15 11:20 under daylight saving, on each basis: the
+    // basis time and its period.
+    const std::vector<std::tuple<Basis, const char*, int>> rows = {
+        {Basis::Clock, "11:20:00", 7},
+        {Basis::Standard, "10:20:00", 6},
+        {Basis::MeanSolar, "10:05:35", 6},
+        {Basis::TrueSolar, "09:59:41", 6},
+    };
+    for (const auto& [basis, time, period] : rows) {
+        const MomentResult result =
+            ConvertMoment({QDate(1988, 7, 15), QTime(11, 20), 116.39723, "Asia/Shanghai", std::nullopt, basis});
+        ASSERT_EQ(result.readings.size(), 1u);
+        EXPECT_EQ(WallTimeText(result.readings[0].basisWall).toStdString(), time);
+        EXPECT_EQ(result.readings[0].period, period);
+    }
+}
+
+TEST(MomentRules, AFixedOffsetReplacesTheZoneAndBadInputIsRefused) {
+    const MomentResult fixed =
+        ConvertMoment({QDate(1930, 5, 1), QTime(8, 0), 121.45806, "", 8 * kHour, Basis::Standard});
+    ASSERT_FALSE(fixed.error);
+    ASSERT_EQ(fixed.readings.size(), 1u);
+    EXPECT_EQ(fixed.readings[0].reading.utcSeconds, QDateTime(QDate(1930, 5, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch());
+    // Each row: an input that cannot be converted.
+    const std::vector<MomentInput> refused = {
+        {QDate(2000, 1, 1), QTime(12, 0), 116.0, "Mars/Olympus", std::nullopt, Basis::Clock},
+        {QDate(2000, 1, 1), QTime(12, 0), 181.0, "Asia/Shanghai", std::nullopt, Basis::Clock},
+        {QDate(2000, 1, 1), QTime(12, 0), 116.0, "", 16 * kHour, Basis::Clock},
+        {QDate(1901, 1, 1), QTime(0, 30), -170.0, "Etc/UTC", std::nullopt, Basis::MeanSolar},
+        {QDate(2099, 12, 31), QTime(23, 30), 170.0, "Etc/UTC", std::nullopt, Basis::TrueSolar},
+    };
+    for (const MomentInput& input : refused) {
+        EXPECT_TRUE(ConvertMoment(input).error.has_value()) << input.zone.toStdString() << " " << input.longitude;
+    }
+}
+
+TEST(MomentRules, WordsOfTheStepLine) {
+    EXPECT_EQ(UtcOffsetText(5 * kHour + 30 * kMinute), QStringLiteral("UTC+5:30"));
+    EXPECT_EQ(UtcOffsetText(-4 * kHour), QStringLiteral("UTC-4"));
+    EXPECT_EQ(PeriodText(1), QStringLiteral("子時"));
+    EXPECT_EQ(PeriodText(12), QStringLiteral("亥時"));
+    EXPECT_EQ(PeriodText(13), QStringLiteral("晚子時"));
+    EXPECT_EQ(BasisFromKey(BasisKey(Basis::MeanSolar)), Basis::MeanSolar);
+    EXPECT_FALSE(BasisFromKey(u"solar"));
+}
+
+}  // namespace
+}  // namespace velmora::moment

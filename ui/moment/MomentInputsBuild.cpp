@@ -1,0 +1,121 @@
+// The moment inputs' controls: two rows of inputs, the step line, and the
+// two readings of a repeated or skipped clock time.
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDoubleValidator>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "moment/PlacesCredit.h"
+
+#include "ui/main/Session.h"
+#include "ui/moment/MomentInputs.h"
+#include "ui/moment/PlaceBox.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kLongitudeDecimals = 5;
+constexpr double kLargestLongitude = 180.0;
+const QColor kStepColour(0, 0, 128);
+// The zones offered in the zone box before a place is picked.
+const QStringList kCommonZones{
+    QStringLiteral("Asia/Shanghai"), QStringLiteral("Asia/Taipei"),    QStringLiteral("Asia/Hong_Kong"),
+    QStringLiteral("Asia/Macau"),    QStringLiteral("Asia/Urumqi"),    QStringLiteral("Asia/Singapore"),
+    QStringLiteral("Asia/Kuala_Lumpur"), QStringLiteral("Asia/Tokyo"), QStringLiteral("America/New_York"),
+};
+
+}  // namespace
+
+void MomentInputs::buildControls() {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    useClock_ = new QCheckBox(QStringLiteral("鐘錶時間"), this);
+    useClock_->setObjectName(QStringLiteral("MomentUseClock"));
+    clock_ = new QDateTimeEdit(this);
+    clock_->setObjectName(QStringLiteral("MomentClock"));
+    clock_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    clock_->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+    place_ = new PlaceBox(PlacesOfFolder(session_.programFolder), this);
+    place_->setObjectName(QStringLiteral("MomentPlace"));
+    // Rows: clock time and basis; place; longitude and zone; the step line; the readings.
+    grid->addWidget(useClock_, 0, 0);
+    grid->addWidget(clock_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("地點"), this), 1, 0);
+    grid->addWidget(place_, 1, 1, 1, 2);
+    about_ = new QPushButton(QStringLiteral("資料來源"), this);
+    about_->setObjectName(QStringLiteral("MomentAbout"));
+    grid->addWidget(about_, 1, 3, Qt::AlignRight);
+
+    longitude_ = new QLineEdit(this);
+    longitude_->setObjectName(QStringLiteral("MomentLongitude"));
+    longitude_->setValidator(new QDoubleValidator(-kLargestLongitude, kLargestLongitude, kLongitudeDecimals, longitude_));
+    longitude_->setPlaceholderText(QStringLiteral("東經為正"));
+    zone_ = new QComboBox(this);
+    zone_->setObjectName(QStringLiteral("MomentZone"));
+    zone_->setEditable(true);
+    zone_->addItems(kCommonZones);
+    basis_ = new QComboBox(this);
+    basis_->setObjectName(QStringLiteral("MomentBasis"));
+    for (moment::Basis basis : {moment::Basis::Clock, moment::Basis::Standard, moment::Basis::MeanSolar,
+                                moment::Basis::TrueSolar}) {
+        basis_->addItem(moment::BasisLabel(basis), moment::BasisKey(basis));
+    }
+    grid->addWidget(new QLabel(QStringLiteral("依"), this), 0, 2);
+    grid->addWidget(basis_, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("經度"), this), 2, 0);
+    grid->addWidget(longitude_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("時區"), this), 2, 2);
+    grid->addWidget(zone_, 2, 3);
+
+    steps_ = new QLabel(this);
+    steps_->setObjectName(QStringLiteral("MomentSteps"));
+    steps_->setWordWrap(true);
+    QPalette palette = steps_->palette();
+    palette.setColor(QPalette::WindowText, kStepColour);
+    steps_->setPalette(palette);
+    grid->addWidget(steps_, 3, 0, 1, 4);
+
+    readingGroup_ = new QButtonGroup(this);
+    readingGroup_->setExclusive(true);
+    for (std::size_t i = 0; i < readings_.size(); ++i) {
+        readings_[i] = new QRadioButton(this);
+        readings_[i]->setObjectName(QStringLiteral("MomentReading%1").arg(i + 1));
+        readings_[i]->hide();
+        readingGroup_->addButton(readings_[i], static_cast<int>(i));
+        grid->addWidget(readings_[i], 4, static_cast<int>(i) * 2, 1, 2);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 0);
+    grid->setColumnStretch(3, 1);
+}
+
+void MomentInputs::wireControls() {
+    connect(useClock_, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked && suggestedDate) {
+            setSuggestedDate(suggestedDate());
+            convert();
+        }
+    });
+    connect(useClock_, &QCheckBox::toggled, this, &MomentInputs::convert);
+    connect(clock_, &QDateTimeEdit::dateTimeChanged, this, &MomentInputs::convert);
+    connect(place_, &PlaceBox::placePicked, this, &MomentInputs::placePicked);
+    connect(longitude_, &QLineEdit::textEdited, this, &MomentInputs::convert);
+    connect(zone_, &QComboBox::currentTextChanged, this, &MomentInputs::convert);
+    connect(basis_, &QComboBox::currentIndexChanged, this, [this] {
+        session_.settings->setValue(settings_keys::kBasis, basis_->currentData());
+        convert();
+    });
+    connect(readingGroup_, &QButtonGroup::idClicked, this, &MomentInputs::showResult);
+    connect(about_, &QPushButton::clicked, this, [this] {
+        session_.messages->information(this, QStringLiteral("地名資料來源"), moment::PlacesCreditText());
+    });
+}
+
+}  // namespace velmora

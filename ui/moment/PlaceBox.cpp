@@ -1,0 +1,71 @@
+#include "ui/moment/PlaceBox.h"
+
+#include <QCompleter>
+#include <QDir>
+#include <QStringListModel>
+#include <QtDebug>
+
+#include <map>
+
+namespace velmora {
+namespace {
+constexpr std::size_t kShownMatches = 12;
+}  // namespace
+
+PlaceBox::PlaceBox(std::shared_ptr<const moment::PlaceSearch> search, QWidget* parent)
+    : QLineEdit(parent), search_(std::move(search)) {
+    setPlaceholderText(search_ ? QStringLiteral("輸入地名，如 北京、臺北、New York") : QStringLiteral("找不到地名表 Places"));
+    model_ = new QStringListModel(this);
+    completer_ = new QCompleter(model_, this);
+    // The matches come from the places search, not from the completer's own filter.
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(static_cast<int>(kShownMatches));
+    completer_->setWidget(this);
+    connect(this, &QLineEdit::textEdited, this, &PlaceBox::offerMatches);
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, &PlaceBox::pickLabel);
+}
+
+void PlaceBox::offerMatches(const QString& text) {
+    picked_ = nullptr;
+    if (!search_) return;
+    matches_ = search_->find(text, kShownMatches);
+    QStringList labels;
+    for (const files::Place* place : matches_) labels << moment::PlaceLabel(*place);
+    model_->setStringList(labels);
+    if (!labels.isEmpty()) completer_->complete();
+}
+
+void PlaceBox::pickLabel(const QString& label) {
+    for (const files::Place* place : matches_) {
+        if (moment::PlaceLabel(*place) != label) continue;
+        picked_ = place;
+        setText(place->name());
+        emit placePicked(*place);
+        return;
+    }
+}
+
+void PlaceBox::showPlace(const QString& name) {
+    setText(name);
+    picked_ = nullptr;
+    if (!search_ || name.isEmpty()) return;
+    const moment::PlaceSearch::Resolved resolved = search_->resolve(name);
+    picked_ = resolved.place;
+}
+
+std::shared_ptr<const moment::PlaceSearch> PlacesOfFolder(const QString& programFolder) {
+    static std::map<QString, std::shared_ptr<const moment::PlaceSearch>> loaded;
+    auto found = loaded.find(programFolder);
+    if (found != loaded.end()) return found->second;
+    files::PlacesRead read = files::ReadPlacesFile(QDir(programFolder).filePath(files::kPlacesFile));
+    std::shared_ptr<const moment::PlaceSearch> search;
+    if (read.diagnostics.ok()) {
+        search = std::make_shared<const moment::PlaceSearch>(std::move(read.places));
+    } else {
+        qWarning().noquote() << read.diagnostics.error->describe();
+    }
+    loaded.emplace(programFolder, search);
+    return search;
+}
+
+}  // namespace velmora
