@@ -20,7 +20,8 @@ done
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/lib/velmora/velmora ./usr/lib/velmora/velmora-chart ./usr/lib/velmora/velmora-chart-draw \
-            ./usr/lib/velmora/ProperN ./usr/lib/velmora/Mia ./usr/lib/velmora/Four ./usr/bin/velmora \
+            ./usr/lib/velmora/ProperN ./usr/lib/velmora/Mia ./usr/lib/velmora/Four ./usr/lib/velmora/Places \
+            ./usr/bin/velmora \
             ./usr/bin/velmora-chart ./usr/share/applications/velmora.desktop \
             ./usr/share/icons/hicolor/scalable/apps/velmora.svg \
             ./usr/share/metainfo/com.velmoraproject.velmora.metainfo.xml \
