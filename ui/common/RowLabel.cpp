@@ -1,8 +1,10 @@
 #include "ui/common/RowLabel.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include "ui/common/Twips.h"
 
@@ -52,6 +54,35 @@ QStringList SplitLines(const QString& text) {
     return text.split(lineEnd);
 }
 
+namespace {
+
+// The glyphs of one row as the painter would shape them for drawText, placed
+// with the row's left end at the origin on the baseline.
+QList<QGlyphRun> ShapeRow(const QString& row, const QFont& font) {
+    QTextLayout layout(row, font);
+    layout.setCacheEnabled(true);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) {
+        return {};
+    }
+    QList<QGlyphRun> runs = line.glyphRuns();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions) {
+            p.ry() -= line.ascent();
+        }
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+}  // namespace
+
 RowLabel::RowLabel(QWidget* parent) : QLabel(parent) {}
 
 void RowLabel::setRowHeightTwips(int twips) {
@@ -63,20 +94,67 @@ double RowLabel::rowHeightPixels() const {
     if (rowHeightTwips_ > 0) {
         return TwipsToPixelsF(rowHeightTwips_);
     }
-    return QFontMetricsF(font()).height();
+    return laidOut().fontHeight;
 }
 
-QStringList RowLabel::rows() const {
-    const QStringList lines = SplitLines(text());
-    if (!wordWrap()) {
-        return lines;
+QStringList RowLabel::rows() const { return laidOut().rows; }
+
+const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
+    RowsLaidOut& cache = laidOut_;
+    const double width = contentsRect().width();
+    if (cache.valid && cache.text == text() && cache.width == width && cache.wrap == wordWrap()) {
+        return cache;
     }
+    cache = RowsLaidOut{};
+    cache.valid = true;
+    cache.text = text();
+    cache.width = width;
+    cache.wrap = wordWrap();
     const QFontMetricsF metrics(font());
-    QStringList rows;
-    for (const QString& line : lines) {
-        rows.append(WrapLine(line, metrics, contentsRect().width()));
+    cache.fontHeight = metrics.height();
+    cache.ascent = metrics.ascent();
+    const QStringList lines = SplitLines(cache.text);
+    if (!cache.wrap) {
+        cache.rows = lines;
+    } else {
+        for (const QString& line : lines) {
+            cache.rows.append(WrapLine(line, metrics, width));
+        }
     }
-    return rows;
+    for (const QString& row : cache.rows) {
+        cache.advances.push_back(metrics.horizontalAdvance(row));
+        cache.glyphs.push_back(ShapeRow(row, font()));
+    }
+    return cache;
+}
+
+void RowLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        laidOut_.valid = false;
+    }
+    QLabel::changeEvent(event);
+}
+
+void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset) const {
+    const RowsLaidOut& rows = laidOut_;
+    const QRectF area = contentsRect();
+    const double textWidth = rows.advances[row];
+    const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
+    const double drawnWidth = textWidth * squeeze;
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    double left = area.left();
+    if (horizontal & Qt::AlignHCenter) {
+        left += (area.width() - drawnWidth) / 2.0;
+    } else if (horizontal & Qt::AlignRight) {
+        left += area.width() - drawnWidth;
+    }
+    const QTransform kept = painter.transform();
+    painter.translate(left, top + baselineOffset);
+    painter.scale(squeeze, 1.0);
+    for (const QGlyphRun& run : rows.glyphs[row]) {
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    painter.setTransform(kept);
 }
 
 void RowLabel::paintEvent(QPaintEvent*) {
@@ -85,34 +163,18 @@ void RowLabel::paintEvent(QPaintEvent*) {
     if (text().isEmpty()) {
         return;
     }
-    painter.setFont(font());
+    const RowsLaidOut& rows = laidOut();
     painter.setPen(palette().color(foregroundRole()));
-    const QFontMetricsF metrics(font());
     const QRectF area = contentsRect();
-    const double rowHeight = rowHeightPixels();
+    const double rowHeight = rowHeightTwips_ > 0 ? TwipsToPixelsF(rowHeightTwips_) : rows.fontHeight;
     // Centre the font's line in its row; with rows as tall as the font this is the font's own baseline.
-    const double baselineOffset = (rowHeight - metrics.height()) / 2.0 + metrics.ascent();
-    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    const double baselineOffset = (rowHeight - rows.fontHeight) / 2.0 + rows.ascent;
     double top = area.top();
-    for (const QString& row : rows()) {
+    for (std::size_t row = 0; row < rows.glyphs.size(); ++row) {
         if (top >= area.bottom()) {
             break;
         }
-        const QString shown = row;
-        const double textWidth = metrics.horizontalAdvance(shown);
-        const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
-        const double drawnWidth = textWidth * squeeze;
-        double left = area.left();
-        if (horizontal & Qt::AlignHCenter) {
-            left += (area.width() - drawnWidth) / 2.0;
-        } else if (horizontal & Qt::AlignRight) {
-            left += area.width() - drawnWidth;
-        }
-        painter.save();
-        painter.translate(left, top + baselineOffset);
-        painter.scale(squeeze, 1.0);
-        painter.drawText(QPointF(0, 0), shown);
-        painter.restore();
+        drawRow(painter, row, top, baselineOffset);
         top += rowHeight;
     }
 }

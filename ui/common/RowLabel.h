@@ -5,8 +5,12 @@
 // own line height. A row too wide for the label is narrowed to fit rather than
 // clipped; with word wrapping on, text wraps at blanks first.
 
+#include <QGlyphRun>
 #include <QLabel>
+#include <QList>
 #include <QStringList>
+
+#include <vector>
 
 namespace velmora {
 
@@ -27,9 +31,29 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The rows of the present text measured and shaped once: a board step
+    // repaints every label, and measuring and shaping text again each time
+    // cost more than drawing it. Kept until the text, font, width or
+    // wrapping changes.
+    struct RowsLaidOut {
+        bool valid = false;
+        QString text;
+        double width = 0;
+        bool wrap = false;
+        double fontHeight = 0;
+        double ascent = 0;
+        QStringList rows;
+        std::vector<double> advances;           // each row's natural width
+        std::vector<QList<QGlyphRun>> glyphs;   // each row's glyphs, from the row's left end on the baseline
+    };
+    const RowsLaidOut& laidOut() const;
+    void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset) const;
+
     int rowHeightTwips_ = 0;
+    mutable RowsLaidOut laidOut_;
 };
 
 // The text's lines, split at CR LF, a lone CR or a lone LF.

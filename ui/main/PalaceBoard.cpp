@@ -228,7 +228,9 @@ void PalaceBoard::renderTo(QPainter& painter, const QRectF& target) {
     painter.save();
     painter.translate(target.center() - QPointF(width() * scale, height() * scale) / 2.0);
     painter.scale(scale, scale);
+    exactLines_ = true;
     render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    exactLines_ = false;
     painter.restore();
 }
 
@@ -249,9 +251,20 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
     }
     if (focusShown_) {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, focusCap(painter)));
         drawSegments(line4_);
     }
+}
+
+// A line one device pixel wide goes to the painter's cheap thin-line path
+// whatever its ends. A wider one (a dense screen, a zoomed board) with round
+// ends is stroked as an outline and filled with antialiasing, which cost
+// several times the whole rest of the board; with square ends the painter
+// draws it as a line directly, and the ends hardly differ where the lines
+// meet. Pictures and pages keep the round ends they have always had.
+Qt::PenCapStyle PalaceBoard::focusCap(const QPainter& painter) const {
+    const double devicePixels = painter.deviceTransform().m11() * kLineWidthTwips;
+    return exactLines_ || devicePixels <= 1.0 ? Qt::RoundCap : Qt::SquareCap;
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {

@@ -86,6 +86,7 @@ private:
     RowLabel* createLabel(const board::LabelStyle& style, const QString& name);
     RowLabel* copyOf(const RowLabel* member0, const QString& name);
     void createMarks();
+    Qt::PenCapStyle focusCap(const QPainter& painter) const;
 
     std::array<std::array<RowLabel*, board::kPalaceCount>, board::kPalaceSetCount> palaceLabels_{};
     std::array<RowLabel*, board::kCentreLabelCount> centreLabels_{};
@@ -97,6 +98,7 @@ private:
     std::array<board::Segment, 4> line4_{};
     bool gridShown_ = false;
     bool focusShown_ = false;
+    bool exactLines_ = false;  // painting a picture or page through renderTo
 };
 
 }  // namespace velmora
