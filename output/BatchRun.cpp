@@ -30,6 +30,14 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
 
 }  // namespace
 
+bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, const ReferenceTables& tables,
+                     const ReferenceTables* words, ChartResult& result, std::string& out) {
+    const bool charted = !tooLong && AnswerLine(line, number, tables, words, result, out);
+    if (tooLong) AppendLineError(number, kTooLongMessage, out);
+    out += '\n';
+    return charted;
+}
+
 void OutputBuffer::flushIfFull() {
     if (text_.size() >= kFlushBytes) flush();
 }
@@ -56,9 +64,7 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
         ++number;
         const bool tooLong = status == LineReader::Status::TooLong;
         if (!tooLong && IsBlankLine(line)) continue;
-        if (tooLong) AppendLineError(number, kTooLongMessage, out.text());
-        if (tooLong || !AnswerLine(line, number, tables, words, result, out.text())) ++outcome.failedLines;
-        out.text() += '\n';
+        if (!AnswerBatchLine(line, number, tooLong, tables, words, result, out.text())) ++outcome.failedLines;
         out.flushIfFull();
     }
     return outcome;

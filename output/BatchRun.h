@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "output/ChartRun.h"
 
@@ -31,6 +32,11 @@ struct BatchOutcome {
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
 // {"line":N,"error":"..."} and the run goes on. `words` set adds "names".
+// One batch line answered into `out` with its line end: the chart's object,
+// or {"line":N,"error":"..."} for a bad or too long line (then false).
+bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, const ReferenceTables& tables,
+                     const ReferenceTables* words, ChartResult& result, std::string& out);
+
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out);
 
 }  // namespace velmora::tool

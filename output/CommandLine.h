@@ -2,7 +2,7 @@
 // The command line of velmora-chart:
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
-//   velmora-chart [--data DIR] [--names] --batch [FILE]
+//   velmora-chart [--data DIR] [--names] [--jobs N] --batch [FILE]
 
 #include <optional>
 #include <string>
@@ -24,6 +24,7 @@ struct CommandLine {
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture
     std::string batchFile = "-";            // "-" reads standard input
+    int jobs = 1;                           // --jobs N: batch worker threads
     Query query;                            // the single query, when not --batch
 
     // A picture is asked for: the board is drawn (off screen) instead of JSON printed.

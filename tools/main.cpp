@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/Utf8.h"
+#include "output/BatchJobs.h"
 #include "output/BatchRun.h"
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
@@ -50,7 +51,9 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables) {
     const int fd = fromStdin ? STDIN_FILENO : ::open(line.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
     OutputBuffer out(stdout);
-    const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out);
+    const ReferenceTables* words = line.names ? &tables : nullptr;
+    const BatchOutcome outcome =
+        line.jobs > 1 ? RunBatchJobs(fd, tables, words, out, line.jobs) : RunBatch(fd, tables, words, out);
     if (!fromStdin) ::close(fd);
     const bool written = out.flush();
     if (outcome.readError) return Fail("cannot read batch file " + line.batchFile + ": " + *outcome.readError);
