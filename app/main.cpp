@@ -8,6 +8,7 @@
 #include "app/AppIcon.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/main/Form1.h"
+#include "ui/main/WindowZoom.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     if (!window.startUp()) {
         return 1;  // the name list could not be read; the user has been told why
     }
+    window.zoom().restore();
     window.show();
     return QApplication::exec();
 }

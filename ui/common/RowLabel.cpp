@@ -57,19 +57,21 @@ QStringList SplitLines(const QString& text) {
 namespace {
 
 // The glyphs of one row as the painter would shape them for drawText, placed
-// with the row's left end at the origin on the baseline.
-QList<QGlyphRun> ShapeRow(const QString& row, const QFont& font) {
+// with the row's left end at the origin on the baseline; `advance` is set to
+// the row's width, blanks at its end included.
+QList<QGlyphRun> ShapeRow(const QString& row, const QFont& font, double& advance) {
     QTextLayout layout(row, font);
-    layout.setCacheEnabled(true);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
+    advance = 0;
     if (!line.isValid()) {
         return {};
     }
+    advance = line.horizontalAdvance();
     QList<QGlyphRun> runs = line.glyphRuns();
     for (QGlyphRun& run : runs) {
         QList<QPointF> positions = run.positions();
@@ -90,9 +92,14 @@ void RowLabel::setRowHeightTwips(int twips) {
     update();
 }
 
+void RowLabel::setRowScale(double factor) {
+    rowScale_ = factor;
+    update();
+}
+
 double RowLabel::rowHeightPixels() const {
     if (rowHeightTwips_ > 0) {
-        return TwipsToPixelsF(rowHeightTwips_);
+        return TwipsToPixelsF(rowHeightTwips_) * rowScale_;
     }
     return laidOut().fontHeight;
 }
@@ -105,12 +112,15 @@ const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
     if (cache.valid && cache.text == text() && cache.width == width && cache.wrap == wordWrap()) {
         return cache;
     }
+    if (!metrics_) {
+        metrics_.emplace(font());  // kept until the font changes: making one costs more than measuring with it
+    }
+    const QFontMetricsF& metrics = *metrics_;
     cache = RowsLaidOut{};
     cache.valid = true;
     cache.text = text();
     cache.width = width;
     cache.wrap = wordWrap();
-    const QFontMetricsF metrics(font());
     cache.fontHeight = metrics.height();
     cache.ascent = metrics.ascent();
     const QStringList lines = SplitLines(cache.text);
@@ -122,8 +132,9 @@ const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
         }
     }
     for (const QString& row : cache.rows) {
-        cache.advances.push_back(metrics.horizontalAdvance(row));
-        cache.glyphs.push_back(ShapeRow(row, font()));
+        double advance = 0;
+        cache.glyphs.push_back(ShapeRow(row, font(), advance));
+        cache.advances.push_back(advance);
     }
     return cache;
 }
@@ -131,6 +142,7 @@ const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
 void RowLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         laidOut_.valid = false;
+        metrics_.reset();
     }
     QLabel::changeEvent(event);
 }
@@ -166,7 +178,7 @@ void RowLabel::paintEvent(QPaintEvent*) {
     const RowsLaidOut& rows = laidOut();
     painter.setPen(palette().color(foregroundRole()));
     const QRectF area = contentsRect();
-    const double rowHeight = rowHeightTwips_ > 0 ? TwipsToPixelsF(rowHeightTwips_) : rows.fontHeight;
+    const double rowHeight = rowHeightPixels();
     // Centre the font's line in its row; with rows as tall as the font this is the font's own baseline.
     const double baselineOffset = (rowHeight - rows.fontHeight) / 2.0 + rows.ascent;
     double top = area.top();

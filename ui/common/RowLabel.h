@@ -5,11 +5,13 @@
 // own line height. A row too wide for the label is narrowed to fit rather than
 // clipped; with word wrapping on, text wraps at blanks first.
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QList>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -22,6 +24,8 @@ public:
     // Height of one text row in twips; 0 uses the font's line height.
     void setRowHeightTwips(int twips);
     int rowHeightTwips() const { return rowHeightTwips_; }
+    // Rows drawn `factor` times their height in twips (a zoomed window).
+    void setRowScale(double factor);
     // The row height in logical pixels, as drawn.
     double rowHeightPixels() const;
 
@@ -53,7 +57,9 @@ private:
     void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset) const;
 
     int rowHeightTwips_ = 0;
+    double rowScale_ = 1.0;
     mutable RowsLaidOut laidOut_;
+    mutable std::optional<QFontMetricsF> metrics_;
 };
 
 // The text's lines, split at CR LF, a lone CR or a lone LF.

@@ -14,6 +14,7 @@
 #include "ui/main/ChartCommands.h"
 #include "ui/main/Keyboard.h"
 #include "ui/main/PalaceBoard.h"
+#include "ui/main/WindowZoom.h"
 
 namespace velmora {
 
@@ -32,6 +33,8 @@ Form1::Form1(Session session, QWidget* parent)
     buildControls();
     wireControls();
     chartCommands_ = new ChartCommands(*this);
+    zoom_ = new WindowZoom(*this);
+    chartCommands_->addZoomActions(zoom_->actions());
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }
