@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextLayout>
@@ -147,10 +148,10 @@ void RowLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
 }
 
-void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset) const {
+void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const {
     const RowsLaidOut& rows = laidOut_;
     const QRectF area = contentsRect();
-    const double textWidth = rows.advances[row];
+    const double textWidth = asText ? metrics_->horizontalAdvance(rows.rows[row]) : rows.advances[row];
     const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
     const double drawnWidth = textWidth * squeeze;
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
@@ -163,8 +164,12 @@ void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double ba
     const QTransform kept = painter.transform();
     painter.translate(left, top + baselineOffset);
     painter.scale(squeeze, 1.0);
-    for (const QGlyphRun& run : rows.glyphs[row]) {
-        painter.drawGlyphRun(QPointF(0, 0), run);
+    if (asText) {
+        painter.drawText(QPointF(0, 0), rows.rows[row]);
+    } else {
+        for (const QGlyphRun& run : rows.glyphs[row]) {
+            painter.drawGlyphRun(QPointF(0, 0), run);
+        }
     }
     painter.setTransform(kept);
 }
@@ -177,6 +182,12 @@ void RowLabel::paintEvent(QPaintEvent*) {
     }
     const RowsLaidOut& rows = laidOut();
     painter.setPen(palette().color(foregroundRole()));
+    // Pages and pictures (PDF, print) get the text itself, as they always
+    // have; the screen and images get the glyphs shaped once.
+    const bool asText = painter.paintEngine()->type() != QPaintEngine::Raster;
+    if (asText) {
+        painter.setFont(font());
+    }
     const QRectF area = contentsRect();
     const double rowHeight = rowHeightPixels();
     // Centre the font's line in its row; with rows as tall as the font this is the font's own baseline.
@@ -186,7 +197,7 @@ void RowLabel::paintEvent(QPaintEvent*) {
         if (top >= area.bottom()) {
             break;
         }
-        drawRow(painter, row, top, baselineOffset);
+        drawRow(painter, row, top, baselineOffset, asText);
         top += rowHeight;
     }
 }

@@ -54,7 +54,7 @@ private:
         std::vector<QList<QGlyphRun>> glyphs;   // each row's glyphs, from the row's left end on the baseline
     };
     const RowsLaidOut& laidOut() const;
-    void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset) const;
+    void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const;
 
     int rowHeightTwips_ = 0;
     double rowScale_ = 1.0;
