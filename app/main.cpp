@@ -10,6 +10,7 @@
 #include "files/FileFolders.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/main/Form1.h"
+#include "ui/main/WindowZoom.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     if (!window.startUp()) {
         return 1;  // the name list could not be read; the user has been told why
     }
+    window.zoom().restore();
     window.show();
     return QApplication::exec();
 }

@@ -54,6 +54,18 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
 
 }  // namespace
 
+bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, const ReferenceTables& tables,
+                     const ReferenceTables* words, const BatchSettings& settings, ChartResult& result,
+                     std::string& out) {
+    const bool charted =
+        !tooLong &&
+        (settings.moment ? AnswerClockLine(line, number, *settings.moment, tables, words, settings.conventions, result, out)
+                         : AnswerLine(line, number, tables, words, settings.calendar, settings.conventions, result, out));
+    if (tooLong) AppendLineError(number, kTooLongMessage, out);
+    out += '\n';
+    return charted;
+}
+
 void OutputBuffer::flushIfFull() {
     if (text_.size() >= kFlushBytes) flush();
 }
@@ -65,7 +77,7 @@ bool OutputBuffer::flush() {
 }
 
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar, const BatchConventions& conventions, const MomentSetting* moment) {
+                      const BatchSettings& settings) {
     BatchOutcome outcome;
     LineReader reader(fd, [&out] { out.flush(); });
     ChartResult result;
@@ -81,12 +93,7 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
         ++number;
         const bool tooLong = status == LineReader::Status::TooLong;
         if (!tooLong && IsBlankLine(line)) continue;
-        if (tooLong) AppendLineError(number, kTooLongMessage, out.text());
-        const bool charted =
-            !tooLong && (moment ? AnswerClockLine(line, number, *moment, tables, words, conventions, result, out.text())
-                                : AnswerLine(line, number, tables, words, calendar, conventions, result, out.text()));
-        if (!charted) ++outcome.failedLines;
-        out.text() += '\n';
+        if (!AnswerBatchLine(line, number, tooLong, tables, words, settings, result, out.text())) ++outcome.failedLines;
         out.flushIfFull();
     }
     return outcome;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "output/ChartRun.h"
 #include "output/MomentRun.h"
@@ -37,11 +38,23 @@ struct BatchOutcome {
 
 // Reads queries from `fd` until its end. Blank lines are skipped (but
 // counted, so line numbers match the input); a bad line gives
-// {"line":N,"error":"..."} and the run goes on. `words` set adds "names";
-// `calendar` says how the lines' dates are read. With `moment` set, each
-// line's PERIOD may be a clock time at that place.
+// {"line":N,"error":"..."} and the run goes on. `words` set adds "names".
+
+// How every line of a batch is read: the calendar of its dates, the school it
+// is charted in, and (when set) the place whose clock time PERIOD may be.
+struct BatchSettings {
+    DateCalendar calendar = DateCalendar::Gregorian;
+    BatchConventions conventions;
+    const MomentSetting* moment = nullptr;
+};
+
+// One batch line answered into `out` with its line end: the chart's object,
+// or {"line":N,"error":"..."} for a bad or too long line (then false).
+bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, const ReferenceTables& tables,
+                     const ReferenceTables* words, const BatchSettings& settings, ChartResult& result,
+                     std::string& out);
+
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
-                      DateCalendar calendar = DateCalendar::Gregorian, const BatchConventions& conventions = {},
-                      const MomentSetting* moment = nullptr);
+                      const BatchSettings& settings = {});
 
 }  // namespace velmora::tool

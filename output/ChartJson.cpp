@@ -12,29 +12,22 @@ void AppendPillar(JsonWriter& json, std::string_view key, const Pillar& pillar) 
 }
 
 void AppendQuartet(JsonWriter& json, const StarQuartet& stars) {
-    json.raw('[');
-    for (int k = 0; k < kTransformationCount; ++k) {
-        if (k > 0) json.raw(',');
-        json.number(stars[k]);
-    }
-    json.raw(']');
+    json.raw('[').list(kTransformationCount, [&stars](int k) { return stars[k]; }).raw(']');
 }
 
 void AppendPalaces(JsonWriter& json, const ChartState& chart) {
-    json.raw(",\"palaces\":[");
-    for (int row = 1; row <= kPalaceRows; ++row) {
-        if (row > 1) json.raw(',');
-        json.pair(chart.PalaceTable[row].stem, chart.PalaceTable[row].branch);
-    }
+    json.raw(",\"palaces\":[").list(kPalaceRows, [&chart](int i) {
+        const auto& palace = chart.PalaceTable[i + 1];
+        return std::pair<int, int>(palace.stem, palace.branch);
+    });
     json.raw("],\"bureauIndex\":").number(chart.BureauIndex);
 }
 
 void AppendStars(JsonWriter& json, const ChartState& chart) {
-    json.raw(",\"stars\":[");
-    for (int star = 1; star <= kPlacedStars; ++star) {
-        if (star > 1) json.raw(',');
-        json.pair(chart.StarTable[star].branch, chart.StarTable[star].level);
-    }
+    json.raw(",\"stars\":[").list(kPlacedStars, [&chart](int i) {
+        const auto& star = chart.StarTable[i + 1];
+        return std::pair<int, int>(star.branch, star.level);
+    });
     json.raw("],\"branchStarList\":[");
     for (int branch = 1; branch <= kBranches; ++branch) {
         if (branch > 1) json.raw(',');
@@ -52,11 +45,7 @@ void AppendNatal(JsonWriter& json, const ChartResult& r) {
     json.raw(",\"douJunBranch\":").number(r.birth.DouJunBranch);
     json.raw(",\"lifeMaster\":").number(r.birth.LifeMaster);
     json.raw(",\"bodyMaster\":").number(r.birth.BodyMaster);
-    json.raw(",\"majorLimitStart\":[");
-    for (int branch = 1; branch <= kBranches; ++branch) {
-        if (branch > 1) json.raw(',');
-        json.number(r.majorLimitStart[branch]);
-    }
+    json.raw(",\"majorLimitStart\":[").list(kBranches, [&r](int i) { return r.majorLimitStart[i + 1]; });
     json.raw("],\"transformations\":");
     AppendQuartet(json, r.transformations);
     json.raw('}');

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <string>
+#include <charconv>
+
+#include "output/BatchJobs.h"
 
 namespace velmora::tool {
 
@@ -18,6 +21,7 @@ struct ValueOption {
     std::optional<std::string> CommandLine::*target;
 };
 constexpr std::string_view kNameOption = "--name";
+constexpr std::string_view kJobsOption = "--jobs";
 const std::array<ValueOption, 2> kFileOptions{{
     {"--png", "--png needs a FILE", &CommandLine::pngFile},
     {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
@@ -25,7 +29,7 @@ const std::array<ValueOption, 2> kFileOptions{{
 
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--lunar] [--names] --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--jobs N] --batch [FILE]
        velmora-chart [--data DIR] [--lunar] [--text] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
@@ -46,6 +50,8 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     FILE absent or "-" reads standard input; blank lines are skipped;
                     one JSON object a line in order, {"line":N,"error":"..."} for a
                     bad line; exit status 1 when any line failed
+  --jobs N          answer a batch with N threads (1..64, default 1); the output
+                    is the same, in the same order
   --png FILE        draw the chart as the program's board does into a PNG picture
                     (twice the screen's pixel density) instead of printing JSON
   --pdf FILE        the same board on one A4 landscape PDF page, as vectors
@@ -90,6 +96,19 @@ std::optional<std::string> TakeValue(std::string_view option, std::string_view n
     return std::nullopt;
 }
 
+// --jobs N: a whole number of threads, 1..kMaxJobs.
+std::optional<std::string> TakeJobs(std::string_view option, const std::string* next, bool& used, CommandLine& line) {
+    std::string value;
+    if (auto problem = TakeValue(option, kJobsOption, "--jobs needs a number of threads", next, used, value))
+        return problem;
+    int jobs = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+    if (error != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > kMaxJobs)
+        return "--jobs \"" + value + "\" is not a number of threads 1.." + std::to_string(kMaxJobs);
+    line.jobs = jobs;
+    return std::nullopt;
+}
+
 // Applies one option; gives a message for an unknown one. `next` is the
 // argument after it, for options that take a value; `used` says it was taken.
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
@@ -114,6 +133,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         line.compare = true;
         return std::nullopt;
     }
+    if (IsValueOption(option, kJobsOption)) return TakeJobs(option, next, used, line);
     if (IsValueOption(option, kNameOption))
         return TakeValue(option, kNameOption, "--name needs a NAME", next, used, line.personName);
     if (option == "--names") line.names = true;
@@ -148,6 +168,7 @@ std::optional<std::string> ResolveConventions(CommandLine& line) {
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help || line.version) return line;
+    if (line.jobs != 1 && !line.batch) return "--jobs is for --batch";
     if (auto problem = ResolveConventions(line)) return std::move(*problem);
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (auto problem = CheckMomentOptions(line.moment)) return *problem;

@@ -2,7 +2,7 @@
 // The command line of velmora-chart:
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
-//   velmora-chart [--data DIR] [--names] --batch [FILE]
+//   velmora-chart [--data DIR] [--names] [--jobs N] --batch [FILE]
 // with --lunar anywhere reading DATE and AT-DATE as lunar dates, and each
 // also with [--profile NAME] [--convention KEY=VALUE].. [--compare].
 // Either may give the birth as a clock time at a place:
@@ -32,6 +32,7 @@ struct CommandLine {
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture
     std::string batchFile = "-";            // "-" reads standard input
+    int jobs = 1;                           // --jobs N: batch worker threads
     Query query;                            // the single query, when not --batch
     std::string profile{kDefaultProfileName};  // --profile: the school charted under
     std::vector<std::string> conventionPieces; // --convention KEY=VALUE, in order, over the profile

@@ -1,7 +1,9 @@
 #include "output/JsonWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 namespace velmora::tool {
 
@@ -37,55 +39,95 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-void AppendEscapedControl(std::string& out, unsigned char c) {
-    static constexpr std::string_view kHex = "0123456789abcdef";
-    switch (c) {
-        case '\n': out.append("\\n"); return;
-        case '\r': out.append("\\r"); return;
-        case '\t': out.append("\\t"); return;
-        default: break;
-    }
-    out.append("\\u00");
-    out.push_back(kHex[c >> 4]);
-    out.push_back(kHex[c & 0xF]);
+constexpr std::size_t kRoomStep = 2048;  // room made at a time: a chart without a layer fits
+constexpr std::size_t kLongestEscape = 6;     // \u00XX for one byte
+
+// Only these ASCII bytes need more than themselves in a JSON string.
+constexpr bool NeedsEscape(unsigned char c) { return c < kFirstPrintable || c == 0x7F || c == '"' || c == '\\'; }
+
+// By byte: true for the ASCII that a JSON string holds as it stands.
+constexpr std::array<bool, 256> kPlainAscii = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0; c < static_cast<int>(kFirstNonAscii); ++c)
+        plain[static_cast<std::size_t>(c)] = !NeedsEscape(static_cast<unsigned char>(c));
+    return plain;
+}();
+
+// Eight bytes at a time: true when none of them needs more than itself (no
+// byte past ASCII, no control, quote, backslash or DEL). Each test finds a
+// matching byte for certain; a false alarm only sends the bytes one by one.
+bool EightPlain(const char* bytes) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::uint64_t w = 0;
+    std::memcpy(&w, bytes, sizeof w);
+    const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
+    const std::uint64_t below = (w - kOnes * kFirstPrintable) & ~w & kHighBits;
+    return ((w & kHighBits) | below | hasZeroByte(w ^ (kOnes * '"')) | hasZeroByte(w ^ (kOnes * '\\')) |
+            hasZeroByte(w ^ (kOnes * 0x7F))) == 0;
 }
 
 }  // namespace
 
-JsonWriter& JsonWriter::number(int value) {
-    std::array<char, 12> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    out_.append(digits.data(), end);
-    return *this;
+JsonWriter::JsonWriter(std::string& out) : out_(out) {
+    const std::size_t used = out_.size();
+    out_.resize(used + kRoomStep);
+    cursor_ = out_.data() + used;
+    end_ = out_.data() + out_.size();
 }
 
+JsonWriter::~JsonWriter() { out_.resize(static_cast<std::size_t>(cursor_ - out_.data())); }
+
+void JsonWriter::grow(std::size_t bytes) {
+    const std::size_t used = static_cast<std::size_t>(cursor_ - out_.data());
+    out_.resize(used + std::max(bytes, kRoomStep));  // the string itself grows its capacity geometrically
+    cursor_ = out_.data() + used;
+    end_ = out_.data() + out_.size();
+}
+
+void JsonWriter::escapeControl(unsigned char c) {
+    static constexpr std::string_view kHex = "0123456789abcdef";
+    switch (c) {
+        case '\n': put("\\n"); return;
+        case '\r': put("\\r"); return;
+        case '\t': put("\\t"); return;
+        default: break;
+    }
+    put("\\u00");
+    raw(kHex[c >> 4]).raw(kHex[c & 0xF]);
+}
+
+char* JsonWriter::PutLongNumber(char* at, int value) { return std::to_chars(at, at + kLongestNumber, value).ptr; }
+
 JsonWriter& JsonWriter::string(std::string_view text) {
-    out_.push_back('"');
+    room(kLongestEscape * text.size() + 2);
+    raw('"');
     std::size_t i = 0;
     while (i < text.size()) {
+        // Plain ASCII, the most of any text here, is copied byte by byte
+        // into the room made above.
+        char* at = cursor_;
+        for (; i + 8 <= text.size() && EightPlain(text.data() + i); i += 8, at += 8) std::memcpy(at, text.data() + i, 8);
+        while (i < text.size() && kPlainAscii[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
+        cursor_ = at;
+        if (i == text.size()) break;
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= kFirstNonAscii) {
             const std::size_t length = SequenceLength(text.substr(i));
             if (length == 0) {
-                out_.append(kReplacementCharacter);
+                put(kReplacementCharacter);
                 ++i;
             } else {
-                out_.append(text.substr(i, length));
+                put(text.substr(i, length));
                 i += length;
             }
             continue;
         }
-        if (c < kFirstPrintable || c == 0x7F) AppendEscapedControl(out_, c);
-        else if (c == '"' || c == '\\') out_.append({'\\', static_cast<char>(c)});
-        else out_.push_back(static_cast<char>(c));
+        if (c < kFirstPrintable || c == 0x7F) escapeControl(c);
+        else raw('\\').raw(static_cast<char>(c));
         ++i;
     }
-    out_.push_back('"');
-    return *this;
-}
-
-JsonWriter& JsonWriter::pair(int first, int second) {
-    raw('[').number(first).raw(',').number(second).raw(']');
+    raw('"');
     return *this;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/Utf8.h"
+#include "output/BatchJobs.h"
 #include "output/BatchRun.h"
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
@@ -70,9 +71,14 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     const int fd = fromStdin ? STDIN_FILENO : ::open(line.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
     OutputBuffer out(stdout);
-    const BatchOutcome outcome = RunBatch(fd, tables, line.names ? &tables : nullptr, out,
-                                          line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                          {line.conventions, line.compare}, moment);
+    const ReferenceTables* words = line.names ? &tables : nullptr;
+    const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
+                                 {line.conventions, line.compare}, moment};
+    // A zone's history is read through Qt's time-zone objects, which are not
+    // made to be shared by threads: clock times are answered on one.
+    const BatchOutcome outcome = line.jobs > 1 && moment == nullptr
+                                     ? RunBatchJobs(fd, tables, words, out, line.jobs, settings)
+                                     : RunBatch(fd, tables, words, out, settings);
     if (!fromStdin) ::close(fd);
     const bool written = out.flush();
     if (outcome.readError) return Fail("cannot read batch file " + line.batchFile + ": " + *outcome.readError);

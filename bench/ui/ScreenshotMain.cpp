@@ -4,6 +4,7 @@
 // date. With a shown moment it charts the birth as a record (PERIOD 1..12),
 // shows AT-DATE and AT-PERIOD on LAYER (0 本命 .. 6 流時) and, given PALACE
 // (0 子 .. 11 亥), selects that palace.
+// VELMORA_ZOOM=PERCENT zooms the window first (75..300).
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -14,6 +15,7 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
+#include "ui/main/WindowZoom.h"
 
 namespace {
 
@@ -68,6 +70,10 @@ int main(int argc, char* argv[]) {
         }
     } else {
         velmora::testing::ChartByDate(*started.form, date, period, male);
+    }
+    // VELMORA_ZOOM=200 shows the window zoomed to 200 %.
+    if (const int zoom = qEnvironmentVariableIntValue("VELMORA_ZOOM"); zoom > 0) {
+        started.form->zoom().zoomTo(zoom);
     }
     QApplication::processEvents();
     if (!started.form->grab().save(args[1])) {

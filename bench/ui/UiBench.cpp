@@ -1,7 +1,10 @@
 // The main window's recomputation on the offscreen screen:
 //   DateStep: one day step of the spinner when charting by date (the date
 //     handling, df_date, user with its reads of Mia and Four, pp);
-//   DateStepPainted: the same, then the whole window painted;
+//   DateStepPainted/S: the same, then the whole window painted at S device
+//     pixels per logical pixel (1, 2, 3: what QT_SCALE_FACTOR or a
+//     high-density screen asks for), into an image of that density as
+//     QWidget::grab paints it;
 //   LayerDateStep: one day step over a charted record on the flowing-day
 //     layer (the date handling, df_date, the age, RunP with its flowing stars,
 //     marks and focus lines), and LayerSwitch: 流年 and 流日 chosen in turn
@@ -11,6 +14,7 @@
 //     process also pays for loading the fonts: ColdStartUpToFirstChart.
 
 #include <QApplication>
+#include <QImage>
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +31,18 @@ using velmora::testing::StartForm1;
 const QDate kBirth(1984, 2, 2);
 constexpr int kNoonPeriod = 7;
 
+// The window painted as the screen would at `scale` device pixels per pixel.
+void PaintAtScale(QWidget& window, QImage& image, int scale) {
+    if (image.size() != window.size() * scale) {
+        image = QImage(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+    }
+    window.render(&image);
+}
+
 void StepDays(benchmark::State& state, bool paint) {
+    const int scale = paint ? static_cast<int>(state.range(0)) : 1;
+    QImage image;
     ProgramFolder folder;
     auto started = StartForm1(folder, QDateTime(kBirth, QTime(12, 0)));
     started.form->show();
@@ -38,7 +53,8 @@ void StepDays(benchmark::State& state, bool paint) {
         day->stepBy(direction);
         direction = -direction;
         if (paint) {
-            benchmark::DoNotOptimize(started.form->grab());
+            PaintAtScale(*started.form, image, scale);
+            benchmark::DoNotOptimize(image.constBits());
         }
     }
     const velmora::BirthInput& birth = started.form->session().birth;
@@ -105,7 +121,7 @@ void BM_StartUpToFirstChart(benchmark::State& state) { StartUp(state); }
 BENCHMARK(BM_ColdStartUpToFirstChart)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StartUpToFirstChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(BM_DateStepPainted)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_DateStepPainted)->Arg(1)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerDateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerSwitch)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 

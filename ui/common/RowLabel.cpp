@@ -1,8 +1,11 @@
 #include "ui/common/RowLabel.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include "ui/common/Twips.h"
 
@@ -52,6 +55,37 @@ QStringList SplitLines(const QString& text) {
     return text.split(lineEnd);
 }
 
+namespace {
+
+// The glyphs of one row as the painter would shape them for drawText, placed
+// with the row's left end at the origin on the baseline; `advance` is set to
+// the row's width, blanks at its end included.
+QList<QGlyphRun> ShapeRow(const QString& row, const QFont& font, double& advance) {
+    QTextLayout layout(row, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    advance = 0;
+    if (!line.isValid()) {
+        return {};
+    }
+    advance = line.horizontalAdvance();
+    QList<QGlyphRun> runs = line.glyphRuns();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions) {
+            p.ry() -= line.ascent();
+        }
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+}  // namespace
+
 RowLabel::RowLabel(QWidget* parent) : QLabel(parent) {}
 
 void RowLabel::setRowHeightTwips(int twips) {
@@ -59,24 +93,85 @@ void RowLabel::setRowHeightTwips(int twips) {
     update();
 }
 
-double RowLabel::rowHeightPixels() const {
-    if (rowHeightTwips_ > 0) {
-        return TwipsToPixelsF(rowHeightTwips_);
-    }
-    return QFontMetricsF(font()).height();
+void RowLabel::setRowScale(double factor) {
+    rowScale_ = factor;
+    update();
 }
 
-QStringList RowLabel::rows() const {
-    const QStringList lines = SplitLines(text());
-    if (!wordWrap()) {
-        return lines;
+double RowLabel::rowHeightPixels() const {
+    if (rowHeightTwips_ > 0) {
+        return TwipsToPixelsF(rowHeightTwips_) * rowScale_;
     }
-    const QFontMetricsF metrics(font());
-    QStringList rows;
-    for (const QString& line : lines) {
-        rows.append(WrapLine(line, metrics, contentsRect().width()));
+    return laidOut().fontHeight;
+}
+
+QStringList RowLabel::rows() const { return laidOut().rows; }
+
+const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
+    RowsLaidOut& cache = laidOut_;
+    const double width = contentsRect().width();
+    if (cache.valid && cache.text == text() && cache.width == width && cache.wrap == wordWrap()) {
+        return cache;
     }
-    return rows;
+    if (!metrics_) {
+        metrics_.emplace(font());  // kept until the font changes: making one costs more than measuring with it
+    }
+    const QFontMetricsF& metrics = *metrics_;
+    cache = RowsLaidOut{};
+    cache.valid = true;
+    cache.text = text();
+    cache.width = width;
+    cache.wrap = wordWrap();
+    cache.fontHeight = metrics.height();
+    cache.ascent = metrics.ascent();
+    const QStringList lines = SplitLines(cache.text);
+    if (!cache.wrap) {
+        cache.rows = lines;
+    } else {
+        for (const QString& line : lines) {
+            cache.rows.append(WrapLine(line, metrics, width));
+        }
+    }
+    for (const QString& row : cache.rows) {
+        double advance = 0;
+        cache.glyphs.push_back(ShapeRow(row, font(), advance));
+        cache.advances.push_back(advance);
+    }
+    return cache;
+}
+
+void RowLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        laidOut_.valid = false;
+        metrics_.reset();
+    }
+    QLabel::changeEvent(event);
+}
+
+void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const {
+    const RowsLaidOut& rows = laidOut_;
+    const QRectF area = contentsRect();
+    const double textWidth = asText ? metrics_->horizontalAdvance(rows.rows[row]) : rows.advances[row];
+    const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
+    const double drawnWidth = textWidth * squeeze;
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    double left = area.left();
+    if (horizontal & Qt::AlignHCenter) {
+        left += (area.width() - drawnWidth) / 2.0;
+    } else if (horizontal & Qt::AlignRight) {
+        left += area.width() - drawnWidth;
+    }
+    const QTransform kept = painter.transform();
+    painter.translate(left, top + baselineOffset);
+    painter.scale(squeeze, 1.0);
+    if (asText) {
+        painter.drawText(QPointF(0, 0), rows.rows[row]);
+    } else {
+        for (const QGlyphRun& run : rows.glyphs[row]) {
+            painter.drawGlyphRun(QPointF(0, 0), run);
+        }
+    }
+    painter.setTransform(kept);
 }
 
 void RowLabel::paintEvent(QPaintEvent*) {
@@ -85,34 +180,24 @@ void RowLabel::paintEvent(QPaintEvent*) {
     if (text().isEmpty()) {
         return;
     }
-    painter.setFont(font());
+    const RowsLaidOut& rows = laidOut();
     painter.setPen(palette().color(foregroundRole()));
-    const QFontMetricsF metrics(font());
+    // Pages and pictures (PDF, print) get the text itself, as they always
+    // have; the screen and images get the glyphs shaped once.
+    const bool asText = painter.paintEngine()->type() != QPaintEngine::Raster;
+    if (asText) {
+        painter.setFont(font());
+    }
     const QRectF area = contentsRect();
     const double rowHeight = rowHeightPixels();
     // Centre the font's line in its row; with rows as tall as the font this is the font's own baseline.
-    const double baselineOffset = (rowHeight - metrics.height()) / 2.0 + metrics.ascent();
-    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    const double baselineOffset = (rowHeight - rows.fontHeight) / 2.0 + rows.ascent;
     double top = area.top();
-    for (const QString& row : rows()) {
+    for (std::size_t row = 0; row < rows.glyphs.size(); ++row) {
         if (top >= area.bottom()) {
             break;
         }
-        const QString shown = row;
-        const double textWidth = metrics.horizontalAdvance(shown);
-        const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
-        const double drawnWidth = textWidth * squeeze;
-        double left = area.left();
-        if (horizontal & Qt::AlignHCenter) {
-            left += (area.width() - drawnWidth) / 2.0;
-        } else if (horizontal & Qt::AlignRight) {
-            left += area.width() - drawnWidth;
-        }
-        painter.save();
-        painter.translate(left, top + baselineOffset);
-        painter.scale(squeeze, 1.0);
-        painter.drawText(QPointF(0, 0), shown);
-        painter.restore();
+        drawRow(painter, row, top, baselineOffset, asText);
         top += rowHeight;
     }
 }

@@ -5,8 +5,14 @@
 // own line height. A row too wide for the label is narrowed to fit rather than
 // clipped; with word wrapping on, text wraps at blanks first.
 
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QList>
 #include <QStringList>
+
+#include <optional>
+#include <vector>
 
 namespace velmora {
 
@@ -18,6 +24,8 @@ public:
     // Height of one text row in twips; 0 uses the font's line height.
     void setRowHeightTwips(int twips);
     int rowHeightTwips() const { return rowHeightTwips_; }
+    // Rows drawn `factor` times their height in twips (a zoomed window).
+    void setRowScale(double factor);
     // The row height in logical pixels, as drawn.
     double rowHeightPixels() const;
 
@@ -27,9 +35,31 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The rows of the present text measured and shaped once: a board step
+    // repaints every label, and measuring and shaping text again each time
+    // cost more than drawing it. Kept until the text, font, width or
+    // wrapping changes.
+    struct RowsLaidOut {
+        bool valid = false;
+        QString text;
+        double width = 0;
+        bool wrap = false;
+        double fontHeight = 0;
+        double ascent = 0;
+        QStringList rows;
+        std::vector<double> advances;           // each row's natural width
+        std::vector<QList<QGlyphRun>> glyphs;   // each row's glyphs, from the row's left end on the baseline
+    };
+    const RowsLaidOut& laidOut() const;
+    void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const;
+
     int rowHeightTwips_ = 0;
+    double rowScale_ = 1.0;
+    mutable RowsLaidOut laidOut_;
+    mutable std::optional<QFontMetricsF> metrics_;
 };
 
 // The text's lines, split at CR LF, a lone CR or a lone LF.

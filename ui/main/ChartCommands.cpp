@@ -87,6 +87,13 @@ void ChartCommands::createActions() {
             [this](const QPoint& position) { showMenu(form_.board().mapToGlobal(position)); });
 }
 
+void ChartCommands::addZoomActions(const std::array<QAction*, 3>& zoom) {
+    menu_->addSeparator();
+    for (QAction* action : zoom) {
+        menu_->addAction(action);
+    }
+}
+
 void ChartCommands::showMenu(const QPoint& globalPosition) { menu_->popup(globalPosition); }
 
 void ChartCommands::showMenuAtBoard() {

@@ -35,6 +35,8 @@ public:
     void setDialogs(std::shared_ptr<ExportDialogs> dialogs) { dialogs_ = std::move(dialogs); }
     QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
     QMenu* menu() const { return menu_; }
+    // The zoom commands below the chart's, always enabled.
+    void addZoomActions(const std::array<QAction*, 3>& zoom);
 
     // The menu at `globalPosition`, without waiting for a choice.
     void showMenu(const QPoint& globalPosition);

@@ -109,7 +109,7 @@ QString ChartCaption(Form1& form) {
 }
 
 QSize ChartPictureSize(Form1& form) {
-    const QSize board = form.board().size();
+    const QSize board = form.board().designSize();  // the same picture at any zoom
     return {board.width(), board.height() + TwipsToPixels(kCaptionTwips)};
 }
 
@@ -121,9 +121,9 @@ void PaintChart(Form1& form, QPainter& painter, const QRectF& target) {
     painter.scale(scale, scale);
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     PalaceBoard& board = form.board();
-    board.renderTo(painter, QRectF(QPointF(0, 0), QSizeF(board.size())));
+    board.renderTo(painter, QRectF(QPointF(0, 0), QSizeF(board.designSize())));
     const double indent = TwipsToPixelsF(PalaceBoard::kMarginTwips + kCaptionIndentTwips);
-    const QRectF captionRow(indent, board.height(), size.width() - 2 * indent, TwipsToPixelsF(kCaptionTwips));
+    const QRectF captionRow(indent, board.designSize().height(), size.width() - 2 * indent, TwipsToPixelsF(kCaptionTwips));
     painter.setFont(MingFont(kCaptionPoints));
     painter.setPen(kCaptionColour);
     painter.drawText(captionRow, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, ChartCaption(form));

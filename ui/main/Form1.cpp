@@ -16,6 +16,7 @@
 #include "ui/main/Keyboard.h"
 #include "ui/main/SchoolCommands.h"
 #include "ui/main/PalaceBoard.h"
+#include "ui/main/WindowZoom.h"
 
 namespace velmora {
 
@@ -35,6 +36,8 @@ Form1::Form1(Session session, QWidget* parent)
     wireControls();
     chartCommands_ = new ChartCommands(*this);
     schools_ = new SchoolCommands(*this);
+    zoom_ = new WindowZoom(*this);
+    chartCommands_->addZoomActions(zoom_->actions());
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

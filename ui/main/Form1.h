@@ -28,6 +28,7 @@ class ChartCommands;
 class PalaceBoard;
 class RowLabel;
 class SchoolCommands;
+class WindowZoom;
 
 class Form1;
 
@@ -107,6 +108,8 @@ public:
     ChartCommands& chartCommands() { return *chartCommands_; }
     // "流派…" and "流派比較".
     SchoolCommands& schools() { return *schools_; }
+    // The window's zoom (Ctrl+= / Ctrl+- / Ctrl+0).
+    WindowZoom& zoom() { return *zoom_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -147,6 +150,7 @@ private:
     bool usesRecords_ = true;         // false for a window that only draws charts
     ChartCommands* chartCommands_ = nullptr;
     SchoolCommands* schools_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

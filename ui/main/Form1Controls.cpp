@@ -72,7 +72,7 @@ void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmora"));
     setFont(MingFont(kFormPoints));
-    setFixedSize(TwipSize(board::kFormWidth, board::kFormHeight));
+    resize(TwipSize(board::kFormWidth, board::kFormHeight));  // WindowZoom scales it from here
     buildTopRow();
     buildModeFrame();
     buildDateRow();

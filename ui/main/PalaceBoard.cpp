@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart/NatalChart.h"
 #include "ui/common/Fonts.h"
@@ -135,7 +136,7 @@ void PalaceBoard::createMarks() {
 }
 
 void PalaceBoard::DrawLine() {
-    shape1_->resize(TwipSize(board::kBoxWidth, board::kBoxHeight));
+    placeInTwips(shape1_, kOriginX, kOriginY, board::kBoxWidth, board::kBoxHeight);  // sized, at the corner
     line1_ = board::Line1Segments();
     line2_ = board::Line2Segments();
     gridShown_ = true;
@@ -214,13 +215,36 @@ void PalaceBoard::showHighlight(int b) {
 }
 
 void PalaceBoard::placeInTwips(QWidget* child, int left, int top, int width, int height) {
-    child->setGeometry(TwipRect(left - kOriginX, top - kOriginY, width, height));
+    twipPlaces_.insert(child, {left, top, width, height});
+    if (zoom_ == 1.0) {
+        child->setGeometry(TwipRect(left - kOriginX, top - kOriginY, width, height));
+        return;
+    }
+    // Edges rounded on their own, as TwipRect does, so neighbours still meet.
+    const auto pixels = [this](int twips) { return static_cast<int>(std::lround(TwipsToPixelsF(twips) * zoom_)); };
+    const QPoint topLeft(pixels(left - kOriginX), pixels(top - kOriginY));
+    const QPoint end(pixels(left - kOriginX + width), pixels(top - kOriginY + height));
+    child->setGeometry(QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())));
 }
+
+void PalaceBoard::setZoom(double factor) {
+    zoom_ = factor;
+    for (auto place = twipPlaces_.cbegin(); place != twipPlaces_.cend(); ++place) {
+        const std::array<int, 4>& r = place.value();
+        placeInTwips(place.key(), r[0], r[1], r[2], r[3]);
+    }
+    for (RowLabel* label : findChildren<RowLabel*>()) {
+        label->setRowScale(factor);
+    }
+    update();
+}
+
+QSize PalaceBoard::designSize() const { return TwipRect(kOriginX, kOriginY, kWidthTwips, kHeightTwips).size(); }
 
 std::array<int, 4> PalaceBoard::twipRectOf(const QWidget* child) const {
     const QRect r = child->geometry();
-    return {PixelsToTwips(r.x()) + kOriginX, PixelsToTwips(r.y()) + kOriginY, PixelsToTwips(r.width()),
-            PixelsToTwips(r.height())};
+    const auto twips = [this](int pixels) { return static_cast<int>(std::lround(PixelsToTwips(pixels) / zoom_)); };
+    return {twips(r.x()) + kOriginX, twips(r.y()) + kOriginY, twips(r.width()), twips(r.height())};
 }
 
 void PalaceBoard::renderTo(QPainter& painter, const QRectF& target) {
@@ -228,14 +252,16 @@ void PalaceBoard::renderTo(QPainter& painter, const QRectF& target) {
     painter.save();
     painter.translate(target.center() - QPointF(width() * scale, height() * scale) / 2.0);
     painter.scale(scale, scale);
+    exactLines_ = true;
     render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    exactLines_ = false;
     painter.restore();
 }
 
 void PalaceBoard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    painter.scale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel);
     painter.translate(-kOriginX, -kOriginY);
     auto drawSegments = [&painter](const auto& segments) {
         for (const board::Segment& s : segments) {
@@ -249,9 +275,20 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
     }
     if (focusShown_) {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, focusCap(painter)));
         drawSegments(line4_);
     }
+}
+
+// A line one device pixel wide goes to the painter's cheap thin-line path
+// whatever its ends. A wider one (a dense screen, a zoomed board) with round
+// ends is stroked as an outline and filled with antialiasing, which cost
+// several times the whole rest of the board; with square ends the painter
+// draws it as a line directly, and the ends hardly differ where the lines
+// meet. Pictures and pages keep the round ends they have always had.
+Qt::PenCapStyle PalaceBoard::focusCap(const QPainter& painter) const {
+    const double devicePixels = painter.deviceTransform().m11() * kLineWidthTwips;
+    return exactLines_ || devicePixels <= 1.0 ? Qt::RoundCap : Qt::SquareCap;
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <QHash>
+
 #include <array>
 #include <cstdint>
 
@@ -58,8 +60,14 @@ public:
     // Frames the box of branch index b with the highlight and shows it.
     void showHighlight(int b);
 
-    // Places a child by its rectangle in the window's twips.
+    // Places a child by its rectangle in the window's twips, at the zoom.
     void placeInTwips(QWidget* child, int left, int top, int width, int height);
+    // Draws the board and places its children at `factor` times their size
+    // in twips (1 at 100 %); the window sets the board's own place and fonts.
+    void setZoom(double factor);
+    double zoom() const { return zoom_; }
+    // The board's size at 100 %, as pictures and pages draw it whatever the zoom.
+    QSize designSize() const;
     // A child's rectangle in the window's twips (left, top, width, height).
     std::array<int, 4> twipRectOf(const QWidget* child) const;
 
@@ -86,6 +94,7 @@ private:
     RowLabel* createLabel(const board::LabelStyle& style, const QString& name);
     RowLabel* copyOf(const RowLabel* member0, const QString& name);
     void createMarks();
+    Qt::PenCapStyle focusCap(const QPainter& painter) const;
 
     std::array<std::array<RowLabel*, board::kPalaceCount>, board::kPalaceSetCount> palaceLabels_{};
     std::array<RowLabel*, board::kCentreLabelCount> centreLabels_{};
@@ -97,6 +106,9 @@ private:
     std::array<board::Segment, 4> line4_{};
     bool gridShown_ = false;
     bool focusShown_ = false;
+    bool exactLines_ = false;  // painting a picture or page through renderTo
+    double zoom_ = 1.0;
+    QHash<QWidget*, std::array<int, 4>> twipPlaces_;  // each placed child's rectangle in twips
 };
 
 }  // namespace velmora

@@ -51,6 +51,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.h
+  ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
 )

@@ -68,9 +68,9 @@ TEST_F(ExportTest, TheBoardMenuOpensByRightClickAndByTheMenuKey) {
         captions.append(action->text());
         keys.append(action->shortcut().toString(QKeySequence::PortableText));
     }
-    // The chart commands, then after a separator the schools' two.
-    EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字", "", "流派…", "流派比較"}));
-    EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C", "", "Ctrl+K", "Ctrl+Shift+K"}));
+    // The chart's commands, a separator, then the zoom.
+    EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字", "", "放大", "縮小", "原始大小"}));
+    EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C", "", "Ctrl+=", "Ctrl+-", "Ctrl+0"}));
     menu->hide();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
