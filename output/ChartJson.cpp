@@ -108,6 +108,10 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
         json.raw(',');
         AppendLayer(json, *result.layer);
     }
+    if (result.flying) {
+        json.raw(',');
+        AppendFlyingJson(json, *result.flying);
+    }
     if (words != nullptr) {
         json.raw(",\"names\":");
         AppendNamesJson(json, result, *words);

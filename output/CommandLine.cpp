@@ -25,6 +25,7 @@ const std::array<ValueOption, 2> kFileOptions{{
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--names] --batch [FILE]
+       velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--text] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
@@ -42,6 +43,10 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     FILE absent or "-" reads standard input; blank lines are skipped;
                     one JSON object a line in order, {"line":N,"error":"..."} for a
                     bad line; exit status 1 when any line failed
+  --flying          add "flying": each palace's stem's 祿 權 科 忌 with the star and
+                    the branch holding it (with --text: one line a palace)
+  --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
+                    JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
                     (twice the screen's pixel density) instead of printing JSON
   --pdf FILE        the same board on one A4 landscape PDF page, as vectors
@@ -97,6 +102,8 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     if (option == "--names") line.names = true;
     else if (option == "--text") line.text = true;
     else if (option == "--batch") line.batch = true;
+    else if (option == "--flying") line.flying = true;
+    else if (option == "--all-periods") line.allPeriods = true;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -111,12 +118,28 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     return std::nullopt;
 }
 
+// DATE GENDER: the query of period 1, which the run repeats for every period.
+ParsedCommandLine FinishAllPeriods(Pending pending) {
+    CommandLine& line = pending.line;
+    if (line.batch || line.text || line.picture())
+        return "--all-periods writes one JSON array; it cannot be used with --batch, --text, --png or --pdf";
+    if (pending.positional.size() != 2) return "--all-periods needs DATE GENDER";
+    const std::string firstPeriod = std::to_string(kFirstPeriod);
+    const std::array<std::string_view, 3> fields{pending.positional[0], firstPeriod, pending.positional[1]};
+    ParsedQuery query = ParseQueryFields(fields);
+    if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
+    line.query = std::get<Query>(query);
+    return line;
+}
+
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help || line.version) return line;
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
+    if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
+        if (line.flying) return "--flying is for one chart or --all-periods; it cannot be used with --batch";
         if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());

@@ -3,6 +3,7 @@
 //   velmora-chart [--data DIR] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 //   velmora-chart [--data DIR] [--text] [--name NAME] --png FILE | --pdf FILE  DATE PERIOD GENDER [...]
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
+//   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
 
 #include <optional>
 #include <string>
@@ -21,6 +22,8 @@ struct CommandLine {
     bool help = false;                      // -h, --help
     bool version = false;                   // --version
     bool batch = false;                     // --batch: one query a line
+    bool flying = false;                    // --flying: the twelve palaces' flying transformations
+    bool allPeriods = false;                // --all-periods: the thirteen periods of a date as one array
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/Utf8.h"
+#include "output/AllPeriods.h"
 #include "output/BatchRun.h"
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
@@ -36,12 +37,21 @@ int Fail(const std::string& message) {
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result)) return Fail(*problem);
+    if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
     OutputBuffer out(stdout);
     if (line.text) out.text() = ChartText(result, tables);
     else {
         AppendChartJson(result, line.names ? &tables : nullptr, out.text());
         out.text() += '\n';
     }
+    return out.flush() ? kExitDone : Fail("cannot write the output");
+}
+
+int RunAllPeriods(const CommandLine& line, const ReferenceTables& tables) {
+    OutputBuffer out(stdout);
+    const ReferenceTables* words = line.names ? &tables : nullptr;
+    if (auto problem = AppendAllPeriodsJson(line.query, tables, words, line.flying, out.text())) return Fail(*problem);
+    out.text() += '\n';
     return out.flush() ? kExitDone : Fail("cannot write the output");
 }
 
@@ -92,5 +102,6 @@ int main(int argc, char** argv) {
     const LoadOutcome loaded = LoadReferenceTables(folder, line.names || line.text, tables);
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
+    if (line.allPeriods) return RunAllPeriods(line, tables);
     return line.batch ? RunBatchFile(line, tables) : RunSingle(line, tables);
 }
