@@ -4,16 +4,20 @@
 // date. With a shown moment it charts the birth as a record (PERIOD 1..12),
 // shows AT-DATE and AT-PERIOD on LAYER (0 本命 .. 6 流時) and, given PALACE
 // (0 子 .. 11 亥), selects that palace.
+// VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
+// "self" (自化 marks), "list" (the 飛化 window; grab the screen to see it).
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
 #include <QApplication>
+#include <QAction>
 #include <QPixmap>
 
 #include <cstdio>
 
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
+#include "ui/main/FlyingView.h"
 
 namespace {
 
@@ -69,6 +73,9 @@ int main(int argc, char* argv[]) {
     } else {
         velmora::testing::ChartByDate(*started.form, date, period, male);
     }
+    const QStringList views = qEnvironmentVariable("VELMORA_SHOT_VIEWS").split(QLatin1Char(','));
+    started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
+    started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
     QApplication::processEvents();
     if (!started.form->grab().save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));

@@ -13,6 +13,7 @@
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Accessibility.h"
 #include "ui/main/ChartCommands.h"
+#include "ui/main/FlyingView.h"
 #include "ui/main/Keyboard.h"
 #include "ui/main/PalaceBoard.h"
 
@@ -33,6 +34,8 @@ Form1::Form1(Session session, QWidget* parent)
     buildControls();
     wireControls();
     chartCommands_ = new ChartCommands(*this);
+    flyingView_ = new FlyingView(session_, *board_, *this);
+    flyingView_->addToMenu(*chartCommands_->menu());
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

@@ -25,6 +25,7 @@ namespace velmora {
 
 class ArrowSpinner;
 class ChartCommands;
+class FlyingView;
 class PalaceBoard;
 class RowLabel;
 
@@ -101,6 +102,8 @@ public:
     QString dateLineText() const;
     // Export, print and copy of the chart, with the board's context menu.
     ChartCommands& chartCommands() { return *chartCommands_; }
+    // The flying transformations of the selected palace, 自化 and their list.
+    FlyingView& flyingView() { return *flyingView_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -140,6 +143,7 @@ private:
     bool chartShownByDate_ = false;   // a chart by date has been drawn since the mode was chosen
     bool usesRecords_ = true;         // false for a window that only draws charts
     ChartCommands* chartCommands_ = nullptr;
+    FlyingView* flyingView_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

@@ -252,6 +252,7 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, Qt::RoundCap));
         drawSegments(line4_);
     }
+    flyingOverlay_.paint(painter);
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@
 
 #include "ui/main/BoardGeometry.h"
 #include "ui/main/BoardLabels.h"
+#include "ui/main/FlyingOverlay.h"
 
 class QLabel;
 class QPainter;
@@ -69,6 +70,9 @@ public:
     const std::array<board::Segment, 6>& line2() const { return line2_; }
     const std::array<board::Segment, 4>& line4() const { return line4_; }
 
+    // The flying-transformation arrows and 自化 marks, painted under the labels.
+    FlyingOverlay& flyingOverlay() { return flyingOverlay_; }
+
     // Paints the board with its labels into `painter`, scaled to fill
     // `target` while keeping its proportions.
     void renderTo(QPainter& painter, const QRectF& target);
@@ -97,6 +101,7 @@ private:
     std::array<board::Segment, 4> line4_{};
     bool gridShown_ = false;
     bool focusShown_ = false;
+    FlyingOverlay flyingOverlay_;
 };
 
 }  // namespace velmora

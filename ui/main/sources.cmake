@@ -20,6 +20,10 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.h
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.h
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
