@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kListWidthTwips = 9000;
 constexpr int kListHeightTwips = 3600;
+constexpr int kWindowGapPixels = 8;
 const QString kSelfArrow = QStringLiteral("↓");
 constexpr double kSelfMarkPoints = 7.5;
 
@@ -52,7 +53,14 @@ FlyingView::FlyingView(Session& session, PalaceBoard& board, QWidget& window)
     listAction_->setShortcutContext(Qt::WindowShortcut);
     window.addAction(listAction_);
     createListWindow(window);
-    connect(listAction_, &QAction::toggled, listWindow_, &QWidget::setVisible);
+    connect(listAction_, &QAction::toggled, this, [this, &window](bool on) {
+        if (on && !placed_) {
+            // Under the main window the first time, clear of the board.
+            listWindow_->move(window.frameGeometry().bottomLeft() + QPoint(0, kWindowGapPixels));
+            placed_ = true;
+        }
+        listWindow_->setVisible(on);
+    });
 }
 
 void FlyingView::createListWindow(QWidget& window) {

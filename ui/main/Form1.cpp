@@ -16,6 +16,7 @@
 #include "ui/main/FlyingView.h"
 #include "ui/main/Keyboard.h"
 #include "ui/main/PalaceBoard.h"
+#include "ui/main/TimelineView.h"
 
 namespace velmora {
 
@@ -36,6 +37,8 @@ Form1::Form1(Session session, QWidget* parent)
     chartCommands_ = new ChartCommands(*this);
     flyingView_ = new FlyingView(session_, *board_, *this);
     flyingView_->addToMenu(*chartCommands_->menu());
+    timelineView_ = new TimelineView(*this);
+    layers_.marksShown = [this] { timelineView_->refresh(); };
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

@@ -26,6 +26,7 @@ namespace velmora {
 class ArrowSpinner;
 class ChartCommands;
 class FlyingView;
+class TimelineView;
 class PalaceBoard;
 class RowLabel;
 
@@ -104,6 +105,8 @@ public:
     ChartCommands& chartCommands() { return *chartCommands_; }
     // The flying transformations of the selected palace, 自化 and their list.
     FlyingView& flyingView() { return *flyingView_; }
+    // The "運限" window of decades, years and months (Ctrl+L).
+    TimelineView& timelineView() { return *timelineView_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -144,6 +147,7 @@ private:
     bool usesRecords_ = true;         // false for a window that only draws charts
     ChartCommands* chartCommands_ = nullptr;
     FlyingView* flyingView_ = nullptr;
+    TimelineView* timelineView_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

@@ -42,6 +42,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.h
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
 )
