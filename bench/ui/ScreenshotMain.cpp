@@ -6,7 +6,8 @@
 // (0 子 .. 11 亥), selects that palace.
 // VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
 // "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
-// with "screen" the whole screen is saved, the tool windows with it.
+// "hours" (時辰未定…, over a chart by date); with "screen" the whole screen
+// is saved, the tool windows with it.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -22,6 +23,7 @@
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/main/FlyingView.h"
 #include "ui/main/TimelineView.h"
+#include "ui/main/UnknownHourDialog.h"
 
 namespace {
 
@@ -81,6 +83,11 @@ int main(int argc, char* argv[]) {
     started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
     started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
     started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
+    if (views.contains(QStringLiteral("hours"))) {
+        auto* hours = new velmora::UnknownHourDialog(*started.form);
+        hours->move(0, 0);
+        hours->show();
+    }
     QApplication::processEvents();
     const bool wholeScreen = views.contains(QStringLiteral("screen"));
     if (wholeScreen) {

@@ -17,6 +17,7 @@
 #include "ui/main/Keyboard.h"
 #include "ui/main/PalaceBoard.h"
 #include "ui/main/TimelineView.h"
+#include "ui/main/UnknownHourDialog.h"
 
 namespace velmora {
 
@@ -39,6 +40,7 @@ Form1::Form1(Session session, QWidget* parent)
     flyingView_->addToMenu(*chartCommands_->menu());
     timelineView_ = new TimelineView(*this);
     layers_.marksShown = [this] { timelineView_->refresh(); };
+    InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

@@ -35,6 +35,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Layers.h
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.h
+  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.h
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.h
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.cpp
@@ -46,4 +48,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.h
 )
