@@ -68,8 +68,10 @@ TEST_F(ExportTest, TheBoardMenuOpensByRightClickAndByTheMenuKey) {
         captions.append(action->text());
         keys.append(action->shortcut().toString(QKeySequence::PortableText));
     }
-    EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字"}));
-    EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C"}));
+    // The chart commands, then (after a separator) the reading views.
+    EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字", "", "自化", "飛化列表", "運限",
+                                     "時辰未定…"}));
+    EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C", "", "", "Ctrl+Shift+F", "Ctrl+L", ""}));
     menu->hide();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
