@@ -147,11 +147,13 @@ void TimelineView::refresh() {
         shownDecadeAge_ = shownYear_ = -1;
         return;
     }
+    if (!toggle_->isChecked()) return;  // filled when the window opens
     const Session& s = form_.session();
     fillDecades();
     const int decade = tool::DecadeOfAge(decades_, s.NominalAge);
     fillYears(decade);
     fillMonths(s.calendar.LunarYear);
+    listedFor_ = s.birth;
     if (shown && decade >= 0) showStackedNames(decade, s.calendar.Pillars.YearPillar.branch);
 }
 
@@ -184,7 +186,7 @@ void TimelineView::fillYears(int decade) {
         return;
     }
     const DecadeEntry& d = decades_[static_cast<std::size_t>(decade)];
-    if (shownDecadeAge_ != d.firstAge || entries->count() == 0) {
+    if (shownDecadeAge_ != d.firstAge || !(listedFor_ == s.birth) || entries->count() == 0) {
         years_ = tool::YearsOf(d, s.birth);
         entries->clear();
         for (const YearEntry& y : years_) {
@@ -207,7 +209,7 @@ void TimelineView::fillMonths(int year) {
     const Session& s = form_.session();
     QListWidget* entries = list(MonthColumn);
     const QSignalBlocker blocker(entries);
-    if (shownYear_ != year || entries->count() == 0) {
+    if (shownYear_ != year || !(listedFor_ == s.birth) || entries->count() == 0) {
         months_ = tool::MonthsOf(year, s.birth, s.chart, s.BureauNumber);
         entries->clear();
         for (const MonthEntry& m : months_) {

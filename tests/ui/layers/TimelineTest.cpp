@@ -57,7 +57,11 @@ TEST_F(TimelineTest, TheChosenEntriesFollowEveryStep) {
     std::mt19937 random(2017);
     for (int n = 0; n < kRandomSteps; ++n) {
         const int action = std::uniform_int_distribution(0, 3)(random);
-        if (action == 0) {
+        if (n == kRandomSteps / 2) {
+            // Another record charted while the window is open: its lists replace the first's.
+            chart({QDate(1975, 11, 2), 9, true});
+            ASSERT_TRUE(ShowDate(*form, QDate(2010, 1, 15)));
+        } else if (action == 0) {
             const int part = std::uniform_int_distribution(0, 2)(random);  // year, month, day spinner
             step(part, std::uniform_int_distribution(0, 1)(random) == 0 ? -1 : 1);
         } else if (action == 1) {
