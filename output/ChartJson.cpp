@@ -104,6 +104,10 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
         json.raw(",\"compare\":");
         AppendCompareJson(json, *compare);
     }
+    if (result.flying) {
+        json.raw(',');
+        AppendFlyingJson(json, *result.flying);
+    }
     if (words != nullptr) {
         json.raw(",\"names\":");
         AppendNamesJson(json, result, *words);

@@ -3,9 +3,13 @@
 //   {"calendar":{..},"chart":{..},"layer":{..},"conventions":{..},"compare":[..],"names":{..}}
 // "layer" only when a shown moment was asked for, "compare" only when asked
 // for, "names" only with words.
+//   {"calendar":{..},"chart":{..},"layer":{..},"flying":[..],"names":{..}}
+// "layer" only when a shown moment was asked for, "flying" only when the
+// flights were computed, "names" only with words.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output/ChartRun.h"
 #include "output/ConventionCompare.h"
@@ -29,6 +33,9 @@ void AppendLineError(long long line, std::string_view message, std::string& out)
 
 // The "names" object's value, written by ChartNamesJson.cpp.
 void AppendNamesJson(JsonWriter& json, const ChartResult& result, const ReferenceTables& words);
+
+// "flying":[{"from":B,"stem":S,"kind":K,"star":N,"to":B},..], written by FlyingJson.cpp.
+void AppendFlyingJson(JsonWriter& json, const std::vector<FlyingTransformation>& flights);
 
 // {"solar":[..],..,"pillars":{..}}: the calendar of a date and period.
 void AppendCalendarJson(JsonWriter& json, const CalendarDay& day);

@@ -16,6 +16,7 @@
 #include "chart/NatalChart.h"
 #include "chart/ReferenceData.h"
 #include "chart/TimeLayers.h"
+#include "output/FlyingTransformations.h"
 #include "output/Query.h"
 
 namespace velmora::tool {
@@ -51,6 +52,8 @@ struct ChartResult {
     std::array<int, kBranches + 1> majorLimitStart{};  // [branch 1..12]
     StarQuartet transformations{};                     // of the birth year stem
     std::optional<LayerResult> layer;
+    // The twelve palaces' flying transformations, when asked for (--flying).
+    std::optional<std::vector<FlyingTransformation>> flying;
 };
 
 // The calendar of a date and period; false when the calendar cannot convert

@@ -118,6 +118,18 @@ void AppendLayer(std::string& out, const LayerResult& layer, const ChartResult& 
     out += "\n";
 }
 
+// One line a palace, from the life palace on.
+void AppendFlights(std::string& out, const std::vector<FlyingTransformation>& flights, const ChartResult& r,
+                   const NameList& n) {
+    out += "飛化:\n";
+    for (int palace = 1; palace <= kBranches; ++palace) {
+        std::vector<FlyingTransformation> from;
+        for (const FlyingTransformation& f : flights)
+            if (f.from == r.chart.PalaceTable[palace].branch) from.push_back(f);
+        AppendIndented(out, FlightsText(from, r.chart, n));
+    }
+}
+
 }  // namespace
 
 std::string NumberText(int number) { return number < 0 ? std::to_string(number) : " " + std::to_string(number); }
@@ -132,6 +144,10 @@ std::string ChartText(const ChartResult& result, const ReferenceTables& words) {
     if (result.layer) {
         out += "\n";
         AppendLayer(out, *result.layer, result, words.names);
+    }
+    if (result.flying) {
+        out += "\n";
+        AppendFlights(out, *result.flying, result, words.names);
     }
     return out;
 }

@@ -1,8 +1,8 @@
 #include "output/CommandLine.h"
 
 #include <array>
-#include <string>
 #include <charconv>
+#include <string>
 
 #include "output/BatchJobs.h"
 
@@ -30,6 +30,7 @@ const std::array<ValueOption, 2> kFileOptions{{
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--lunar] [--names] [--jobs N] --batch [FILE]
+       velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
@@ -52,6 +53,10 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     bad line; exit status 1 when any line failed
   --jobs N          answer a batch with N threads (1..64, default 1); the output
                     is the same, in the same order
+  --flying          add "flying": each palace's stem's 祿 權 科 忌 with the star and
+                    the branch holding it (with --text: one line a palace)
+  --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
+                    JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
                     (twice the screen's pixel density) instead of printing JSON
   --pdf FILE        the same board on one A4 landscape PDF page, as vectors
@@ -140,6 +145,8 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--text") line.text = true;
     else if (option == "--batch") line.batch = true;
     else if (option == "--lunar") line.lunar = true;
+    else if (option == "--flying") line.flying = true;
+    else if (option == "--all-periods") line.allPeriods = true;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -165,6 +172,21 @@ std::optional<std::string> ResolveConventions(CommandLine& line) {
     return std::nullopt;
 }
 
+// DATE GENDER: the query of period 1, which the run repeats for every period.
+ParsedCommandLine FinishAllPeriods(Pending pending) {
+    CommandLine& line = pending.line;
+    if (line.batch || line.text || line.picture())
+        return "--all-periods writes one JSON array; it cannot be used with --batch, --text, --png or --pdf";
+    if (line.moment.given()) return "--all-periods charts every period of DATE; it takes no clock time or place";
+    if (pending.positional.size() != 2) return "--all-periods needs DATE GENDER";
+    const std::string firstPeriod = std::to_string(kFirstPeriod);
+    const std::array<std::string_view, 3> fields{pending.positional[0], firstPeriod, pending.positional[1]};
+    ParsedQuery query = ParseQueryFields(fields, line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
+    if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
+    line.query = std::get<Query>(query);
+    return line;
+}
+
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help || line.version) return line;
@@ -173,8 +195,10 @@ ParsedCommandLine Finish(Pending pending) {
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (auto problem = CheckMomentOptions(line.moment)) return *problem;
     if (line.moment.given() && line.picture()) return "--png and --pdf draw a chart of DATE PERIOD; give the period, not a clock time";
+    if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
+        if (line.flying) return "--flying is for one chart or --all-periods; it cannot be used with --batch";
         if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());

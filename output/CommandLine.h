@@ -7,6 +7,8 @@
 // also with [--profile NAME] [--convention KEY=VALUE].. [--compare].
 // Either may give the birth as a clock time at a place:
 //   [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
+//   velmora-chart [--data DIR] [--names] --batch [FILE]
+//   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
 
 #include <optional>
 #include <string>
@@ -28,6 +30,8 @@ struct CommandLine {
     bool version = false;                   // --version
     bool batch = false;                     // --batch: one query a line
     bool lunar = false;                     // --lunar: DATE and AT-DATE are lunar dates
+    bool flying = false;                    // --flying: the twelve palaces' flying transformations
+    bool allPeriods = false;                // --all-periods: the thirteen periods of a date as one array
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

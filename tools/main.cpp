@@ -14,6 +14,7 @@
 
 #include "files/Utf8.h"
 #include "output/BatchJobs.h"
+#include "output/AllPeriods.h"
 #include "output/BatchRun.h"
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
@@ -38,6 +39,7 @@ int Fail(const std::string& message) {
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
+    if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
     OutputBuffer out(stdout);
     if (line.text) out.text() = ChartText(result, tables);
     else {
@@ -63,6 +65,14 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
         AppendChartJsonWithMoment(result, line.names ? &tables : nullptr, asked, out.text());
         out.text() += '\n';
     }
+    return out.flush() ? kExitDone : Fail("cannot write the output");
+}
+
+int RunAllPeriods(const CommandLine& line, const ReferenceTables& tables) {
+    OutputBuffer out(stdout);
+    const ReferenceTables* words = line.names ? &tables : nullptr;
+    if (auto problem = AppendAllPeriodsJson(line.query, tables, words, line.flying, out.text(), line.conventions)) return Fail(*problem);
+    out.text() += '\n';
     return out.flush() ? kExitDone : Fail("cannot write the output");
 }
 
@@ -120,6 +130,7 @@ int main(int argc, char** argv) {
     const LoadOutcome loaded = LoadReferenceTables(folder, line.names || line.text, tables);
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
+    if (line.allPeriods) return RunAllPeriods(line, tables);
     if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
     std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
     if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);

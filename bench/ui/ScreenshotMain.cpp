@@ -5,17 +5,27 @@
 // shows AT-DATE and AT-PERIOD on LAYER (0 本命 .. 6 流時) and, given PALACE
 // (0 子 .. 11 亥), selects that palace.
 // VELMORA_ZOOM=PERCENT zooms the window first (75..300).
+// VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
+// "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
+// "hours" (時辰未定…, over a chart by date); with "screen" the whole screen
+// is saved, the tool windows with it.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
 #include <QApplication>
+#include <QAction>
 #include <QPixmap>
+#include <QScreen>
+#include <QThread>
 
 #include <cstdio>
 
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/main/WindowZoom.h"
+#include "ui/main/FlyingView.h"
+#include "ui/main/TimelineView.h"
+#include "ui/main/UnknownHourDialog.h"
 
 namespace {
 
@@ -75,8 +85,27 @@ int main(int argc, char* argv[]) {
     if (const int zoom = qEnvironmentVariableIntValue("VELMORA_ZOOM"); zoom > 0) {
         started.form->zoom().zoomTo(zoom);
     }
+    const QStringList views = qEnvironmentVariable("VELMORA_SHOT_VIEWS").split(QLatin1Char(','));
+    started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
+    started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
+    started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
+    if (views.contains(QStringLiteral("hours"))) {
+        auto* hours = new velmora::UnknownHourDialog(*started.form);
+        hours->move(0, 0);
+        hours->show();
+    }
     QApplication::processEvents();
-    if (!started.form->grab().save(args[1])) {
+    const bool wholeScreen = views.contains(QStringLiteral("screen"));
+    if (wholeScreen) {
+        // The window manager places the tool windows; let it.
+        constexpr int kSettleMs = 150;
+        for (int i = 0; i < 5; ++i) {
+            QThread::msleep(kSettleMs / 5);
+            QApplication::processEvents();
+        }
+    }
+    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : started.form->grab();
+    if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));
         return 1;
     }

@@ -22,6 +22,7 @@ inline constexpr char kScript[] = "display/script";          // "traditional" or
 inline constexpr char kProfile[] = "school/profile";          // the active profile's name
 inline constexpr char kConventions[] = "school/conventions";  // switches set apart from the profile
 inline constexpr char kBasis[] = "moment/basis";              // clock | standard | mean | true
+inline constexpr char kSelfTransformations[] = "board/selfTransformations";  // bool: 自化 marks shown
 }  // namespace settings_keys
 
 class Settings {

@@ -13,10 +13,13 @@
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Accessibility.h"
 #include "ui/main/ChartCommands.h"
+#include "ui/main/FlyingView.h"
 #include "ui/main/Keyboard.h"
 #include "ui/main/SchoolCommands.h"
 #include "ui/main/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
+#include "ui/main/TimelineView.h"
+#include "ui/main/UnknownHourDialog.h"
 
 namespace velmora {
 
@@ -38,6 +41,11 @@ Form1::Form1(Session session, QWidget* parent)
     schools_ = new SchoolCommands(*this);
     zoom_ = new WindowZoom(*this);
     chartCommands_->addZoomActions(zoom_->actions());
+    flyingView_ = new FlyingView(session_, *board_, *this);
+    flyingView_->addToMenu(*chartCommands_->menu());
+    timelineView_ = new TimelineView(*this);
+    layers_.marksShown = [this] { timelineView_->refresh(); };
+    InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
 }

@@ -25,6 +25,8 @@ namespace velmora {
 
 class ArrowSpinner;
 class ChartCommands;
+class FlyingView;
+class TimelineView;
 class PalaceBoard;
 class RowLabel;
 class SchoolCommands;
@@ -110,6 +112,10 @@ public:
     SchoolCommands& schools() { return *schools_; }
     // The window's zoom (Ctrl+= / Ctrl+- / Ctrl+0).
     WindowZoom& zoom() { return *zoom_; }
+    // The flying transformations of the selected palace, 自化 and their list.
+    FlyingView& flyingView() { return *flyingView_; }
+    // The "運限" window of decades, years and months (Ctrl+L).
+    TimelineView& timelineView() { return *timelineView_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -151,6 +157,8 @@ private:
     ChartCommands* chartCommands_ = nullptr;
     SchoolCommands* schools_ = nullptr;
     WindowZoom* zoom_ = nullptr;
+    FlyingView* flyingView_ = nullptr;
+    TimelineView* timelineView_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

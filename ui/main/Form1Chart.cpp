@@ -10,6 +10,7 @@
 #include "ui/main/ChartFill.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/Form1.h"
+#include "ui/main/FlyingView.h"
 #include "ui/main/PalaceBoard.h"
 
 namespace velmora {
@@ -108,6 +109,7 @@ void Form1::pp() {
     session_.FocusBranch = static_cast<std::int16_t>(life > kBranches ? life - kBranches : life);
     Dline();
     RunText();
+    flyingView_->chartChanged();
 }
 
 void Form1::RunText() {

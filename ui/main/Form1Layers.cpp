@@ -6,6 +6,7 @@
 
 #include "chart/NatalChart.h"
 #include "ui/main/Form1.h"
+#include "ui/main/FlyingView.h"
 #include "ui/main/PalaceBoard.h"
 
 namespace velmora {
@@ -17,6 +18,7 @@ void Form1::layerChosen(int index) {
     const bool palaceWasShown = palaceShown_ >= 0;
     palaceShown_ = -1;
     board_->highlight()->hide();
+    flyingView_->select(-1);
     if (session_.RecordLoaded == 1) {
         runLayer(index);
     } else if (palaceWasShown && chartOnBoard()) {
@@ -54,6 +56,7 @@ void Form1::endPalaceSelection() {
     }
     palaceShown_ = -1;
     board_->highlight()->hide();
+    flyingView_->select(-1);
     if (session_.RecordLoaded == 1) {
         runLayer(session_.LayerIndex);
     } else {
@@ -84,6 +87,7 @@ void Form1::KGZH() {
         }
         palaceShown_ = b;
         board_->showHighlight(b);
+        flyingView_->select(b);
         session_.MarkStem = palace.stem;
         layers_.Four();
         session_.FocusBranch = static_cast<std::int16_t>(ReduceBranch(palace.branch));

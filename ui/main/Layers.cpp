@@ -77,6 +77,9 @@ void Layers::Four() {
     }
     // Every change of the board's chart ends with its marks: the names follow it here.
     NameBoard(board_, session_);
+    if (marksShown) {
+        marksShown();
+    }
 }
 
 // Mark k onto the row of its star's entry in the star list of the star's branch.

@@ -2,6 +2,8 @@
 // The time layers on the board: the nominal age, the layer's focus palace and
 // marked stem, the flowing stars, and the redraw of focus lines and marks.
 
+#include <functional>
+
 namespace velmora {
 
 struct Session;
@@ -30,6 +32,9 @@ public:
     void Four();
     // The focus lines from FocusBranch, the name line and the flowing-star labels.
     void Dline();
+
+    // Runs after every Four: the board's chart, date or layer has changed.
+    std::function<void()> marksShown;
 
 private:
     void markTransformation(int k, int star);

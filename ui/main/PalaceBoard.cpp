@@ -278,6 +278,7 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, focusCap(painter)));
         drawSegments(line4_);
     }
+    flyingOverlay_.paint(painter);
 }
 
 // A line one device pixel wide goes to the painter's cheap thin-line path

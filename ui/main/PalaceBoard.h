@@ -15,6 +15,7 @@
 
 #include "ui/main/BoardGeometry.h"
 #include "ui/main/BoardLabels.h"
+#include "ui/main/FlyingOverlay.h"
 
 class QLabel;
 class QPainter;
@@ -77,6 +78,9 @@ public:
     const std::array<board::Segment, 6>& line2() const { return line2_; }
     const std::array<board::Segment, 4>& line4() const { return line4_; }
 
+    // The flying-transformation arrows and 自化 marks, painted under the labels.
+    FlyingOverlay& flyingOverlay() { return flyingOverlay_; }
+
     // Paints the board with its labels into `painter`, scaled to fill
     // `target` while keeping its proportions.
     void renderTo(QPainter& painter, const QRectF& target);
@@ -109,6 +113,7 @@ private:
     bool exactLines_ = false;  // painting a picture or page through renderTo
     double zoom_ = 1.0;
     QHash<QWidget*, std::array<int, 4>> twipPlaces_;  // each placed child's rectangle in twips
+    FlyingOverlay flyingOverlay_;
 };
 
 }  // namespace velmora

@@ -22,6 +22,10 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.h
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.h
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
@@ -36,6 +40,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Layers.h
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.h
+  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.h
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.h
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.cpp
@@ -53,6 +59,10 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Session.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.h
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.h
 )
