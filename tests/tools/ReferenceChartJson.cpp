@@ -193,7 +193,13 @@ void AppendChartJson(const ChartResult& result, std::string& out) {
         json.raw(',');
         AppendLayer(json, *result.layer);
     }
-    json.raw('}');
+    // Every chart names the school it was cast in, each switch by its value.
+    json.raw(",\"conventions\":{");
+    for (const ConventionSwitch& each : ConventionSwitches()) {
+        if (each.key != ConventionSwitches().front().key) json.raw(',');
+        json.string(std::string(each.name)).raw(':').string(std::string(ConventionValueName(result.conventions, each.key)));
+    }
+    json.raw("}}");
 }
 
 }  // namespace velmora::tool::reference
