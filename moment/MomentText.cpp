@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cmath>
@@ -44,6 +45,33 @@ QString UtcOffsetText(int offsetSeconds) {
         text += QStringLiteral(":%1").arg(minutes, 2, 10, QLatin1Char('0'));
     }
     return text;
+}
+
+QString FixedOffsetText(int offsetSeconds) {
+    const int magnitude = std::abs(offsetSeconds);
+    return QStringLiteral("UTC%1%2:%3")
+        .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(magnitude / kSecondsPerHour, 2, 10, QLatin1Char('0'))
+        .arg(magnitude % kSecondsPerHour / kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<int> ParseFixedOffset(QStringView text) {
+    // Captures: the sign, hours, minutes; or plain seconds.
+    static const QRegularExpression kSigned(QStringLiteral("^(?:UTC)?([+-])(\\d{1,2})(?::(\\d{2}))?$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kSeconds(QStringLiteral("^-?(?:0|[1-9]\\d{0,5})$"));
+    const QString trimmed = text.trimmed().toString();
+    std::optional<int> offset;
+    if (const QRegularExpressionMatch match = kSigned.match(trimmed); match.hasMatch()) {
+        const int minutes = match.captured(3).toInt();
+        if (minutes >= kSecondsPerHour / kSecondsPerMinute) return std::nullopt;
+        const int magnitude = match.captured(2).toInt() * kSecondsPerHour + minutes * kSecondsPerMinute;
+        offset = match.captured(1) == QLatin1String("-") ? -magnitude : magnitude;
+    } else if (kSeconds.match(trimmed).hasMatch()) {
+        offset = trimmed.toInt();
+    }
+    if (!offset || std::abs(*offset) > kLargestOffsetSeconds) return std::nullopt;
+    return offset;
 }
 
 QString PeriodText(int period) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "moment/BirthMoment.h"
 
 namespace velmora::moment {
@@ -13,6 +15,11 @@ QString WallTimeText(double wall);                  // "09:59:41"
 QString WallIsoText(double wall);                   // "1988-07-15T09:59:41"
 QString UtcIsoText(qint64 utcSeconds);              // "1988-07-15T02:20:00Z"
 QString UtcOffsetText(int offsetSeconds);           // "UTC+9", "UTC+5:30", "UTC-4"
+// A fixed offset as typed in place of a zone: "UTC+08:00", "UTC-04:00".
+QString FixedOffsetText(int offsetSeconds);
+// "UTC+08:00", "+08:00", "-4", "+05:30" or plain seconds "28800"; unset when
+// the text is none of these or lies beyond the offsets the world has used.
+std::optional<int> ParseFixedOffset(QStringView text);
 // 子時 … 亥時; 13 is 晚子時.
 QString PeriodText(int period);
 

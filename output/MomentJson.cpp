@@ -38,7 +38,9 @@ void AppendMoment(JsonWriter& json, const MomentAnswer& answer) {
     json.raw("\"moment\":{\"clock\":").string(Utf8(input.date.toString(Qt::ISODate) + QLatin1Char('T') +
                                                    input.clock.toString(QStringLiteral("HH:mm"))));
     if (!answer.placeName.isEmpty()) json.raw(",\"place\":").string(Utf8(answer.placeName));
-    json.raw(",\"zone\":").string(input.zone.toStdString());
+    const std::string zone = input.fixedOffsetSeconds ? Utf8(moment::FixedOffsetText(*input.fixedOffsetSeconds))
+                                                      : input.zone.toStdString();
+    json.raw(",\"zone\":").string(zone);
     json.raw(",\"utcOffset\":").number(steps.reading.offsetSeconds);
     json.raw(",\"daylight\":").number(steps.reading.daylightSeconds);
     json.raw(",\"utc\":").string(Utf8(moment::UtcIsoText(steps.reading.utcSeconds)));

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "moment/MomentText.h"
+
 namespace velmora::tool {
 namespace {
 
@@ -11,10 +13,11 @@ struct MomentOption {
     std::string_view needs;
     std::optional<std::string> MomentOptions::*target;
 };
-const std::array<MomentOption, 5> kMomentOptions{{
+const std::array<MomentOption, 6> kMomentOptions{{
     {"--place", "--place needs a NAME", &MomentOptions::place},
     {"--longitude", "--longitude needs degrees, east positive", &MomentOptions::longitude},
     {"--zone", "--zone needs an IANA zone such as Asia/Taipei", &MomentOptions::zone},
+    {"--utc-offset", "--utc-offset needs an offset such as +08:00", &MomentOptions::utcOffset},
     {"--basis", "--basis needs clock, standard, mean or true", &MomentOptions::basis},
     {"--reading", "--reading needs 1 or 2", &MomentOptions::reading},
 }};
@@ -24,6 +27,8 @@ constexpr std::string_view kUsage =
                     name); PERIOD may then be the clock time HH:MM
   --longitude DEG   the place's longitude, east positive (with --zone, or over --place's)
   --zone IANA       the clock's zone there, e.g. Asia/Shanghai (over --place's)
+  --utc-offset OFF  a fixed offset of the clock instead of a zone, e.g. +08:00 or
+                    -04:00 (China before 1950, doubtful records; over --place's)
   --basis B         the time the period is read on: clock (default), standard
                     (daylight saving removed), mean (local mean solar), true (true solar)
   --reading 1|2     which reading of a clock time that occurred twice or was skipped
@@ -53,8 +58,11 @@ std::optional<std::optional<std::string>> ApplyMomentOption(std::string_view opt
 
 std::optional<std::string> CheckMomentOptions(const MomentOptions& moment) {
     if (!moment.given()) return std::nullopt;
-    if (!moment.place && !(moment.longitude && moment.zone))
-        return "a clock time needs --place NAME, or --longitude DEG with --zone IANA";
+    if (moment.zone && moment.utcOffset) return "--zone and --utc-offset cannot be used together: give one";
+    if (!moment.place && !(moment.longitude && (moment.zone || moment.utcOffset)))
+        return "a clock time needs --place NAME, or --longitude DEG with --zone IANA or --utc-offset";
+    if (moment.utcOffset && !moment::ParseFixedOffset(QString::fromStdString(*moment.utcOffset)))
+        return "--utc-offset must be an offset such as +08:00 or -04:00, not " + *moment.utcOffset;
     if (moment.basis && *moment.basis != "clock" && *moment.basis != "standard" && *moment.basis != "mean" &&
         *moment.basis != "true")
         return "--basis must be clock, standard, mean or true, not " + *moment.basis;

@@ -1,6 +1,7 @@
 #pragma once
 // The birth-moment options of velmora-chart: where the clock time was read
-// (--place NAME, or --longitude DEG with --zone IANA), the basis the period
+// (--place NAME, or --longitude DEG with --zone IANA or a fixed
+// --utc-offset for doubtful records), the basis the period
 // is read on and the reading of a repeated or skipped clock time. With them
 // PERIOD may be a clock time HH:MM, on the command line and on batch lines.
 
@@ -14,10 +15,11 @@ struct MomentOptions {
     std::optional<std::string> place;      // --place NAME, from the places list
     std::optional<std::string> longitude;  // --longitude DEG, east positive
     std::optional<std::string> zone;       // --zone IANA
+    std::optional<std::string> utcOffset;  // --utc-offset ±HH:MM, used instead of a zone
     std::optional<std::string> basis;      // --basis clock|standard|mean|true
     std::optional<std::string> reading;    // --reading 1|2
 
-    bool given() const { return place || longitude || zone || basis || reading; }
+    bool given() const { return place || longitude || zone || utcOffset || basis || reading; }
 };
 
 // Applies `option` when it is one of the moment options: the outer optional

@@ -80,6 +80,9 @@ std::variant<MomentSetting, std::string> PrepareMoment(const MomentOptions& opti
         if (!ok) return "--longitude must be a number of degrees, not " + *options.longitude;
     }
     if (options.zone) setting.base.zone = QByteArray::fromStdString(*options.zone);
+    if (options.utcOffset) {
+        setting.base.fixedOffsetSeconds = moment::ParseFixedOffset(QString::fromStdString(*options.utcOffset));
+    }
     if (options.basis) setting.base.basis = *moment::BasisFromKey(QString::fromStdString(*options.basis));
     if (options.reading) setting.reading = std::stoi(*options.reading);
     return setting;

@@ -41,6 +41,8 @@ TEST(MomentConversion, ChecksOfTheIssueOnTheTrueSolarBasis) {
          ClockStatus::Single, {{9, "09:59:41", 6, QDate(1988, 7, 15)}}},
         {"Shanghai, late 子", 121.45806, "Asia/Shanghai", QDate(2001, 11, 3), QTime(22, 48),
          ClockStatus::Single, {{8, "23:10:18", 13, QDate(2001, 11, 3)}}},
+        {"Shanghai, a fixed offset", 121.45806, "UTC+08:00", QDate(2001, 11, 3), QTime(22, 48),
+         ClockStatus::Single, {{8, "23:10:18", 13, QDate(2001, 11, 3)}}},
         {"Taipei", 121.53185, "Asia/Taipei", QDate(2003, 11, 5), QTime(10, 42), ClockStatus::Single,
          {{8, "11:04:35", 7, QDate(2003, 11, 5)}}},
         {"Taipei, repeated", 121.53185, "Asia/Taipei", QDate(1974, 9, 30), QTime(23, 30),
@@ -55,8 +57,10 @@ TEST(MomentConversion, ChecksOfTheIssueOnTheTrueSolarBasis) {
     };
     for (const MomentRow& row : rows) {
         SCOPED_TRACE(row.check);
-        const MomentResult result =
-            ConvertMoment({row.date, row.clock, row.longitude, row.zone, std::nullopt, Basis::TrueSolar});
+        // A zone written as "UTC+08:00" is a fixed offset, the way a doubtful record is typed.
+        const std::optional<int> fixed = ParseFixedOffset(QString::fromLatin1(row.zone));
+        const MomentResult result = ConvertMoment(
+            {row.date, row.clock, row.longitude, fixed ? QByteArray() : QByteArray(row.zone), fixed, Basis::TrueSolar});
         ASSERT_FALSE(result.error.has_value()) << result.error->toStdString();
         EXPECT_EQ(result.status, row.status);
         ASSERT_EQ(result.readings.size(), row.readings.size());

@@ -76,6 +76,20 @@ TEST(MomentRules, AFixedOffsetReplacesTheZoneAndBadInputIsRefused) {
     }
 }
 
+TEST(MomentRules, FixedOffsetsAsTyped) {
+    // Each row: the text typed for a fixed offset, the seconds it means (unset when refused).
+    const std::vector<std::pair<QString, std::optional<int>>> rows = {
+        {"UTC+08:00", 8 * kHour},   {"+08:00", 8 * kHour},  {"utc-04:00", -4 * kHour},
+        {"+5:30", 5 * kHour + 30 * kMinute}, {"-4", -4 * kHour}, {"28800", 8 * kHour},
+        {"-14400", -4 * kHour},     {"+08:60", std::nullopt}, {"+16:00", std::nullopt},
+        {"0800", std::nullopt},     {"Asia/Shanghai", std::nullopt}, {"+08:00x", std::nullopt},
+    };
+    for (const auto& [text, seconds] : rows) {
+        EXPECT_EQ(ParseFixedOffset(text), seconds) << text.toStdString();
+        if (seconds) EXPECT_EQ(ParseFixedOffset(FixedOffsetText(*seconds)), seconds) << text.toStdString();
+    }
+}
+
 TEST(MomentRules, WordsOfTheStepLine) {
     EXPECT_EQ(UtcOffsetText(5 * kHour + 30 * kMinute), QStringLiteral("UTC+5:30"));
     EXPECT_EQ(UtcOffsetText(-4 * kHour), QStringLiteral("UTC-4"));

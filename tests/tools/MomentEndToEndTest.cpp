@@ -47,6 +47,8 @@ TEST(MomentEndToEnd, ClockTimesAtPlacesOnTheCommandLineAndInBatches) {
          {{"2010-12-24", 12, "2010-12-24T22:24:18"}}},
         {taipei + QStringList{"--reading", "1", "1974-09-30", "23:30", "M"}, {}, 0,
          {{"1974-09-30", 12, "1974-09-30T22:46:03"}}},
+        {{"--longitude", "121.45806", "--utc-offset", "+08:00", "--basis", "true", "2001-11-03", "22:48", "M"}, {},
+         0, {{"2001-11-03", 13, "2001-11-03T23:10:18"}}},
         {{"--place", "new york city", "--basis", "true", "1990-07-04", "07:20", "F"}, {}, 0,
          {{"1990-07-04", 4, "1990-07-04T06:19:39"}}},
         {taipei + QStringList{"--batch"}, "1974-09-30 23:30 M\n2003-11-05\t10:42 F\r\n", 1,
@@ -60,6 +62,12 @@ TEST(MomentEndToEnd, ClockTimesAtPlacesOnTheCommandLineAndInBatches) {
         ASSERT_EQ(lines.size(), static_cast<qsizetype>(row.lines.size()));
         for (std::size_t i = 0; i < row.lines.size(); ++i) CheckLine(lines[i], row.lines[i]);
     }
+    // A fixed offset is named as given, with no daylight part.
+    const QJsonObject fixed = ParseObject(RunTool({"--longitude", "121.45806", "--utc-offset", "28800",
+                                                   "2001-11-03", "22:48", "M"}).out).value("moment").toObject();
+    EXPECT_EQ(fixed.value("zone").toString(), QStringLiteral("UTC+08:00"));
+    EXPECT_EQ(fixed.value("utcOffset").toInt(), 28800);
+    EXPECT_EQ(fixed.value("daylight").toInt(), 0);
 }
 
 TEST(MomentEndToEnd, RefusalsNameTheChoices) {
@@ -70,6 +78,9 @@ TEST(MomentEndToEnd, RefusalsNameTheChoices) {
         {{"--place", "中正區", "2000-01-01", "12:00", "M"}, {"ambiguous", "基隆市", "台北市"}},
         {{"--place", "Nowhere Town", "2000-01-01", "12:00", "M"}, {"no place named Nowhere Town"}},
         {{"--longitude", "121.5", "2000-01-01", "12:00", "M"}, {"--zone"}},
+        {{"--place", "北京", "--zone", "Asia/Shanghai", "--utc-offset", "+08:00", "2000-01-01", "12:00", "M"},
+         {"--zone and --utc-offset"}},
+        {{"--longitude", "121.5", "--utc-offset", "+8:75", "2000-01-01", "12:00", "M"}, {"--utc-offset", "+8:75"}},
         {{"--place", "北京", "--basis", "solar", "2000-01-01", "12:00", "M"}, {"--basis must be"}},
         {{"--longitude", "0", "--zone", "Etc/UTC", "2099-12-31", "23:30", "M"}, {}},
         {{"--longitude", "170", "--zone", "Etc/UTC", "--basis", "mean", "2099-12-31", "23:30", "M"}, {"2100-01-01"}},

@@ -41,7 +41,8 @@ void MomentInputs::showStored(const std::optional<moment::StoredMoment>& stored)
             clock_->setDateTime(QDateTime(stored->clockDate, stored->clock));
             place_->showPlace(stored->place);
             longitude_->setText(QString::number(stored->longitude, 'f', kLongitudeDecimals));
-            zone_->setCurrentText(QString::fromUtf8(stored->zone));
+            zone_->setCurrentText(stored->utcOffset ? moment::FixedOffsetText(*stored->utcOffset)
+                                                    : QString::fromUtf8(stored->zone));
             basis_->setCurrentIndex(basis_->findData(moment::BasisKey(stored->basis)));
         } else {
             place_->clear();
@@ -71,7 +72,14 @@ moment::MomentInput MomentInputs::input() const {
     input.date = clock_->date();
     input.clock = QTime(clock_->time().hour(), clock_->time().minute());
     input.longitude = longitude_->text().toDouble();
-    input.zone = zone_->currentText().trimmed().toUtf8();
+    // A zone typed as "UTC+08:00" is a fixed offset, for records whose zone history is doubtful.
+    const QString zone = zone_->currentText().trimmed();
+    if (zone.startsWith(QLatin1String("UTC"), Qt::CaseInsensitive) && zone.size() > 3) {
+        input.fixedOffsetSeconds = moment::ParseFixedOffset(zone);
+        if (!input.fixedOffsetSeconds) input.zone = zone.toUtf8();  // refused by the conversion, naming it
+    } else {
+        input.zone = zone.toUtf8();
+    }
     input.basis = moment::BasisFromKey(basis_->currentData().toString()).value_or(moment::Basis::Clock);
     return input;
 }
@@ -153,7 +161,7 @@ std::optional<moment::StoredMoment> MomentInputs::entered() const {
     if (!useClock_->isChecked()) return std::nullopt;
     const moment::MomentInput typed = input();
     moment::StoredMoment stored{typed.date, typed.clock, place_->text().trimmed(), typed.longitude,
-                                typed.zone, std::nullopt, typed.basis, std::nullopt};
+                                typed.zone, typed.fixedOffsetSeconds, typed.basis, std::nullopt};
     const std::optional<std::size_t> chosen = chosenReading();
     if (result_ && result_->status != moment::ClockStatus::Single && chosen) {
         stored.reading = static_cast<int>(*chosen) + 1;

@@ -29,6 +29,7 @@ const QStringList kCommonZones{
     QStringLiteral("Asia/Shanghai"), QStringLiteral("Asia/Taipei"),    QStringLiteral("Asia/Hong_Kong"),
     QStringLiteral("Asia/Macau"),    QStringLiteral("Asia/Urumqi"),    QStringLiteral("Asia/Singapore"),
     QStringLiteral("Asia/Kuala_Lumpur"), QStringLiteral("Asia/Tokyo"), QStringLiteral("America/New_York"),
+    QStringLiteral("UTC+08:00"),  // a fixed offset, for records whose zone is in doubt
 };
 
 }  // namespace
@@ -61,6 +62,7 @@ void MomentInputs::buildControls() {
     zone_->setObjectName(QStringLiteral("MomentZone"));
     zone_->setEditable(true);
     zone_->addItems(kCommonZones);
+    zone_->setToolTip(QStringLiteral("IANA 時區，或固定時差如 UTC+08:00（1950 年前的中國、存疑的紀錄）"));
     basis_ = new QComboBox(this);
     basis_->setObjectName(QStringLiteral("MomentBasis"));
     for (moment::Basis basis : {moment::Basis::Clock, moment::Basis::Standard, moment::Basis::MeanSolar,

@@ -104,6 +104,21 @@ TEST_F(MomentRecordTest, ARepeatedClockTimeWaitsForTheUsersChoice) {
     EXPECT_TRUE(steps().endsWith(QStringLiteral("晚子時"))) << steps().toStdString();
 }
 
+TEST_F(MomentRecordTest, AZoneTypedAsAFixedOffsetIsStoredAsSeconds) {
+    startWithPlaces();
+    pickPlace(QStringLiteral("上海"));
+    find<QComboBox>(QStringLiteral("MomentZone"))->setCurrentText(QStringLiteral("UTC+08:00"));
+    setMoment(QDateTime(QDate(2001, 11, 3), QTime(22, 48)), QStringLiteral("真太陽時"));
+    EXPECT_EQ(shownBirth(), (QStringList{"2001", "11", "4", kRat})) << steps().toStdString();  // late 子
+    typeName(QStringLiteral("丙"));
+    press(1);
+    EXPECT_TRUE(userFile().contains("\tutcOffset=28800\tbasis=true")) << userFile().toStdString();
+    EXPECT_FALSE(userFile().contains("zone=")) << userFile().toStdString();
+    find<QComboBox>(QStringLiteral("MomentZone"))->setCurrentText(QStringLiteral("Asia/Taipei"));
+    clickRow(0);
+    EXPECT_EQ(find<QComboBox>(QStringLiteral("MomentZone"))->currentText(), QStringLiteral("UTC+08:00"));
+}
+
 TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
     startWithPlaces();
     MomentDialog dialog(*form1, nullptr);
