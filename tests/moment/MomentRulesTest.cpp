@@ -86,7 +86,9 @@ TEST(MomentRules, FixedOffsetsAsTyped) {
     };
     for (const auto& [text, seconds] : rows) {
         EXPECT_EQ(ParseFixedOffset(text), seconds) << text.toStdString();
-        if (seconds) EXPECT_EQ(ParseFixedOffset(FixedOffsetText(*seconds)), seconds) << text.toStdString();
+        if (seconds) {
+            EXPECT_EQ(ParseFixedOffset(FixedOffsetText(*seconds)), seconds) << text.toStdString();
+        }
     }
 }
 
