@@ -56,16 +56,34 @@ struct Tally {
     }
 };
 
-void Note(const FieldChange& c, Tally& t) {
+// "命主 貪狼→祿存": a field holding one star (or stem), named as the board names it.
+std::string NamedArrow(std::string_view word, const std::string& before, const std::string& after) {
+    return std::string(word) + " " + Arrow(before.empty() ? "無" : before, after.empty() ? "無" : after);
+}
+
+// "生年化祿 太陽→武曲" for each of 祿 權 科 忌 whose star differs.
+constexpr std::array<std::string_view, 4> kTransformationWords = {"生年化祿", "生年化權", "生年化科", "生年化忌"};
+void NoteTransformations(const FieldChange& c, const NameList& names, Tally& t) {
+    for (std::size_t i = 0; i < kTransformationWords.size() && i < c.active.count; ++i) {
+        const int before = c.active.numbers[i];
+        const int after = c.other.numbers[i];
+        if (before != after) t.add(NamedArrow(kTransformationWords[i], StarName(names, before), StarName(names, after)));
+    }
+}
+
+void Note(const FieldChange& c, const NameList& names, Tally& t) {
     const std::string_view f = c.field;
+    const int before = c.active.numbers[0];
+    const int after = c.other.numbers[0];
     if (f == "palace1") t.add("命宮 " + Arrow(BranchWord(c.active.numbers[1]), BranchWord(c.other.numbers[1])));
     else if (f == "palace13") t.add("身宮 " + Arrow(BranchWord(c.active.numbers[1]), BranchWord(c.other.numbers[1])));
     else if (f == "bureauIndex") t.add("五行局 " + Arrow(BureauWord(c.active.numbers[0]), BureauWord(c.other.numbers[0])));
     else if (f == "layer.nominalAge") t.add("歲數 " + std::to_string(c.active.numbers[0]) + "→" + std::to_string(c.other.numbers[0]));
     else if (f == "layer.focusBranch") t.add("運限宮 " + Arrow(BranchWord(c.active.numbers[0]), BranchWord(c.other.numbers[0])));
-    else if (f == "layer.markStem") t.add("四化改用他干");
-    else if (f == "lifeMaster") t.add("命主改變");
-    else if (f == "bodyMaster") t.add("身主改變");
+    else if (f == "layer.markStem") t.add(NamedArrow("四化", StemName(names, before), StemName(names, after)));
+    else if (f == "lifeMaster") t.add(NamedArrow("命主", StarName(names, before), StarName(names, after)));
+    else if (f == "bodyMaster") t.add(NamedArrow("身主", StarName(names, before), StarName(names, after)));
+    else if (f == "transformations") NoteTransformations(c, names, t);
     else if (f == "douJunBranch") t.add("斗君 " + Arrow(BranchWord(c.active.numbers[0]), BranchWord(c.other.numbers[0])));
     else if (f.starts_with("star") && c.active.numbers[0] != c.other.numbers[0]) {
         ++t.movedStars;
@@ -100,10 +118,10 @@ std::string SchoolCaption(const Conventions& conventions) {
     return std::string(nearest) + std::string(kChangedOpen) + std::to_string(fewest) + std::string(kChangedClose);
 }
 
-std::string DifferenceWords(const ConventionDifference& difference) {
+std::string DifferenceWords(const ConventionDifference& difference, const NameList& names) {
     if (difference.changes.empty()) return {};
     Tally t;
-    for (const FieldChange& change : difference.changes) Note(change, t);
+    for (const FieldChange& change : difference.changes) Note(change, names, t);
     if (t.movedStars > 0) t.add(std::string(t.ziWeiMoved ? "紫微等 " : "") + std::to_string(t.movedStars) + " 星移宮");
     if (t.parts.empty()) t.add("其他 " + std::to_string(difference.changes.size()) + " 項改變");
     const ConventionSwitch& s = SwitchOf(difference.key);

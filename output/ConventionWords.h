@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chart/Conventions.h"
+#include "chart/ReferenceData.h"
 #include "output/ConventionCompare.h"
 
 namespace velmora::tool {
@@ -20,7 +21,8 @@ std::string_view ValueWord(ConventionKey key, int value);
 // switches apart from it ("全書派改 1 項"); empty for Velmora's own defaults,
 // which charts are not labelled with.
 std::string SchoolCaption(const Conventions& conventions);
-// The changes of one other value in words, "" when it changes nothing.
-std::string DifferenceWords(const ConventionDifference& difference);
+// The changes of one other value in words, "" when it changes nothing; stars
+// and stems by `names`, the list the board names them with.
+std::string DifferenceWords(const ConventionDifference& difference, const NameList& names);
 
 }  // namespace velmora::tool

@@ -6,6 +6,7 @@
 #include "chart/NatalChart.h"
 #include "ui/main/ChartCommands.h"
 #include "ui/main/Form1.h"
+#include "ui/main/RecordSchool.h"
 #include "ui/main/SchoolComparison.h"
 #include "ui/main/SchoolDialog.h"
 
@@ -42,9 +43,37 @@ void SchoolCommands::openDialog() {
     SchoolChoice school = SchoolFromSettings(*session.settings);
     school.conventions = session.conventions;  // a record's own school is shown as it charts
     SchoolDialog dialog(school, &form_);
-    if (runDialog_(dialog) != QDialog::Accepted) return;
-    SaveSchool(*session.settings, dialog.choice());
-    session.conventions = dialog.choice().conventions;
+    const files::BirthRecord* record = chartedRecord();
+    if (record != nullptr) dialog.offerRecord(record->name, SchoolOfRecord(*record).has_value());
+    const int result = runDialog_(dialog);
+    if (result == SchoolDialog::ApplyToRecord && record != nullptr) {
+        saveRecordSchool(*record, dialog.choice());
+    } else if (result == SchoolDialog::ClearRecord && record != nullptr) {
+        saveRecordSchool(*record, std::nullopt);
+    } else if (result == QDialog::Accepted) {
+        SaveSchool(*session.settings, dialog.choice());
+        session.conventions = dialog.choice().conventions;
+        rechart();
+        comparison_->refresh();
+    }
+}
+
+const files::BirthRecord* SchoolCommands::chartedRecord() const {
+    const Session& session = form_.session();
+    return form_.recordsMode() && session.RecordLoaded != 0 && session.chartedRecord ? &*session.chartedRecord
+                                                                                    : nullptr;
+}
+
+void SchoolCommands::saveRecordSchool(files::BirthRecord record, const std::optional<SchoolChoice>& school) {
+    Session& session = form_.session();
+    RecordSchoolSave saved =
+        SaveRecordSchool(files::UserFilePath(session.dataFolder), record, school, session.writeOptions);
+    if (saved.problem) {
+        session.messages->information(&form_, QStringLiteral("流派"), *saved.problem);
+        return;
+    }
+    session.chartedRecord = std::move(saved.record);
+    session.conventions = school ? school->conventions : SchoolFromSettings(*session.settings).conventions;
     rechart();
     comparison_->refresh();
 }

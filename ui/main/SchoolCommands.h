@@ -2,17 +2,23 @@
 // The schools on the main window: "流派…" (Ctrl+K) opens the school dialog,
 // "流派比較" (Ctrl+Shift+K) shows or hides the comparison panel beside the
 // board; both sit in the board's context menu. The chosen school is the
-// setting; the chart on the board is cast again under it.
+// setting, or, for a charted record, the record's own (written into User);
+// the chart on the board is cast again under it.
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 #include "ui/main/SchoolSettings.h"
 
 class QAction;
 
 namespace velmora {
+
+namespace files {
+struct BirthRecord;
+}
 
 class Form1;
 class SchoolComparison;
@@ -37,6 +43,11 @@ public:
     void rechart();
 
 private:
+    // The stored record on the board, while one is charted in records mode.
+    const files::BirthRecord* chartedRecord() const;
+    // Sets (or, unset, removes) the record's own school in User and casts the board in it.
+    void saveRecordSchool(files::BirthRecord record, const std::optional<SchoolChoice>& school);
+
     Form1& form_;
     QAction* dialogAction_ = nullptr;
     QAction* comparisonAction_ = nullptr;

@@ -60,7 +60,7 @@ void SchoolComparison::refresh() {
     title_->setText(QStringLiteral("本盤流派：") + QString::fromStdString(school.empty() ? "Velmora" : school) +
                     QStringLiteral("。點一行，盤面改用該設定，關閉本窗即還原。"));
     for (const tool::ConventionDifference& difference : tool::CompareConventions(*query, tables, active)) {
-        const std::string words = tool::DifferenceWords(difference);
+        const std::string words = tool::DifferenceWords(difference, session.names);
         if (words.empty()) continue;
         list_->addItem(QString::fromStdString(words));
         Conventions variant = own;

@@ -28,6 +28,7 @@ SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("SchoolDialog"));
     setWindowTitle(QStringLiteral("流派"));
     auto* layout = new QVBoxLayout(this);
+    layout_ = layout;
     auto* profileRow = new QHBoxLayout;
     profile_ = new QComboBox(this);
     profile_->setObjectName(QStringLiteral("ProfileCombo"));
@@ -46,6 +47,22 @@ SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(profile_, &QComboBox::currentIndexChanged, this, &SchoolDialog::profileChosen);
     showConventions(school.conventions);
+}
+
+void SchoolDialog::offerRecord(const QString& name, bool carriesSchool) {
+    auto* row = new QHBoxLayout;
+    auto* apply = new QPushButton(QStringLiteral("套用到「%1」的資料").arg(name), this);
+    apply->setObjectName(QStringLiteral("ApplyToRecord"));
+    apply->setToolTip(QStringLiteral("把上面的流派存進這筆資料，這筆資料從此依它排盤。"));
+    auto* clear = new QPushButton(QStringLiteral("清除"), this);
+    clear->setObjectName(QStringLiteral("ClearRecordSchool"));
+    clear->setToolTip(QStringLiteral("移除這筆資料自己的流派，改依設定排盤。"));
+    clear->setEnabled(carriesSchool);
+    row->addWidget(apply, 1);
+    row->addWidget(clear);
+    layout_->insertLayout(layout_->count() - 1, row);  // above 確定 / 取消
+    connect(apply, &QPushButton::clicked, this, [this] { done(ApplyToRecord); });
+    connect(clear, &QPushButton::clicked, this, [this] { done(ClearRecord); });
 }
 
 QWidget* SchoolDialog::buildGroup(ConventionGroup group) {

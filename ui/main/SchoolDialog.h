@@ -11,14 +11,21 @@
 
 class QComboBox;
 class QLabel;
+class QVBoxLayout;
 
 namespace velmora {
 
 class SchoolDialog : public QDialog {
     Q_OBJECT
 public:
+    // How the dialog closed besides 確定 and 取消: the chosen school set on the
+    // charted record's own data, or the record's school removed.
+    enum RecordResult { ApplyToRecord = QDialog::Accepted + 1, ClearRecord };
+
     explicit SchoolDialog(const SchoolChoice& school, QWidget* parent = nullptr);
     SchoolChoice choice() const;
+    // Offers "套用到「NAME」的資料" and "清除" (the latter when the record carries a school).
+    void offerRecord(const QString& name, bool carriesSchool);
 
     QComboBox* profileBox() const { return profile_; }
     QComboBox* switchBox(ConventionKey key) const { return values_[static_cast<int>(key)]; }
@@ -30,6 +37,7 @@ private:
     void describe(ConventionKey key);
 
     QComboBox* profile_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
     std::array<QComboBox*, kConventionCount> values_{};
     std::array<QLabel*, kConventionCount> words_{};
 };

@@ -58,4 +58,21 @@ std::optional<SchoolChoice> SchoolOfRecord(const files::BirthRecord& record) {
     return SchoolChoice{*profile, ConventionsOf(*profile, pieces)};
 }
 
+std::optional<QString> SetSchoolOfRecord(files::BirthRecord& record, const std::optional<SchoolChoice>& school) {
+    files::BirthRecord changed = record;
+    const QByteArray prefix(files::extra_keys::kConventionPrefix);
+    for (const QByteArray& key : files::ExtraKeysWithPrefix(changed, prefix)) files::SetExtra(changed, key, std::nullopt);
+    files::SetExtra(changed, files::extra_keys::kProfile, std::nullopt);
+    if (school) {
+        if (auto problem = files::SetExtra(changed, files::extra_keys::kProfile, school->profile)) return problem;
+        for (const QString& piece : PiecesApartFrom(school->profile, school->conventions)) {
+            const qsizetype equals = piece.indexOf(QLatin1Char('='));
+            const QByteArray key = prefix + piece.left(equals).toLatin1();
+            if (auto problem = files::SetExtra(changed, key, piece.mid(equals + 1))) return problem;
+        }
+    }
+    record = std::move(changed);
+    return std::nullopt;
+}
+
 }  // namespace velmora

@@ -33,5 +33,10 @@ void SaveSchool(Settings& settings, const SchoolChoice& school);
 
 // The record's own school, when it names a profile.
 std::optional<SchoolChoice> SchoolOfRecord(const files::BirthRecord& record);
+// Writes `school` onto the record as `profile=NAME` and a `conv.KEY=VALUE`
+// for each switch apart from it, replacing any school it carried; unset
+// removes them, so the record follows the setting again. Other pieces stay
+// as they were. A problem (a name Big5 cannot hold) leaves the record as it was.
+std::optional<QString> SetSchoolOfRecord(files::BirthRecord& record, const std::optional<SchoolChoice>& school);
 
 }  // namespace velmora

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "calendar/CalendarDay.h"
 #include "chart/BirthInput.h"
@@ -20,6 +21,7 @@
 #include "chart/ReferenceData.h"
 #include "files/FileFolders.h"
 #include "files/SafeSave.h"
+#include "files/UserFile.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Settings.h"
 
@@ -50,6 +52,7 @@ struct Session {
     QString YinYangWord;              // "陽" or "陰" of the charted birth
     QString GenderWord;               // "男" or "女" of the charted birth
     Conventions conventions;          // the school the board is cast in (the setting, or a record's own)
+    std::optional<files::BirthRecord> chartedRecord;  // the stored record charted in records mode, as read
     QString momentCaption;            // "真太陽時・北京" when the birth came from a clock time at a place
     QString dateMomentCaption;        // the same for the date inputs, while they show the 擇盤 dialog's result
 

@@ -14,6 +14,7 @@ constexpr int kYearDigits = 4;
 }  // namespace
 
 void ChartInRecordSchool(Form1& form1, const files::BirthRecord* record) {
+    form1.session().chartedRecord = record != nullptr ? std::optional(*record) : std::nullopt;
     const std::optional<SchoolChoice> own = record != nullptr ? SchoolOfRecord(*record) : std::nullopt;
     if (own) form1.session().conventions = own->conventions;
     else form1.schools().useSettingsSchool();

@@ -11,7 +11,8 @@ struct BirthRecord;
 }
 
 // The school the record carries (profile=, conv.KEY=VALUE) onto the session,
-// or the setting's when it carries none or no record is given.
+// or the setting's when it carries none or no record is given; the record is
+// kept as the charted one, so that "流派…" can set its school.
 void ChartInRecordSchool(Form1& form1, const files::BirthRecord* record);
 
 // Runs user, sets RecordLoaded, selects the natal layer, puts the present date
