@@ -88,22 +88,11 @@ BatchOutcome RunBatchJobs(int fd, const ReferenceTables& tables, const Reference
         answerBlock();
         out.flush();
     });
-    long long number = 0;
-    std::string_view line;
-    for (;;) {
-        const LineReader::Status status = reader.next(line);
-        if (status == LineReader::Status::End) break;
-        if (status == LineReader::Status::Failed) {
-            outcome.readError = std::strerror(reader.error());
-            break;
-        }
-        ++number;
-        const bool tooLong = status == LineReader::Status::TooLong;
-        if (!tooLong && IsBlankLine(line)) continue;
+    ForEachBatchLine(reader, outcome, [&](std::string_view line, long long number, bool tooLong) {
         block.lines.push_back({block.text.size(), tooLong ? 0 : line.size(), number, tooLong});
         if (!tooLong) block.text += line;
         if (block.lines.size() >= kLinesPerJob * static_cast<std::size_t>(jobs)) answerBlock();
-    }
+    });
     answerBlock();
     return outcome;
 }

@@ -81,21 +81,11 @@ BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTabl
     BatchOutcome outcome;
     LineReader reader(fd, [&out] { out.flush(); });
     ChartResult result;
-    long long number = 0;
-    std::string_view line;
-    for (;;) {
-        const LineReader::Status status = reader.next(line);
-        if (status == LineReader::Status::End) break;
-        if (status == LineReader::Status::Failed) {
-            outcome.readError = std::strerror(reader.error());
-            break;
-        }
-        ++number;
-        const bool tooLong = status == LineReader::Status::TooLong;
-        if (!tooLong && IsBlankLine(line)) continue;
-        if (!AnswerBatchLine(line, number, tooLong, tables, words, settings, result, out.text())) ++outcome.failedLines;
+    ForEachBatchLine(reader, outcome, [&](std::string_view line, long long number, bool tooLong) {
+        if (!AnswerBatchLine(line, number, tooLong, tables, words, settings, result, out.text()))
+            ++outcome.failedLines;
         out.flushIfFull();
-    }
+    });
     return outcome;
 }
 

@@ -2,11 +2,13 @@
 // Batch mode: one query a line in, one JSON object a line out, in order.
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "output/ChartRun.h"
+#include "output/LineReader.h"
 #include "output/MomentRun.h"
 
 namespace velmora::tool {
@@ -56,5 +58,26 @@ bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, cons
 
 BatchOutcome RunBatch(int fd, const ReferenceTables& tables, const ReferenceTables* words, OutputBuffer& out,
                       const BatchSettings& settings = {});
+
+// Reads the batch's lines in order and hands each that is not blank to
+// `answer(line, number, tooLong)`, numbered from 1 as the file counts them; a
+// read error ends the run and is kept in `outcome`. Shared by one thread and --jobs.
+template <typename Answer>
+void ForEachBatchLine(LineReader& reader, BatchOutcome& outcome, Answer&& answer) {
+    long long number = 0;
+    std::string_view line;
+    for (;;) {
+        const LineReader::Status status = reader.next(line);
+        if (status == LineReader::Status::End) return;
+        if (status == LineReader::Status::Failed) {
+            outcome.readError = std::strerror(reader.error());
+            return;
+        }
+        ++number;
+        const bool tooLong = status == LineReader::Status::TooLong;
+        if (!tooLong && IsBlankLine(line)) continue;
+        answer(line, number, tooLong);
+    }
+}
 
 }  // namespace velmora::tool
