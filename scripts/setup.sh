@@ -22,6 +22,9 @@ packages=(
   openbox xdotool wmctrl x11-utils
   # Birth moments: the zones' history (QTimeZone reads the system zoneinfo).
   tzdata
+  # 简体 on screen: OpenCC's library, its t2s/s2t dictionaries and the opencc tool
+  # the vocabulary list was generated with.
+  libopencc-dev libopencc-data opencc
 )
 
 missing=()
