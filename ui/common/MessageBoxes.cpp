@@ -1,11 +1,26 @@
 #include "ui/common/MessageBoxes.h"
 
+#include <utility>
+
+#include "ui/common/ShownScript.h"
+
 #include <QMessageBox>
 #include <QTimer>
 
 #include "ui/common/SecondaryWindow.h"
 
 namespace velmora {
+
+ScriptedBoxes::ScriptedBoxes(std::shared_ptr<MessageBoxes> boxes, std::shared_ptr<const ShownScript> script)
+    : boxes_(std::move(boxes)), script_(std::move(script)) {}
+
+void ScriptedBoxes::information(QWidget* parent, const QString& title, const QString& text) {
+    boxes_->information(parent, script_->text(title), script_->text(text));
+}
+
+bool ScriptedBoxes::question(QWidget* parent, const QString& title, const QString& text) {
+    return boxes_->question(parent, script_->text(title), script_->text(text));
+}
 
 namespace {
 

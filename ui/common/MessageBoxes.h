@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -26,6 +27,21 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+class ShownScript;
+
+// Shows another set of boxes' titles and texts in the script of `script`
+// (the windows write their notices in Traditional).
+class ScriptedBoxes final : public MessageBoxes {
+public:
+    ScriptedBoxes(std::shared_ptr<MessageBoxes> boxes, std::shared_ptr<const ShownScript> script);
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+
+private:
+    std::shared_ptr<MessageBoxes> boxes_;
+    std::shared_ptr<const ShownScript> script_;
 };
 
 // For tests: records every box and answers questions from a queue.

@@ -14,6 +14,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RowLabel.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/ShownScript.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShownScript.h
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h

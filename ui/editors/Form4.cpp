@@ -79,7 +79,8 @@ Form4* Form4::create(Form1& form1) {
 }
 
 Form4::Form4(Form1& form1, const files::MiaDocument& document)
-    : EditorWindow(form1, QStringLiteral("編修廟旺表"), kMessageTitle, files::kMiaFile) {
+    : EditorWindow(form1, QStringLiteral("編修廟旺表"), kMessageTitle, files::kMiaFile),
+      script_(form1.session().script) {
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(TwipSize(kClientWidth, kClientHeight));
     buildTopRow();
@@ -129,7 +130,7 @@ void Form4::InputText(const files::MiaDocument& document) {
     }
     document_ = document;
     for (int i = 0; i < kLevelCount; ++i) {
-        text1_[static_cast<std::size_t>(i)]->setText(document.levelNames[static_cast<std::size_t>(i)]);
+        text1_[static_cast<std::size_t>(i)]->setText(script_->text(document.levelNames[static_cast<std::size_t>(i)]));
     }
     RunTextK();
 }
@@ -214,9 +215,17 @@ int Form4::level(int k) const {
 files::MiaDocument Form4::document() const {
     files::MiaDocument shown = document_;
     for (int i = 0; i < kLevelCount; ++i) {
-        shown.levelNames[static_cast<std::size_t>(i)] = text1_[static_cast<std::size_t>(i)]->text();
+        shown.levelNames[static_cast<std::size_t>(i)] = storedLevelName(i);
     }
     return shown;
+}
+
+// Mia keeps its level names in Traditional: a name left as shown is saved as
+// it was read, one typed in Simplified is saved in its Traditional form.
+QString Form4::storedLevelName(int i) const {
+    const QString& read = document_.levelNames[static_cast<std::size_t>(i)];
+    const QString typed = text1_[static_cast<std::size_t>(i)]->text();
+    return typed == script_->text(read) ? read : script_->traditional(typed);
 }
 
 std::optional<files::FileProblem> Form4::writeTable() {

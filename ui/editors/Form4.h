@@ -5,9 +5,11 @@
 // written back as they were read.
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "files/MiaDocument.h"
+#include "ui/common/ShownScript.h"
 #include "ui/editors/EditorWindow.h"
 
 class QFrame;
@@ -42,11 +44,14 @@ public:
     int level(int k) const;
     // The table as it would be written now.
     files::MiaDocument document() const;
+    // Level name `i` as Mia is to hold it.
+    QString storedLevelName(int i) const;
 
 protected:
     std::optional<files::FileProblem> writeTable() override;
 
 private:
+    std::shared_ptr<const ShownScript> script_;  // the level names are shown and typed in it
     void buildTopRow();
     // The branch headings, the level names and the table, then RunTextK.
     void InputText(const files::MiaDocument& document);

@@ -1,5 +1,7 @@
 #include "ui/main/BoardLabels.h"
 
+#include "ui/common/ShownScript.h"
+
 namespace velmora::board {
 
 namespace {
@@ -47,10 +49,23 @@ const LabelStyle& CentreLabelStyle(CentreLabel label) {
     return kCentreLabels[static_cast<std::size_t>(label)];
 }
 
-QString MarkCaption(int k) {
-    static const std::array<QString, kMarkCount> captions{QStringLiteral("祿"), QStringLiteral("權"),
-                                                          QStringLiteral("科"), QStringLiteral("忌")};
-    return captions[static_cast<std::size_t>(k)];
+namespace {
+// 祿 權 科 忌 as the windows show them now; every window of the run shows one script.
+std::array<QString, kMarkCount>& ShownMarkCaptions() {
+    static std::array<QString, kMarkCount> captions{QStringLiteral("祿"), QStringLiteral("權"),
+                                                    QStringLiteral("科"), QStringLiteral("忌")};
+    return captions;
+}
+}  // namespace
+
+QString MarkCaption(int k) { return ShownMarkCaptions()[static_cast<std::size_t>(k)]; }
+
+void ShowMarkCaptionsIn(Script script) {
+    const bool simplified = script == Script::Simplified;
+    ShownMarkCaptions() = {QStringLiteral("祿"), QStringLiteral("權"), QStringLiteral("科"), QStringLiteral("忌")};
+    for (QString& caption : ShownMarkCaptions()) {
+        caption = simplified ? SimplifiedText(caption) : caption;
+    }
 }
 
 // The first three marks are green, 忌 is brick red.

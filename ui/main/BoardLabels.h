@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+#include "script/Script.h"
+
 namespace velmora::board {
 
 // The ten label sets, in the order they are created and placed.
@@ -47,6 +49,8 @@ const LabelStyle& CentreLabelStyle(CentreLabel label);
 inline constexpr int kMarkCount = 4;
 inline constexpr int kMarkSize = 195;
 QString MarkCaption(int k);
+// Shows the four marks in `script` from now on.
+void ShowMarkCaptionsIn(Script script);
 QColor MarkColour(int k);
 
 }  // namespace velmora::board

@@ -163,28 +163,28 @@ QString NameWithMoment(const QString& personName, const QString& momentCaption) 
 }
 
 CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
-                         const NameList& names, const CentreWords& words) {
+                         const NameList& names, const CentreWords& words, const ShownScript& shown) {
     const QString hour = NameOf(names, kBranchLine, birth.HourBranch);
-    const QString month = Utf8Text(LunarMonthText(birth.LunarMonth));
-    const QString lunarDay = Utf8Text(LunarDayText(birth.LunarDay));
+    const QString month = shown.text(Utf8Text(LunarMonthText(birth.LunarMonth)));
+    const QString lunarDay = shown.text(Utf8Text(LunarDayText(birth.LunarDay)));
     CentreTexts centre;
     centre.Label6_0 = QStringLiteral("    ") + words.personName;
-    centre.Label6_2 = QStringLiteral("西元  ") + NumberText(birth.SolarYear) + QStringLiteral(" 年 ") +
-                      NumberText(birth.SolarMonth) + QStringLiteral(" 月 ") + NumberText(birth.SolarDay) +
-                      QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");
+    centre.Label6_2 = shown.text(QStringLiteral("西元  ")) + NumberText(birth.SolarYear) + shown.text(QStringLiteral(" 年 ")) +
+                      NumberText(birth.SolarMonth) + shown.text(QStringLiteral(" 月 ")) + NumberText(birth.SolarDay) +
+                      shown.text(QStringLiteral(" 日 ")) + hour + shown.text(QStringLiteral(" 時生"));
     centre.Label6_3 = words.yinYang + words.gender + QStringLiteral("  ") +
-                      PillarText(names, birth.YearStem, birth.YearBranch) + QStringLiteral(" 年 ") +
-                      (day.LeapKind == kLeapMonth ? QStringLiteral("閏") : QString()) + month +
-                      QStringLiteral(" 月 ") + lunarDay + QStringLiteral(" 日 ") + hour + QStringLiteral(" 時生");
-    centre.Label6_4 = QStringLiteral("命局:  ") + NameOf(names, kBureauLine, chart.BureauIndex) +
-                      QStringLiteral("      命主:  ") + StarText(names, birth.LifeMaster) +
-                      QStringLiteral("        身主:  ") + StarText(names, birth.BodyMaster) +
-                      QStringLiteral("        子年斗君: ") + NameOf(names, kBranchLine, birth.DouJunBranch);
+                      PillarText(names, birth.YearStem, birth.YearBranch) + shown.text(QStringLiteral(" 年 ")) +
+                      (day.LeapKind == kLeapMonth ? shown.text(QStringLiteral("閏")) : QString()) + month +
+                      shown.text(QStringLiteral(" 月 ")) + lunarDay + shown.text(QStringLiteral(" 日 ")) + hour + shown.text(QStringLiteral(" 時生"));
+    centre.Label6_4 = shown.text(QStringLiteral("命局:  ")) + NameOf(names, kBureauLine, chart.BureauIndex) +
+                      shown.text(QStringLiteral("      命主:  ")) + StarText(names, birth.LifeMaster) +
+                      shown.text(QStringLiteral("        身主:  ")) + StarText(names, birth.BodyMaster) +
+                      shown.text(QStringLiteral("        子年斗君: ")) + NameOf(names, kBranchLine, birth.DouJunBranch);
     const Pillar& solarYear = day.Pillars.SolarYearPillar;
-    centre.Label6_5 = QStringLiteral("年柱:   ") + PillarText(names, solarYear.stem, solarYear.branch) +
-                      QStringLiteral("        月柱:   ") + PillarText(names, birth.MonthStem, birth.MonthBranch) +
-                      QStringLiteral("        日柱:   ") + PillarText(names, birth.DayStem, birth.DayBranch) +
-                      QStringLiteral("        時柱:   ") +
+    centre.Label6_5 = shown.text(QStringLiteral("年柱:   ")) + PillarText(names, solarYear.stem, solarYear.branch) +
+                      shown.text(QStringLiteral("        月柱:   ")) + PillarText(names, birth.MonthStem, birth.MonthBranch) +
+                      shown.text(QStringLiteral("        日柱:   ")) + PillarText(names, birth.DayStem, birth.DayBranch) +
+                      shown.text(QStringLiteral("        時柱:   ")) +
                       PillarText(names, birth.HourStem, birth.HourPillarBranch);
     return centre;
 }

@@ -14,6 +14,7 @@
 #include "chart/BirthInput.h"
 #include "chart/ChartState.h"
 #include "chart/ReferenceData.h"
+#include "ui/common/ShownScript.h"
 
 namespace velmora {
 
@@ -76,6 +77,7 @@ struct CentreWords {
 QString NameWithMoment(const QString& personName, const QString& momentCaption);
 
 CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const CalendarDay& day,
-                         const NameList& names, const CentreWords& words);
+                         const NameList& names, const CentreWords& words,
+                         const ShownScript& shown = TraditionalScript());
 
 }  // namespace velmora

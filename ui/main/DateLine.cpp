@@ -15,15 +15,15 @@ QString PillarText(const NameList& names, const Pillar& pillar) {
 }
 }  // namespace
 
-QString DateLineText(const CalendarDay& day, const NameList& names) {
+QString DateLineText(const CalendarDay& day, const NameList& names, const ShownScript& shown) {
     const PillarTable& pillars = day.Pillars;
-    QString line = QStringLiteral("陰曆  ") + PillarText(names, pillars.YearPillar) + QStringLiteral("年 ");
+    QString line = shown.text(QStringLiteral("陰曆  ")) + PillarText(names, pillars.YearPillar) + shown.text(QStringLiteral("年 "));
     if (day.LeapKind == kLeapMonth) {
-        line += QStringLiteral("閏");
+        line += shown.text(QStringLiteral("閏"));
     }
-    line += Utf8Text(LunarMonthText(day.LunarMonth)) + QStringLiteral("月 ") + Utf8Text(LunarDayText(day.LunarDay)) +
-            QStringLiteral("日 ") + NameOf(names, kBranchLine, day.HourBranch) + QStringLiteral("時");
-    line += QStringLiteral("   四柱  ") + PillarText(names, pillars.YearPillar) + QLatin1Char('-') +
+    line += shown.text(Utf8Text(LunarMonthText(day.LunarMonth))) + shown.text(QStringLiteral("月 ")) + shown.text(Utf8Text(LunarDayText(day.LunarDay))) +
+            shown.text(QStringLiteral("日 ")) + NameOf(names, kBranchLine, day.HourBranch) + shown.text(QStringLiteral("時"));
+    line += shown.text(QStringLiteral("   四柱  ")) + PillarText(names, pillars.YearPillar) + QLatin1Char('-') +
             PillarText(names, pillars.MonthPillar) + QLatin1Char('-') + PillarText(names, pillars.DayPillar) +
             QLatin1Char('-') + PillarText(names, pillars.HourPillar);
     return line;

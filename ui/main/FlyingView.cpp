@@ -174,6 +174,7 @@ void FlyingView::refreshList() {
     if (list_ == nullptr) return;
     list_->clear();
     list_->addItems(lines());
+    session_.script->applyTo(list_);
     const int selectedPalace = selected_ >= 0 ? tool::PalaceOnBranch(selected_ + 1, session_.chart) : 0;
     if (selectedPalace > 0 && selectedPalace <= list_->count()) list_->setCurrentRow(selectedPalace - 1);
 }

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "files/NameListFile.h"
+#include "ui/main/ScriptCommand.h"
 #include "files/UserFile.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/SecondaryWindow.h"
@@ -48,6 +49,7 @@ Form1::Form1(Session session, QWidget* parent)
     InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
+    scriptCommand_ = new ScriptCommand(*this);
 }
 
 Form1::~Form1() { closeSecondaryWindows(); }
@@ -61,8 +63,8 @@ bool Form1::startUp() {
     }
     board_->LoadLAB();
     NameBoard(*board_, session_);
-    const files::Diagnostics names = files::LoadNameList(session_.programFolder, session_.names);
-    session_.hourLabels = MakeHourLabels();
+    const files::Diagnostics names = files::LoadNameList(session_.programFolder, session_.namesAsRead);
+    ShowTablesInScript(session_);
     if (names.error) {
         qWarning().noquote() << names.error->describe();
         session_.messages->information(this, kNoticeTitle, names.error->describe());
@@ -73,6 +75,7 @@ bool Form1::startUp() {
     option2_[0]->setChecked(true);
     layerChosen(0);
     board_->centreLabel(board::CentreLabel::Label9)->setText(QString());
+    scriptCommand_->showWindows();
     return true;
 }
 

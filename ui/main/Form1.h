@@ -27,6 +27,7 @@ class ArrowSpinner;
 class ChartCommands;
 class FlyingView;
 class TimelineView;
+class ScriptCommand;
 class PalaceBoard;
 class RowLabel;
 class SchoolCommands;
@@ -116,6 +117,8 @@ public:
     FlyingView& flyingView() { return *flyingView_; }
     // The "運限" window of decades, years and months (Ctrl+L).
     TimelineView& timelineView() { return *timelineView_; }
+    // "简体" (Ctrl+T): the script every text is shown in.
+    ScriptCommand& scriptCommand() { return *scriptCommand_; }
     // Shows a secondary window made by `factory`, disabling this window until
     // it closes; nullptr (and nothing shown) when the factory makes none.
     QWidget* openSecondary(const WindowFactory& factory);
@@ -159,6 +162,7 @@ private:
     WindowZoom* zoom_ = nullptr;
     FlyingView* flyingView_ = nullptr;
     TimelineView* timelineView_ = nullptr;
+    ScriptCommand* scriptCommand_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
     std::array<QRadioButton*, 2> option1_{};  // 使用者, 擇盤

@@ -41,7 +41,7 @@ void Form1::writeAge() {
     RowLabel* age = board_->centreLabel(board::CentreLabel::Label6_1);
     if (session_.RecordLoaded == 1 && recordsMode()) {
         layers_.oldx();
-        age->setText(NumberText(session_.NominalAge) + QStringLiteral(" 歲"));
+        age->setText(NumberText(session_.NominalAge) + session_.script->text(QStringLiteral(" 歲")));
     } else {
         age->setText(QString());
     }
@@ -60,7 +60,7 @@ void Form1::df_date() {
     day.HourBranch = 0;
     day.LeapKind = 0;
     CalcCalendar(day);
-    label2_->setText(DateLineText(day, session_.names));
+    label2_->setText(DateLineText(day, session_.names, *session_.script));
     writeAge();
 }
 
@@ -113,15 +113,18 @@ void Form1::pp() {
 }
 
 void Form1::RunText() {
+    const ShownScript& shown = *session_.script;
     const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.calendar, session_.names,
-                                           {NameWithMoment(session_.PersonName, session_.momentCaption),
-                                            session_.YinYangWord, session_.GenderWord});
+                                           {NameWithMoment(session_.PersonName, shown.text(session_.momentCaption)),
+                                            shown.text(session_.YinYangWord), shown.text(session_.GenderWord)},
+                                           shown);
     using board::CentreLabel;
     // A chart cast in another school names it beside the owner's name.
     const std::string school = tool::SchoolCaption(session_.conventions);
     board_->centreLabel(CentreLabel::Label6_0)
         ->setText(school.empty() ? centre.Label6_0
-                                 : centre.Label6_0 + QStringLiteral("（") + QString::fromStdString(school) + QStringLiteral("）"));
+                                 : centre.Label6_0 + QStringLiteral("（") + shown.text(QString::fromStdString(school)) +
+                                       QStringLiteral("）"));
     board_->centreLabel(CentreLabel::Label6_2)->setText(centre.Label6_2);
     board_->centreLabel(CentreLabel::Label6_3)->setText(centre.Label6_3);
     board_->centreLabel(CentreLabel::Label6_4)->setText(centre.Label6_4);

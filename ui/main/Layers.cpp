@@ -103,7 +103,7 @@ void Layers::markTransformation(int k, int star) {
 }
 
 void Layers::Dline() {
-    board_.Dline(session_.FocusBranch, session_.LayerIndex, NameWithMoment(session_.PersonName, session_.momentCaption));
+    board_.Dline(session_.FocusBranch, session_.LayerIndex, NameWithMoment(session_.PersonName, session_.script->text(session_.momentCaption)));
 }
 
 }  // namespace velmora

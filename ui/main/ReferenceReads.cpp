@@ -1,5 +1,7 @@
 #include "ui/main/ReferenceReads.h"
 
+#include "script/ScriptedNames.h"
+
 #include "files/ReferencePath.h"
 
 #include <QtGlobal>
@@ -28,7 +30,8 @@ void PrintWarnings(const QStringList& warnings) {
 
 void ReferenceReads::reread(Session& session, QWidget* parent) {
     std::vector<StarLevelRow> rows;
-    const files::Diagnostics mia = files::ReadMia(session.folders().readFolder(files::kMiaFile), session.brightness, rows);
+    const files::Diagnostics mia = files::ReadMia(session.folders().readFolder(files::kMiaFile), session.brightnessAsRead, rows);
+    session.brightness = LevelNamesIn(session.script->script(), session.brightnessAsRead);
     if (mia.ok()) {
         ApplyStarLevels(rows, session.chart);
     } else {

@@ -49,7 +49,7 @@ void SchoolComparison::refresh() {
     const Conventions own = ownSchool_.value_or(session.conventions);
     const std::optional<tool::Query> query = ShownQuery(form_);
     if (!query) {
-        title_->setText(QStringLiteral("尚無命盤。"));
+        title_->setText(session.script->text(QStringLiteral("尚無命盤。")));
         return;
     }
     tool::ReferenceTables tables;
@@ -68,6 +68,7 @@ void SchoolComparison::refresh() {
         variants_.push_back(variant);
     }
     if (variants_.empty()) list_->addItem(QStringLiteral("各流派設定於此盤皆無不同。"));
+    session.script->applyTo(this);
 }
 
 void SchoolComparison::showVariant(int row) {

@@ -24,6 +24,7 @@
 #include "files/UserFile.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Settings.h"
+#include "ui/common/ShownScript.h"
 
 namespace velmora {
 
@@ -34,9 +35,14 @@ struct Session {
     CalendarDay calendar;
     BirthInput birth;
     ChartState chart;
+    // The words as shown (in the shown script), converted from the tables as
+    // read whenever a file is read or the script changes (ShowTablesInScript).
     NameList names;
     HourLabels hourLabels{};
     BrightnessTable brightness;
+    // ProperN's names and Mia's level names as the files hold them (Traditional).
+    NameList namesAsRead;
+    BrightnessTable brightnessAsRead;
     TransformationTable transformations;
 
     // The main window's chart variables.
@@ -62,11 +68,17 @@ struct Session {
     // unless the program is installed where the user cannot write.
     QString dataFolder;
     files::FileFolders folders() const { return {programFolder, dataFolder}; }
-    std::shared_ptr<MessageBoxes> messages;   // every notice goes through here
+    // The script everything on screen is shown in.
+    std::shared_ptr<ShownScript> script = std::make_shared<ShownScript>();
+    std::shared_ptr<MessageBoxes> messages;   // every notice goes through here, shown in the script
     std::function<QDateTime()> now;           // the present date and time
     files::WriteOptions writeOptions;         // how files are written (tests inject faults)
     // The user's settings; in memory unless the program hands in the user's store.
     std::shared_ptr<Settings> settings = std::make_shared<Settings>();
 };
+
+// Makes the shown words (names, period labels, level names) from the tables
+// as read, in the session's script.
+void ShowTablesInScript(Session& session);
 
 }  // namespace velmora

@@ -155,6 +155,7 @@ void TimelineView::refresh() {
     fillMonths(s.calendar.LunarYear);
     listedFor_ = s.birth;
     if (shown && decade >= 0) showStackedNames(decade, s.calendar.Pillars.YearPillar.branch);
+    s.script->applyTo(window_);  // the rows' words, in the shown script
 }
 
 void TimelineView::fillDecades() {

@@ -60,7 +60,7 @@ void UnknownHourDialog::fill() {
         const tool::ChartResult& r = charts[static_cast<std::size_t>(period - 1)];
         const PalaceRow& life = r.chart.PalaceTable[1];
         PeriodBoardContent content;
-        content.title = QString::fromUtf8(kPeriodNames[static_cast<std::size_t>(period - 1)]);
+        content.title = s.script->text(QString::fromUtf8(kPeriodNames[static_cast<std::size_t>(period - 1)]));
         content.lifePalace = QStringLiteral("命 ") + Text(StemName(s.names, life.stem) + BranchName(s.names, life.branch));
         content.bureau = Text(BureauName(s.names, r.chart.BureauIndex));
         content.majorStars = MajorStars(r.chart, s.names);

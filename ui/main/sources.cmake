@@ -56,6 +56,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RecordSchool.h
   ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.h
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptCommand.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptCommand.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Session.h

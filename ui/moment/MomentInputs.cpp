@@ -100,6 +100,8 @@ void MomentInputs::placePicked() {
     convert();
 }
 
+void MomentInputs::showStep(const QString& text) { steps_->setText(session_.script->text(text)); }
+
 void MomentInputs::convert() {
     result_.reset();
     for (QRadioButton* reading : readings_) reading->hide();
@@ -108,16 +110,16 @@ void MomentInputs::convert() {
         input->setEnabled(used);
     }
     if (!used) {
-        steps_->setText(QStringLiteral("勾選「鐘錶時間」，可由出生地的時鐘時間換算日期與時辰"));
+        showStep(QStringLiteral("勾選「鐘錶時間」，可由出生地的時鐘時間換算日期與時辰"));
         return;
     }
     if (longitude_->text().isEmpty() || zone_->currentText().trimmed().isEmpty()) {
-        steps_->setText(QStringLiteral("請選擇出生地點，或輸入經度與時區"));
+        showStep(QStringLiteral("請選擇出生地點，或輸入經度與時區"));
         return;
     }
     result_ = moment::ConvertMoment(input());
     if (result_->error) {
-        steps_->setText(*result_->error);
+        showStep(*result_->error);
         return;
     }
     if (!chosenReading()) {
@@ -132,12 +134,12 @@ void MomentInputs::showReadings() {
     for (std::size_t i = 0; i < readings_.size() && i < result_->readings.size(); ++i) {
         const moment::MomentSteps& steps = result_->readings[i];
         readings_[i]->setChecked(false);
-        readings_[i]->setText(QStringLiteral("讀法%1：%2 → %3").arg(i + 1).arg(
-            moment::UtcOffsetText(steps.reading.offsetSeconds), moment::PeriodText(steps.period)));
+        readings_[i]->setText(session_.script->text(QStringLiteral("讀法%1：%2 → %3").arg(i + 1).arg(
+            moment::UtcOffsetText(steps.reading.offsetSeconds), moment::PeriodText(steps.period))));
         readings_[i]->show();
     }
     readingGroup_->setExclusive(true);
-    steps_->setText(moment::ResultNote(*result_) + QStringLiteral("。請選擇一種讀法。"));
+    showStep(moment::ResultNote(*result_) + QStringLiteral("。請選擇一種讀法。"));
 }
 
 void MomentInputs::showResult() {
@@ -146,7 +148,7 @@ void MomentInputs::showResult() {
     const moment::MomentSteps& steps = result_->readings[*chosen];
     const QString note = moment::ResultNote(*result_);
     const QString line = moment::StepLine(input(), place_->text(), steps);
-    steps_->setText(note.isEmpty() ? line : line + QLatin1Char('\n') + note);
+    showStep(note.isEmpty() ? line : line + QLatin1Char('\n') + note);
     emit converted(steps.chartDate, steps.period);
 }
 

@@ -65,6 +65,8 @@ private:
     void wireControls();
     void placePicked();
     void convert();
+    // The steps line, in the shown script.
+    void showStep(const QString& text);
     void showReadings();
     void showResult();
     moment::MomentInput input() const;

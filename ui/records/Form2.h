@@ -94,6 +94,7 @@ private:
 
     // The inputs as a record, or unset (the user told why) when they cannot be stored.
     std::optional<files::BirthRecord> enteredRecord(const QString& button);
+    void offerTraditionalName();
     BirthPartStates partStates() const;
     QString selectedText(int combo) const;
     QString genderCaption() const;

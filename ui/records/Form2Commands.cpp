@@ -7,7 +7,11 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "ui/common/ShownScript.h"
+#include "ui/main/ReferenceReads.h"
+#include "ui/main/Session.h"
 #include "ui/records/Form2.h"
+#include "ui/records/RecordChecks.h"
 #include "ui/records/RecordListView.h"
 
 namespace velmora {
@@ -81,7 +85,24 @@ void Form2::afterEdit() {
     }
 }
 
+// A name typed in Simplified that Big5 cannot hold is offered in its
+// Traditional form, which one OK puts in the name box.
+void Form2::offerTraditionalName() {
+    const QString typed = text1_->text();
+    if (!NameProblem(typed)) {
+        return;
+    }
+    const QString traditional = TraditionalText(typed);
+    if (traditional == typed || NameProblem(traditional)) {
+        return;
+    }
+    if (session_.messages->question(this, kNoticeTitle, TraditionalNameOffer(typed, traditional))) {
+        text1_->setText(traditional);
+    }
+}
+
 std::optional<files::BirthRecord> Form2::enteredRecord(const QString& button) {
+    offerTraditionalName();
     QStringList problems = BirthPartProblems(partStates());
     if (const std::optional<QString> name = NameProblem(text1_->text())) {
         problems.append(*name);

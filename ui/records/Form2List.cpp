@@ -13,7 +13,9 @@
 namespace velmora {
 
 void Form2::buildListView() {
-    listView_ = new RecordListView(*listView1_, BirthPeriodLabels(session_.hourLabels));
+    const std::shared_ptr<const ShownScript> script = session_.script;
+    listView_ = new RecordListView(*listView1_, BirthPeriodLabels(session_.hourLabels),
+                                   [script](const QString& text) { return script->text(text); });
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = RecordListView::RecordOf(item);
         if (row >= 0) {

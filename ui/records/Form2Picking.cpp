@@ -91,7 +91,7 @@ void Form2::rebuildDays(bool keepSelection) {
 void Form2::LunarPreview() {
     const CalendarDay day = ConvertForPreview(selectedText(YearCombo).toInt(), selectedText(MonthCombo).toInt(),
                                               selectedText(DayCombo).toInt());
-    label3_->setText(LunarPreviewText(day, session_.names));
+    label3_->setText(session_.script->text(LunarPreviewText(day, session_.names)));
 }
 
 int Form2::selectedRow() const {
@@ -126,8 +126,11 @@ void Form2::selectRecord(int row) {
     showStoredMoment(*moment_, record);
 }
 
+// The period combo shows its labels in the script; User holds them as
+// the files do (Traditional), so the period is found and kept by position.
 void Form2::selectStored(int combo, const QString& text) {
-    const int index = combo1_[static_cast<std::size_t>(combo)]->findText(text, Qt::MatchExactly);
+    const int index = combo == HourCombo ? static_cast<int>(StoredPeriodLabels().indexOf(text))
+                                         : combo1_[static_cast<std::size_t>(combo)]->findText(text, Qt::MatchExactly);
     pick(combo, index);
     if (index < 0) {
         storedProblem_[static_cast<std::size_t>(combo)] = text;
@@ -136,7 +139,10 @@ void Form2::selectStored(int combo, const QString& text) {
 
 QString Form2::selectedText(int combo) const {
     const QComboBox* box = combo1_[static_cast<std::size_t>(combo)];
-    return box->currentIndex() >= 0 ? box->currentText() : QString();
+    if (box->currentIndex() < 0) {
+        return QString();
+    }
+    return combo == HourCombo ? StoredPeriodLabels().value(box->currentIndex()) : box->currentText();
 }
 
 }  // namespace velmora

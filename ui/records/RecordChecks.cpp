@@ -48,6 +48,10 @@ std::optional<QString> NameProblem(const QString& name) {
     return std::nullopt;
 }
 
+QString TraditionalNameOffer(const QString& typed, const QString& traditional) {
+    return QStringLiteral("姓名「%1」有 Big5 無法儲存的字。按【確定】改用繁體字「%2」，按【取消】不改。").arg(typed, traditional);
+}
+
 QString RefusalText(const QStringList& problems, const QString& button) {
     return problems.join(QStringLiteral("；")) + QStringLiteral("。請補正後再按【%1】。").arg(button);
 }

@@ -31,6 +31,9 @@ QStringList BirthPartProblems(const BirthPartStates& parts);
 // Big5 cannot hold); unset when it can.
 std::optional<QString> NameProblem(const QString& name);
 
+// The question offering `traditional` for a typed name Big5 cannot hold.
+QString TraditionalNameOffer(const QString& typed, const QString& traditional);
+
 // The notice for the problems: the phrases, then what to do before pressing
 // `button` again.
 QString RefusalText(const QStringList& problems, const QString& button);

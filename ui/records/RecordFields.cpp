@@ -43,6 +43,11 @@ QStringList BirthPeriodLabels(const HourLabels& hourLabels) {
     return labels;
 }
 
+QStringList StoredPeriodLabels() {
+    static const QStringList stored = BirthPeriodLabels(MakeHourLabels());
+    return stored;
+}
+
 QString LunarPreviewText(const CalendarDay& day, const NameList& names) {
     const Pillar& year = day.Pillars.YearPillar;
     QString text = QStringLiteral("陰曆  ") + NameOf(names, kStemLine, year.stem) +

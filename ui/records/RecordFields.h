@@ -29,6 +29,8 @@ QStringList NumberEntries(int first, int last);
 // The twelve birth-period labels offered for a record: the first twelve of
 // the main window's thirteen (early 子 .. 亥).
 QStringList BirthPeriodLabels(const HourLabels& hourLabels);
+// The twelve period labels as User holds them, whatever script is shown.
+QStringList StoredPeriodLabels();
 
 // The preview of a converted day: "陰曆  " year pillar "年 ", "閏" for a leap
 // month, the month and "月 ", the day and "日 ", e.g. "陰曆  庚午年 閏五月 初一日 ".

@@ -6,7 +6,9 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
+#include "ui/common/ShownScript.h"
 #include "ui/common/Twips.h"
 
 namespace velmora {
@@ -17,15 +19,9 @@ constexpr int kRecordIndexRole = Qt::UserRole;  // a row's record index in User
 constexpr int kListRowHeight = 255;             // twips: one list row, with room above and below the text
 constexpr int kFilterHeight = 330;              // twips: the filter box, as high as the name box
 constexpr int kFilterGap = 45;                  // twips between the filter box and the list
+constexpr int kNameColumn = 0;
 constexpr int kPeriodColumn = 5;
 
-QTreeWidgetItem* NewRow(const files::BirthRecord& record, int index) {
-    const auto fields = record.fields();
-    auto* row = new QTreeWidgetItem(QStringList(fields.begin(), fields.end()));
-    row->setSizeHint(0, QSize(0, TwipsToPixels(kListRowHeight)));
-    row->setData(0, kRecordIndexRole, index);
-    return row;
-}
 
 // -1, 0 or 1 as a is below, equal to or above b.
 template <typename T>
@@ -39,8 +35,22 @@ bool NameMatchesFilter(const QString& name, const QString& filter) {
     return name.contains(filter.trimmed(), Qt::CaseInsensitive);
 }
 
-RecordListView::RecordListView(QTreeWidget& list, const QStringList& periodLabels)
-    : QObject(&list), list_(list), periodLabels_(periodLabels) {
+QTreeWidgetItem* RecordListView::newRow(const files::BirthRecord& record, int index) const {
+    const auto fields = record.fields();
+    QStringList shownFields(fields.begin(), fields.end());
+    for (qsizetype column = kNameColumn + 1; column < shownFields.size(); ++column) {
+        shownFields[column] = shown_(shownFields[column]);
+    }
+    auto* row = new QTreeWidgetItem(shownFields);
+    row->setSizeHint(0, QSize(0, TwipsToPixels(kListRowHeight)));
+    row->setData(0, kRecordIndexRole, index);
+    return row;
+}
+
+RecordListView::RecordListView(QTreeWidget& list, const QStringList& periodLabels,
+                               std::function<QString(const QString&)> shown)
+    : QObject(&list), list_(list), periodLabels_(periodLabels), shown_(std::move(shown)) {
+    MarkUserTextColumn(&list, kNameColumn);
     filter_ = new QLineEdit(list.parentWidget());
     filter_->setObjectName(QStringLiteral("FilterBox"));
     filter_->setPlaceholderText(QStringLiteral("篩選姓名"));
@@ -60,14 +70,14 @@ void RecordListView::show(const std::vector<files::BirthRecord>& records) {
     list_.clear();
     QList<QTreeWidgetItem*> rows;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        rows.append(NewRow(records[i], static_cast<int>(i)));
+        rows.append(newRow(records[i], static_cast<int>(i)));
     }
     list_.addTopLevelItems(rows);
     resort();
 }
 
 void RecordListView::append(const files::BirthRecord& record, int index) {
-    list_.addTopLevelItem(NewRow(record, index));
+    list_.addTopLevelItem(newRow(record, index));
     resort();
 }
 
@@ -75,7 +85,8 @@ void RecordListView::update(const files::BirthRecord& record, int index) {
     if (QTreeWidgetItem* row = rowOf(index)) {
         const auto fields = record.fields();
         for (int column = 0; column < files::kUserFields; ++column) {
-            row->setText(column, fields[static_cast<std::size_t>(column)]);
+            const QString& field = fields[static_cast<std::size_t>(column)];
+            row->setText(column, column == kNameColumn ? field : shown_(field));
         }
     }
     resort();

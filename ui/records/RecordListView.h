@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 #include "files/UserFile.h"
@@ -23,8 +24,10 @@ class RecordListView : public QObject {
 public:
     // Puts the filter box where the top of `list` was (the list moves down to
     // make room) and sorts on header clicks. `periodLabels` give the order of
-    // the period column: the day's order, 子 first.
-    RecordListView(QTreeWidget& list, const QStringList& periodLabels);
+    // the period column: the day's order, 子 first, as `shown` shows them.
+    // Every column but the name (as the user typed it) is shown through `shown`.
+    RecordListView(QTreeWidget& list, const QStringList& periodLabels,
+                   std::function<QString(const QString&)> shown = [](const QString& text) { return text; });
 
     // Rows for every record, in the chosen order, filtered.
     void show(const std::vector<files::BirthRecord>& records);
@@ -54,6 +57,9 @@ private:
     QTreeWidget& list_;
     QLineEdit* filter_ = nullptr;
     QStringList periodLabels_;
+    std::function<QString(const QString&)> shown_;
+    // A record's row, its fields shown in the script.
+    QTreeWidgetItem* newRow(const files::BirthRecord& record, int index) const;
     int sortColumn_ = -1;
     Qt::SortOrder order_ = Qt::AscendingOrder;
 };
