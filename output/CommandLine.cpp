@@ -29,7 +29,8 @@ const std::array<ValueOption, 2> kFileOptions{{
 }};
 
 constexpr std::string_view kUsage =
-    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
+                     DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] --batch [FILE]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]

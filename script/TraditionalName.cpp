@@ -12,7 +12,9 @@ namespace {
 // turns into another character: 范 (not 範, "model"), 余 (not 餘, "rest"),
 // 于 (not 於, "at"), 朴 (not 樸, "plain"; the Korean surname), 郁 (not 鬱,
 // "gloomy"), 种 (not 種, "seed"), 占 (not 佔, "occupy").
-constexpr std::array<std::string_view, 7> kSurnamesKept = {"范", "余", "于", "朴", "郁", "种", "占"};
+constexpr std::array<std::string_view, 7> kSurnamesKept = {
+    "范", "余", "于", "朴", "郁", "种", "占",
+};
 
 // Bytes of the UTF-8 character `lead` begins.
 std::size_t CharacterLength(unsigned char lead) {
