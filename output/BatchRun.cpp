@@ -71,7 +71,13 @@ void OutputBuffer::flushIfFull() {
 }
 
 bool OutputBuffer::flush() {
-    const bool written = text_.empty() || std::fwrite(text_.data(), 1, text_.size(), file_) == text_.size();
+    const bool converting = script_ != Script::Traditional;
+    if (converting) {
+        converted_.clear();
+        converter_.appendConverted(text_, converted_);
+    }
+    const std::string& shown = converting ? converted_ : text_;
+    const bool written = shown.empty() || std::fwrite(shown.data(), 1, shown.size(), file_) == shown.size();
     text_.clear();
     return std::fflush(file_) == 0 && written;
 }

@@ -10,13 +10,18 @@
 #include "output/ChartRun.h"
 #include "output/LineReader.h"
 #include "output/MomentRun.h"
+#include "script/CachedConverter.h"
+#include "script/Script.h"
 
 namespace velmora::tool {
 
-// Output gathered in one reused buffer and written in large blocks.
+// Output gathered in one reused buffer and written in large blocks. In
+// Simplified each block is converted as it is written: its keys and numbers
+// are ASCII, which the conversion keeps, and its words come again and again,
+// so each is converted once.
 class OutputBuffer {
 public:
-    explicit OutputBuffer(std::FILE* file) : file_(file) {}
+    explicit OutputBuffer(std::FILE* file, Script script = Script::Traditional) : file_(file), script_(script) {}
     std::string& text() { return text_; }
     void flushIfFull();
     // Writes what is gathered and flushes the stream; false when writing failed.
@@ -24,7 +29,10 @@ public:
 
 private:
     std::FILE* file_;
+    Script script_;
+    CachedConverter converter_;
     std::string text_;
+    std::string converted_;
 };
 
 // How every line is charted: under which conventions, and whether "compare" is added.

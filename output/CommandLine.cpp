@@ -22,16 +22,18 @@ struct ValueOption {
 };
 constexpr std::string_view kNameOption = "--name";
 constexpr std::string_view kJobsOption = "--jobs";
+constexpr std::string_view kScriptOption = "--script";
 const std::array<ValueOption, 2> kFileOptions{{
     {"--png", "--png needs a FILE", &CommandLine::pngFile},
     {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
 }};
 
 constexpr std::string_view kUsage =
-    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--lunar] [--names] [--jobs N] --batch [FILE]
-       velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
-       velmora-chart [--data DIR] [--lunar] [--text] [--name NAME] [--png FILE] [--pdf FILE]
+    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
+                     DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+       velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] --batch [FILE]
+       velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
+       velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
 
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
@@ -46,7 +48,7 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     month for a leap month (2020-04L-15), lunar 1900-11-11..2099-11-20;
                     the chart is the one of the Gregorian day they name
   --names           add a "names" object with the words beside the numbers
-  --text            print a readable chart in Traditional Chinese instead of JSON
+  --text            print a readable chart in Chinese instead of JSON
   --batch [FILE]    one query a line (DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]),
                     FILE absent or "-" reads standard input; blank lines are skipped;
                     one JSON object a line in order, {"line":N,"error":"..."} for a
@@ -65,6 +67,9 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     one convention over the profile (repeatable); the keys and
                     their values are listed in tools/README.md
   --compare         add "compare": what each other value of each convention changes
+  --script S        the script of the words of --names, --text and the pictures:
+                    traditional (default) or simplified (converted by OpenCC);
+                    the files are read as they are, always Traditional
   --name NAME       the owner's name on the drawn board and in the PDF's title
                     (--png and --pdf draw without a display; with --text the
                     text is printed as well)
@@ -114,6 +119,17 @@ std::optional<std::string> TakeJobs(std::string_view option, const std::string* 
     return std::nullopt;
 }
 
+// --script S: traditional or simplified.
+std::optional<std::string> TakeScript(std::string_view option, const std::string* next, bool& used, CommandLine& line) {
+    std::string value;
+    if (auto problem = TakeValue(option, kScriptOption, "--script needs traditional or simplified", next, used, value))
+        return problem;
+    const std::optional<Script> script = ScriptFromKey(value);
+    if (!script) return "--script \"" + value + "\" is not traditional or simplified";
+    line.script = *script;
+    return std::nullopt;
+}
+
 // Applies one option; gives a message for an unknown one. `next` is the
 // argument after it, for options that take a value; `used` says it was taken.
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
@@ -139,6 +155,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         return std::nullopt;
     }
     if (IsValueOption(option, kJobsOption)) return TakeJobs(option, next, used, line);
+    if (IsValueOption(option, kScriptOption)) return TakeScript(option, next, used, line);
     if (IsValueOption(option, kNameOption))
         return TakeValue(option, kNameOption, "--name needs a NAME", next, used, line.personName);
     if (option == "--names") line.names = true;

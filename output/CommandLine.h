@@ -9,6 +9,7 @@
 //   [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 //   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
+// and --script traditional|simplified for the script of the words.
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "chart/Conventions.h"
 #include "output/MomentOptions.h"
 #include "output/Query.h"
+#include "script/Script.h"
 
 namespace velmora::tool {
 
@@ -46,9 +48,15 @@ struct CommandLine {
     // With moment options, the single query's fields as typed (PERIOD may be
     // HH:MM); `query` is made from them once the places list is at hand.
     std::vector<std::string> momentFields;
+    // --script: the script of the words of --names, --text and the pictures;
+    // the numbers' JSON is the same in both.
+    Script script = Script::Traditional;
 
     // A picture is asked for: the board is drawn (off screen) instead of JSON printed.
     bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }
+    // The script the output is written in: words (--names, --text) follow
+    // --script; the numbers alone are the same whatever it says.
+    Script outputScript() const { return names || text ? script : Script::Traditional; }
 };
 
 // Either the parsed command line or a one-line message naming what is wrong.

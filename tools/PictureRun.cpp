@@ -8,6 +8,7 @@
 #include "files/Utf8.h"
 #include "output/ChartText.h"
 #include "output/ReferenceLoad.h"
+#include "script/ScriptedNames.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/main/ChartExport.h"
 #include "ui/main/Form1.h"
@@ -48,7 +49,7 @@ std::optional<std::string> CheckQuery(const QString& folder, const CommandLine& 
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return problem;
     if (line.text) {
-        const std::string text = ChartText(result, tables);
+        const std::string text = TextIn(line.script, ChartText(result, tables));
         if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
             return "cannot write the output";
     }
@@ -56,6 +57,8 @@ std::optional<std::string> CheckQuery(const QString& folder, const CommandLine& 
 }
 
 std::optional<std::string> Draw(const QString& folder, const CommandLine& line) {
+    // The board is drawn in line.script, as the window shows it in that setting.
+    // TODO(lead): apply to the session
     Session session(folder, std::make_shared<ErrorStreamMessages>());
     Form1 form(std::move(session));
     form.setSecondaryWindows({});

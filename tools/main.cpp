@@ -40,7 +40,7 @@ int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
     if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
-    OutputBuffer out(stdout);
+    OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables);
     else {
         std::vector<ConventionDifference> compare;
@@ -59,7 +59,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
     const MomentAnswer& asked = std::get<MomentAnswer>(answer);
     ChartResult result;
     if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
-    OutputBuffer out(stdout);
+    OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
     else {
         AppendChartJsonWithMoment(result, line.names ? &tables : nullptr, asked, out.text());
@@ -69,7 +69,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
 }
 
 int RunAllPeriods(const CommandLine& line, const ReferenceTables& tables) {
-    OutputBuffer out(stdout);
+    OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     if (auto problem = AppendAllPeriodsJson(line.query, tables, words, line.flying, out.text(), line.conventions)) return Fail(*problem);
     out.text() += '\n';
@@ -80,7 +80,7 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     const bool fromStdin = line.batchFile == "-";
     const int fd = fromStdin ? STDIN_FILENO : ::open(line.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Fail("cannot open batch file " + line.batchFile + ": " + std::strerror(errno));
-    OutputBuffer out(stdout);
+    OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
                                  {line.conventions, line.compare}, moment};

@@ -108,6 +108,8 @@ TEST(EndToEnd, BadArgumentsExitTwoWithOneLine) {
         {{"2000-01-01", "1", "M", "2024-01-01", "1", "3", "x"}, "got 7 fields"},
         {{}, "got 0 fields"},
         {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--script", "simplfied", "2000-01-01", "1", "M"}, "--script \"simplfied\" is not traditional or simplified"},
+        {{"2000-01-01", "1", "M", "--script"}, "--script needs traditional or simplified"},
         {{"--data", "/nonexistent/velmora", "2000-01-01", "1", "M"}, "/nonexistent/velmora"},
         {{"--batch", "/nonexistent/queries.txt"}, "/nonexistent/queries.txt"},
     };
