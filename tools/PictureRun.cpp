@@ -58,8 +58,8 @@ std::optional<std::string> CheckQuery(const QString& folder, const CommandLine& 
 
 std::optional<std::string> Draw(const QString& folder, const CommandLine& line) {
     // The board is drawn in line.script, as the window shows it in that setting.
-    // TODO(lead): apply to the session
     Session session(folder, std::make_shared<ErrorStreamMessages>());
+    session.settings->setValue(settings_keys::kScript, QString::fromUtf8(ScriptKey(line.script)));
     Form1 form(std::move(session));
     form.setSecondaryWindows({});
     if (!form.startUpWithoutRecords()) return "cannot read the name list in " + files::ToUtf8(folder);

@@ -21,6 +21,8 @@
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/common/ArrowSpinner.h"
+#include "ui/main/Form1.h"
+#include "ui/main/ScriptCommand.h"
 
 namespace {
 
@@ -64,6 +66,28 @@ void StepDays(benchmark::State& state, bool paint) {
 }
 
 void BM_DateStep(benchmark::State& state) { StepDays(state, false); }
+
+// Day after day forward, painted, in 繁體 (script 0) or 简体 (1): every step
+// shows a new date line and centre, so nothing is served from a text shown before.
+void BM_DateSweepPainted(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    QImage image;
+    ProgramFolder folder;
+    auto started = StartForm1(folder, QDateTime(kBirth, QTime(12, 0)));
+    started.form->show();
+    started.form->scriptCommand().setScript(state.range(1) == 1 ? velmora::Script::Simplified
+                                                                 : velmora::Script::Traditional);
+    ChartByDate(*started.form, kBirth, kNoonPeriod);
+    auto* day = started.form->findChild<velmora::ArrowSpinner*>(QStringLiteral("VScroll1_2"));
+    for (auto _ : state) {
+        day->stepBy(1);
+        PaintAtScale(*started.form, image, scale);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    if (started.form->session().chart.BureauIndex == 0) {
+        state.SkipWithError("no chart was shown");
+    }
+}
 void BM_DateStepPainted(benchmark::State& state) { StepDays(state, true); }
 
 void StartUp(benchmark::State& state) {
@@ -122,6 +146,7 @@ BENCHMARK(BM_ColdStartUpToFirstChart)->Iterations(1)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_StartUpToFirstChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStepPainted)->Arg(1)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_DateSweepPainted)->ArgsProduct({{1, 3}, {0, 1}})->ArgNames({"scale", "simplified"})->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerDateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerSwitch)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 

@@ -134,6 +134,10 @@ void ShowTreeRows(QTreeWidget* tree, const Convert& convert) {
     }
 }
 
+// Texts kept converted: every fixed word many times over, a few hundred
+// charts' worth of lines besides.
+constexpr qsizetype kMostKeptTexts = 8192;
+
 constexpr char kUserTextProperty[] = "velmoraUserText";
 
 void ShowWidget(QWidget* widget, const Convert& convert) {
@@ -196,6 +200,9 @@ QString ShownScript::text(const QString& traditional) const {
     }
     auto found = simplified_.constFind(traditional);
     if (found == simplified_.constEnd()) {
+        if (simplified_.size() >= kMostKeptTexts) {
+            simplified_.clear();  // lines of past charts; the words come back at once
+        }
         found = simplified_.insert(traditional, SimplifiedText(traditional));
     }
     return *found;

@@ -174,7 +174,8 @@ void FlyingView::refreshList() {
     if (list_ == nullptr) return;
     list_->clear();
     list_->addItems(lines());
-    session_.script->applyTo(list_);
+    // Shown in the script when on screen (a hidden list is shown in it as it opens).
+    if (list_->isVisible()) session_.script->applyTo(list_);
     const int selectedPalace = selected_ >= 0 ? tool::PalaceOnBranch(selected_ + 1, session_.chart) : 0;
     if (selectedPalace > 0 && selectedPalace <= list_->count()) list_->setCurrentRow(selectedPalace - 1);
 }

@@ -61,6 +61,7 @@ void ScriptCommand::setScript(Script script) {
 void ScriptCommand::showWindows() const {
     const ShownScript& shown = *form_.session().script;
     shown.applyTo(&form_);
+    shown.applyTo(form_.chartCommands().menu());  // a popup of its own, not the window's child
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != &form_ && ownsWindow(window)) {
             shown.applyTo(window);

@@ -155,7 +155,7 @@ void TimelineView::refresh() {
     fillMonths(s.calendar.LunarYear);
     listedFor_ = s.birth;
     if (shown && decade >= 0) showStackedNames(decade, s.calendar.Pillars.YearPillar.branch);
-    s.script->applyTo(window_);  // the rows' words, in the shown script
+    if (shown) s.script->applyTo(window_);  // the rows' words, in the shown script
 }
 
 void TimelineView::fillDecades() {

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "ui/common/ShownScript.h"
+#include "script/TraditionalName.h"
 #include "ui/main/ReferenceReads.h"
 #include "ui/main/Session.h"
 #include "ui/records/Form2.h"
@@ -92,7 +92,7 @@ void Form2::offerTraditionalName() {
     if (!NameProblem(typed)) {
         return;
     }
-    const QString traditional = TraditionalText(typed);
+    const QString traditional = QString::fromStdString(TraditionalNameOf(typed.toStdString()));
     if (traditional == typed || NameProblem(traditional)) {
         return;
     }

@@ -1,0 +1,91 @@
+// 简体 on screen: after Ctrl+T every caption, board word and menu entry of
+// the main window is in Simplified, a date step keeps it so, and Ctrl+T
+// again gives back exactly the Traditional texts; the setting is kept.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <map>
+
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/common/ShownScript.h"
+#include "ui/common/Settings.h"
+#include "ui/main/ChartCommands.h"
+#include "ui/main/ScriptCommand.h"
+
+namespace velmora::testing {
+namespace {
+
+// Every text the window shows, by where it is shown.
+std::map<QString, QString> ShownTexts(Form1& form) {
+    std::map<QString, QString> texts;
+    int unnamed = 0;
+    const auto key = [&unnamed](const QObject* object, const char* slot) {
+        const QString name = object->objectName().isEmpty() ? QString::number(++unnamed) : object->objectName();
+        return name + QLatin1Char('.') + QLatin1String(slot);
+    };
+    for (const QLabel* label : form.findChildren<QLabel*>()) texts[key(label, "text")] = label->text();
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) texts[key(button, "text")] = button->text();
+    for (const QAction* action : form.chartCommands().menu()->actions()) texts[key(action, "menu")] = action->text();
+    texts[QStringLiteral("date line")] = form.dateLineText();
+    return texts;
+}
+
+class ScriptTest : public MainWindowTest {};
+
+TEST_F(ScriptTest, CtrlTShowsEveryTextInSimplifiedAndBackExactly) {
+    start();
+    ChartByDate(*form, QDate(2023, 3, 22), 7);  // 閏二月 follows: a leap month in the date line
+    const std::map<QString, QString> traditional = ShownTexts(*form);
+
+    QAction* command = form->scriptCommand().action();
+    ASSERT_EQ(command->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    command->trigger();
+    ASSERT_TRUE(form->session().script->simplified());
+    EXPECT_EQ(form->session().settings->value(settings_keys::kScript).toString(), QStringLiteral("simplified"));
+    for (int steps : {0, 1, 40}) {  // as switched, then after date steps refilled the board
+        step(2, steps);
+        int converted = 0;
+        for (const auto& [where, text] : ShownTexts(*form)) {
+            EXPECT_EQ(text, SimplifiedText(text)) << where.toStdString() << " after " << steps << " steps";
+            converted += text != TraditionalText(text) ? 1 : 0;
+        }
+        EXPECT_GT(converted, 20) << "palaces, stars, captions and the date line all change script";
+        step(2, -steps);
+    }
+
+    command->trigger();
+    EXPECT_FALSE(form->session().script->simplified());
+    EXPECT_EQ(ShownTexts(*form), traditional);
+}
+
+QByteArray FileBytes(const ProgramFolder& folder, const QString& name) {
+    QFile file(QDir(folder.path()).filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(ScriptTest, TheTablesAreShownConvertedAndStayAsRead) {
+    start();
+    std::map<QString, QByteArray> before;
+    for (const QString& name : ProgramFolder::ReferenceFiles()) before[name] = FileBytes(folder_, name);
+    form->scriptCommand().setScript(Script::Simplified);
+    ChartByDate(*form, QDate(1984, 2, 2), 7);
+    const Session& session = form->session();
+    EXPECT_EQ(QString::fromStdString(session.namesAsRead.at(3, 1)), QStringLiteral("命宮"));
+    EXPECT_EQ(QString::fromStdString(session.names.at(3, 1)), QStringLiteral("命宫"));
+    EXPECT_EQ(QString::fromStdString(session.names.at(2, 2)), QStringLiteral("丑"));  // the branch, not 醜
+    EXPECT_EQ(QString::fromStdString(session.brightness.LevelNames[7]), QStringLiteral("庙"));
+    EXPECT_EQ(QString::fromStdString(session.brightnessAsRead.LevelNames[7]), QStringLiteral("廟"));
+    EXPECT_EQ(ScriptFromSettings(*session.settings), Script::Simplified);
+    for (const auto& [name, bytes] : before) {
+        EXPECT_EQ(FileBytes(folder_, name), bytes) << name.toStdString() << " is never written converted";
+    }
+}
+
+}  // namespace
+}  // namespace velmora::testing
