@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 
@@ -16,6 +18,8 @@
 #include "ui/common/ShownScript.h"
 #include "ui/common/Settings.h"
 #include "ui/main/ChartCommands.h"
+#include "ui/main/ChartCopy.h"
+#include "ui/main/PalaceBoard.h"
 #include "ui/main/ScriptCommand.h"
 
 namespace velmora::testing {
@@ -84,6 +88,46 @@ TEST_F(ScriptTest, TheTablesAreShownConvertedAndStayAsRead) {
     EXPECT_EQ(ScriptFromSettings(*session.settings), Script::Simplified);
     for (const auto& [name, bytes] : before) {
         EXPECT_EQ(FileBytes(folder_, name), bytes) << name.toStdString() << " is never written converted";
+    }
+}
+
+// Every label, button, list row and title of a window, with where it is.
+std::map<QString, QString> WindowTexts(QWidget& window) {
+    std::map<QString, QString> texts;
+    texts[QStringLiteral("title")] = window.windowTitle();
+    int n = 0;
+    for (const QLabel* label : window.findChildren<QLabel*>()) texts[QStringLiteral("label %1").arg(++n)] = label->text();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts[QStringLiteral("button %1").arg(++n)] = button->text();
+    for (const QListWidget* list : window.findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row) texts[QStringLiteral("row %1").arg(++n)] = list->item(row)->text();
+    return texts;
+}
+
+TEST_F(ScriptTest, WindowsOpenedFromTheBoardMenuAreInSimplified) {
+    start();
+    ChartByDate(*form, QDate(1984, 2, 2), 7);
+    form->scriptCommand().setScript(Script::Simplified);
+    const QString copied = ChartCopyText(*form);
+    EXPECT_EQ(copied, SimplifiedText(copied)) << "複製文字";
+    EXPECT_NE(copied, TraditionalText(copied));
+    form->palaceClicked(5);  // a palace selected: the flying list has lines
+    for (const char* command : {"流派比較", "飛化列表", "運限", "時辰未定…", "跳至日期…"}) {
+        QAction* action = nullptr;
+        for (QAction* entry : form->chartCommands().menu()->actions())
+            if (entry->text() == SimplifiedText(QString::fromUtf8(command))) action = entry;
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
+        QApplication::processEvents();
+        int windows = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window == form || !window->isVisible()) continue;
+            ++windows;
+            for (const auto& [where, text] : WindowTexts(*window))
+                EXPECT_EQ(text, SimplifiedText(text)) << command << ": " << where.toStdString() << " " << text.toStdString();
+            window->close();
+        }
+        EXPECT_GE(windows, 1) << command;
     }
 }
 

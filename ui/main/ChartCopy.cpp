@@ -44,7 +44,8 @@ QString ChartCopyText(Form1& form) {
     for (std::size_t star = 0; star < result.chart.StarTable.size(); ++star) {
         result.chart.StarTable[star].level = session.chart.StarTable[star].level;
     }
-    return QString::fromStdString(tool::ChartText(result, tables));
+    // The words the text writer adds to the names, in the shown script too.
+    return session.script->text(QString::fromStdString(tool::ChartText(result, tables)));
 }
 
 }  // namespace velmora

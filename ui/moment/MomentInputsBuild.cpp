@@ -44,6 +44,7 @@ void MomentInputs::buildControls() {
     clock_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     clock_->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
     place_ = new PlaceBox(PlacesOfFolder(session_.programFolder), this);
+    place_->showLabelsWith([script = session_.script](const QString& label) { return script->text(label); });
     place_->setObjectName(QStringLiteral("MomentPlace"));
     // Rows: clock time and basis; place; longitude and zone; the step line; the readings.
     grid->addWidget(useClock_, 0, 0);

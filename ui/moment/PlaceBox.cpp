@@ -30,14 +30,18 @@ void PlaceBox::offerMatches(const QString& text) {
     if (!search_) return;
     matches_ = search_->find(text, kShownMatches);
     QStringList labels;
-    for (const files::Place* place : matches_) labels << moment::PlaceLabel(*place);
+    for (const files::Place* place : matches_) labels << shownLabel(*place);
     model_->setStringList(labels);
     if (!labels.isEmpty()) completer_->complete();
 }
 
+QString PlaceBox::shownLabel(const files::Place& place) const {
+    return shown_ ? shown_(moment::PlaceLabel(place)) : moment::PlaceLabel(place);
+}
+
 void PlaceBox::pickLabel(const QString& label) {
     for (const files::Place* place : matches_) {
-        if (moment::PlaceLabel(*place) != label) continue;
+        if (shownLabel(*place) != label) continue;
         picked_ = place;
         setText(place->name());
         emit placePicked(*place);

@@ -5,7 +5,9 @@
 
 #include <QLineEdit>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "moment/PlaceSearch.h"
@@ -26,18 +28,24 @@ public:
     // Shows `name` as if picked, when the list has exactly that place.
     void showPlace(const QString& name);
 
+    // The matches are offered through `shown` (the script); the box keeps
+    // the name as the places list and User hold it.
+    void showLabelsWith(std::function<QString(const QString&)> shown) { shown_ = std::move(shown); }
+
 signals:
     void placePicked(const files::Place& place);
 
 private:
     void offerMatches(const QString& text);
     void pickLabel(const QString& label);
+    QString shownLabel(const files::Place& place) const;
 
     std::shared_ptr<const moment::PlaceSearch> search_;
     QCompleter* completer_ = nullptr;
     QStringListModel* model_ = nullptr;
     std::vector<const files::Place*> matches_;
     const files::Place* picked_ = nullptr;
+    std::function<QString(const QString&)> shown_;
 };
 
 // The places list beside the program, read once per folder; null when it
