@@ -36,6 +36,8 @@ std::map<QString, QString> ShownTexts(Form1& form) {
     for (const QLabel* label : form.findChildren<QLabel*>()) texts[key(label, "text")] = label->text();
     for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) texts[key(button, "text")] = button->text();
     for (const QAction* action : form.chartCommands().menu()->actions()) texts[key(action, "menu")] = action->text();
+    for (const QWidget* widget : form.findChildren<QWidget*>())
+        if (!widget->accessibleName().isEmpty()) texts[key(widget, "accessible")] = widget->accessibleName();
     texts[QStringLiteral("date line")] = form.dateLineText();
     return texts;
 }

@@ -165,7 +165,7 @@ PalaceSpeech Speak(const PalaceBoard& board, const Session& session, int b, SetE
     speech.prefix = PalacePrefix(board, session, b);
     for (std::size_t set = 0; set < kSetCount; ++set) {
         const QString list = stars[set].join(kEntrySeparator);
-        const QString word = QString::fromUtf8(kStarSets[set].word);
+        const QString word = session.script->text(QString::fromUtf8(kStarSets[set].word));
         speech.sets[set] = word.isEmpty() || list.isEmpty() ? list : word + QLatin1Char(' ') + list;
     }
     const QString ages = board.palaceLabel(PalaceSet::Lab09, b)->text().simplified();
