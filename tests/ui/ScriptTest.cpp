@@ -19,6 +19,7 @@
 #include "ui/common/Settings.h"
 #include "ui/main/ChartCommands.h"
 #include "ui/main/ChartCopy.h"
+#include "ui/main/ChartExport.h"
 #include "ui/main/PalaceBoard.h"
 #include "ui/main/ScriptCommand.h"
 
@@ -113,6 +114,8 @@ TEST_F(ScriptTest, WindowsOpenedFromTheBoardMenuAreInSimplified) {
     const QString copied = ChartCopyText(*form);
     EXPECT_EQ(copied, SimplifiedText(copied)) << "複製文字";
     EXPECT_NE(copied, TraditionalText(copied));
+    for (const QString& text : {ChartCaption(*form), ChartFileStem(form->session()), ChartDocumentTitle(*form)})
+        EXPECT_EQ(text, SimplifiedText(text)) << "pictures and pages: " << text.toStdString();
     form->palaceClicked(5);  // a palace selected: the flying list has lines
     for (const char* command : {"流派比較", "飛化列表", "運限", "時辰未定…", "跳至日期…"}) {
         QAction* action = nullptr;

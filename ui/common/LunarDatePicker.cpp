@@ -116,7 +116,7 @@ void LunarDatePicker::fillMonths() {
     const int year = pickedData(Year);
     for (const LunarMonthEntry& entry : LunarMonthsOf(year)) {
         if (dayInRange(year, entry.month, entry.leap, 1) || dayInRange(year, entry.month, entry.leap, entry.length)) {
-            month_->addItem(LunarMonthCaption(entry.month, entry.leap), MonthData(entry.month, entry.leap));
+            month_->addItem(shown_(LunarMonthCaption(entry.month, entry.leap)), MonthData(entry.month, entry.leap));
         }
     }
     SelectData(*month_, kept);
@@ -133,7 +133,7 @@ void LunarDatePicker::fillDays() {
     const int month = pickedData(Month);
     const int length = LunarMonthLength(year, MonthOf(month), LeapOf(month)).value_or(0);
     for (int day = 1; day <= length; ++day) {
-        if (dayInRange(year, MonthOf(month), LeapOf(month), day)) day_->addItem(Text(LunarDayText(day)), day);
+        if (dayInRange(year, MonthOf(month), LeapOf(month), day)) day_->addItem(shown_(Text(LunarDayText(day))), day);
     }
     SelectData(*day_, kept);
     SetDropDownRows(*day_, kDayRows);

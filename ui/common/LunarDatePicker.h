@@ -7,6 +7,9 @@
 #include <QDate>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 #include <optional>
 
 class QComboBox;
@@ -19,6 +22,8 @@ public:
     enum Part { Year = 0, Month = 1, Day = 2 };
 
     explicit LunarDatePicker(QWidget* parent = nullptr);
+    // Month and day rows are listed through `shown` (the script) from now on.
+    void showRowsWith(std::function<QString(const QString&)> shown) { shown_ = std::move(shown); }
 
     // The Gregorian days whose lunar dates are offered; clears the pick.
     void setRange(const QDate& first, const QDate& last);
@@ -39,6 +44,7 @@ signals:
     void datePicked(const QDate& day);
 
 private:
+    std::function<QString(const QString&)> shown_ = [](const QString& text) { return text; };
     void fillYears();
     void fillMonths();
     void fillDays();

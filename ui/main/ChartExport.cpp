@@ -105,7 +105,8 @@ QString ChartCaption(Form1& form) {
                    .arg(inputs.shownPart(DateInputs::Year))
                    .arg(inputs.shownPart(DateInputs::Month))
                    .arg(inputs.shownPart(DateInputs::Day));
-    return caption + form.dateLineText();
+    // The date line is shown in the script already; the words before it are put in it here.
+    return form.session().script->text(caption) + form.dateLineText();
 }
 
 QSize ChartPictureSize(Form1& form) {
@@ -137,7 +138,7 @@ QString ChartFileStem(const Session& session) {
         stem = BirthDate(session);
     }
     stem.replace(unsafe, QStringLiteral("_"));
-    return stem + QLatin1Char(' ') + kFileTitleWord;
+    return stem + QLatin1Char(' ') + session.script->text(kFileTitleWord);
 }
 
 QString ChartDocumentTitle(Form1& form) {
@@ -146,7 +147,7 @@ QString ChartDocumentTitle(Form1& form) {
     if (!title.isEmpty()) {
         title += QLatin1Char(' ');
     }
-    title += BirthDate(session) + QLatin1Char(' ') + kFileTitleWord;
+    title += BirthDate(session) + QLatin1Char(' ') + session.script->text(kFileTitleWord);
     if (RecordCharted(form) && session.LayerIndex > 0) {
         const QDate shown = form.dateInputs().shownDate();
         title += QStringLiteral("（") + LayerWord(session.LayerIndex) + QLatin1Char(' ') +

@@ -64,6 +64,7 @@ void JumpToDateDialog::buildControls() {
     typed_->setPlaceholderText(kTypedHint);
     typed_->setAccessibleName(QStringLiteral("西曆日期"));
     lunar_ = new LunarDatePicker(this);
+    lunar_->showRowsWith([script = form_.session().script](const QString& row) { return script->text(row); });
     period_ = new QComboBox(this);
     period_->setObjectName(QStringLiteral("JumpPeriod"));
     period_->setAccessibleName(QStringLiteral("時辰"));
@@ -118,6 +119,8 @@ std::optional<DateJump> JumpToDateDialog::jump() const {
 
 QString JumpToDateDialog::problemText() const { return problem_->text(); }
 
+void JumpToDateDialog::showProblem(const QString& text) { problem_->setText(form_.session().script->text(text)); }
+
 // The entry of the chosen calendar only; the other stays as it was, greyed.
 void JumpToDateDialog::refresh() {
     const bool lunar = lunarChoice_->isChecked();
@@ -126,15 +129,15 @@ void JumpToDateDialog::refresh() {
     const std::optional<DateJump> named = jump();
     ok_->setEnabled(named.has_value());
     if (named) {
-        problem_->setText(lunar ? QStringLiteral("西曆 ") + named->date.toString(kDateFormat) : QString());
+        showProblem(lunar ? QStringLiteral("西曆 ") + named->date.toString(kDateFormat) : QString());
     } else if (lunar) {
-        problem_->setText(QStringLiteral("請選農曆年、月、日"));
+        showProblem(QStringLiteral("請選農曆年、月、日"));
     } else if (ParseTypedDate(typed_->text())) {
-        problem_->setText(QStringLiteral("日期須在 %1 至 %2 之間")
+        showProblem(QStringLiteral("日期須在 %1 至 %2 之間")
                               .arg(DateInputs::FirstDate().toString(kDateFormat),
                                    DateInputs::LastDate().toString(kDateFormat)));
     } else {
-        problem_->setText(QStringLiteral("請以 ") + kTypedHint + QStringLiteral(" 輸入一個日期"));
+        showProblem(QStringLiteral("請以 ") + kTypedHint + QStringLiteral(" 輸入一個日期"));
     }
 }
 

@@ -42,6 +42,8 @@ public:
 private:
     void buildControls();
     void refresh();
+    // The line under the entries, in the shown script.
+    void showProblem(const QString& text);
 
     Form1& form_;
     QRadioButton* gregorianChoice_ = nullptr;

@@ -55,7 +55,7 @@ void Layers::LNLS() {
     }
     std::array<QString, kBranches> lines;
     for (const FlowingStar& star : *stars) {
-        lines[static_cast<std::size_t>(star.branch - 1)] += Utf8Text(star.name) + QLatin1Char(' ');
+        lines[static_cast<std::size_t>(star.branch - 1)] += session_.script->text(Utf8Text(star.name)) + QLatin1Char(' ');
     }
     for (int b = 0; b < kBranches; ++b) {
         board_.palaceLabel(board::PalaceSet::LAB02, b)->setText(lines[static_cast<std::size_t>(b)]);

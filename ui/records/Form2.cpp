@@ -37,7 +37,7 @@ Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session
     buildControls();
     wireControls();
     buildListView();
-    new LunarEntry(*this);
+    new LunarEntry(*this, session_.script);
     load();
 }
 

@@ -36,7 +36,7 @@ void Form2::pick(int combo, int index) {
     if (dayKnown) {
         LunarPreview();
     } else {
-        label3_->setText(QStringLiteral("陰曆"));
+        label3_->setText(session_.script->text(QStringLiteral("陰曆")));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "ui/common/LunarDatePicker.h"
+#include "ui/common/ShownScript.h"
 #include "ui/common/Twips.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordFields.h"
@@ -39,12 +40,13 @@ QDate PickedGregorian(const Form2& form) {
 
 }  // namespace
 
-LunarEntry::LunarEntry(Form2& form) : QObject(&form), form_(form) {
+LunarEntry::LunarEntry(Form2& form, std::shared_ptr<const ShownScript> script) : QObject(&form), form_(form) {
     setObjectName(QStringLiteral("LunarEntry"));
     choice_ = new QCheckBox(QStringLiteral("農曆"), &form);
     choice_->setObjectName(QStringLiteral("LunarChoice"));
     choice_->setGeometry(TwipRect(kChoice));
     picker_ = new LunarDatePicker(&form);
+    picker_->showRowsWith([script](const QString& row) { return script->text(row); });
     picker_->setObjectName(QStringLiteral("LunarPicker"));
     picker_->setGeometry(TwipRect(kPicker));
     picker_->setRange(QDate(kFirstRecordYear, 1, 1), QDate(kLastRecordYear, 12, 31));

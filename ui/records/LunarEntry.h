@@ -7,10 +7,14 @@
 
 #include <QObject>
 
+#include <memory>
+
 class QCheckBox;
 class QDate;
 
 namespace velmora {
+
+class ShownScript;
 
 class Form2;
 class LunarDatePicker;
@@ -18,7 +22,8 @@ class LunarDatePicker;
 class LunarEntry : public QObject {
     Q_OBJECT
 public:
-    explicit LunarEntry(Form2& form);
+    // Months and days are listed in `script`.
+    LunarEntry(Form2& form, std::shared_ptr<const ShownScript> script);
 
     QCheckBox& choice() const { return *choice_; }
     LunarDatePicker& picker() const { return *picker_; }

@@ -5,7 +5,10 @@
 //
 // VELMORA_MONKEY_SEED and VELMORA_MONKEY_EVENTS change the seed and the count.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QTreeWidget>
 
@@ -13,6 +16,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -21,8 +25,10 @@
 #include "files/UserFile.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/monkey/Monkey.h"
+#include "ui/common/ShownScript.h"
 #include "ui/editors/Form4.h"
 #include "ui/editors/Form5.h"
+#include "ui/main/ScriptCommand.h"
 #include "ui/records/Form2.h"
 #include "ui/records/Form3.h"
 
@@ -130,8 +136,32 @@ protected:
             if (lastList_ != disk) return QStringLiteral("User differs from the record list");
         }
         if (lastList_ != disk) return QStringLiteral("User differs from the last record list");
+        return simplified_ ? traditionalShown(open) : QString();
+    }
+
+    // In 简体: a text shown in Traditional, other than what the monkey typed
+    // (張, kept as typed in names), in words; empty when there is none.
+    QString traditionalShown(const std::vector<QWidget*>& open) const {
+        QStringList shown;
+        for (QWidget* window : open) {
+            shown << window->windowTitle();
+            for (const QLabel* label : window->findChildren<QLabel*>()) if (label->isVisible()) shown << label->text();
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) shown << button->text();
+            for (const QComboBox* combo : window->findChildren<QComboBox*>())
+                for (int i = 0; !combo->isEditable() && i < combo->count(); ++i) shown << combo->itemText(i);
+            for (const QTreeWidget* tree : window->findChildren<QTreeWidget*>())
+                for (int row = 0; row < tree->topLevelItemCount(); ++row)
+                    for (int column = 1; column < tree->columnCount(); ++column) shown << tree->topLevelItem(row)->text(column);
+        }
+        for (const ScriptedMessageBoxes::Shown& box : boxes_->shown()) shown << box.title << box.text;
+        for (QString text : shown) {
+            text.remove(QChar(0x5F35));
+            if (text != SimplifiedText(text)) return QStringLiteral("shown in Traditional: ") + text;
+        }
         return {};
     }
+
+    void run(std::uint64_t seed, long long events);
 
     void countOpened() {
         for (QWidget* window : windows()) {
@@ -151,6 +181,7 @@ protected:
         released_ = stillOpen;
     }
 
+    bool simplified_ = false;  // the run is in 简体
     ProgramFolder folder_{ProgramFolder::UserFile::Absent};
     std::shared_ptr<ScriptedMessageBoxes> boxes_;
     std::unique_ptr<Form1> form1_;
@@ -162,9 +193,7 @@ protected:
     QList<QPointer<QWidget>> released_;
 };
 
-TEST_F(MonkeyTest, TheWindowsSurviveRandomEventsAndUserAlwaysMatchesTheList) {
-    const std::uint64_t seed = Seed();
-    const long long events = EventCount();
+void MonkeyTest::run(std::uint64_t seed, long long events) {
     Monkey monkey(seed, *boxes_);
     std::deque<QString> recent;
     for (long long event = 1; event <= events; ++event) {
@@ -188,6 +217,16 @@ TEST_F(MonkeyTest, TheWindowsSurviveRandomEventsAndUserAlwaysMatchesTheList) {
     std::printf("monkey: seed %llu, %lld events survived; windows opened: %s; User rewritten %d times, %zu records\n",
                 static_cast<unsigned long long>(seed), events, qPrintable(opened.join(QStringLiteral(", "))),
                 userChanges_, lastDisk_.size());
+}
+
+TEST_F(MonkeyTest, TheWindowsSurviveRandomEventsAndUserAlwaysMatchesTheList) { run(Seed(), EventCount()); }
+
+// The same in 简体, shorter, with every shown text checked after each event.
+TEST_F(MonkeyTest, InSimplifiedNoTextIsShownInTraditional) {
+    constexpr long long kSimplifiedEvents = 3000;
+    simplified_ = true;
+    form1_->scriptCommand().setScript(Script::Simplified);
+    run(Seed(), std::min(EventCount(), kSimplifiedEvents));
 }
 
 }  // namespace
