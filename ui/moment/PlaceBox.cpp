@@ -35,8 +35,15 @@ void PlaceBox::offerMatches(const QString& text) {
     if (!labels.isEmpty()) completer_->complete();
 }
 
+// In 简体 the place's own Simplified name from the places list leads the
+// label (a converted name can be wrong for a place); the rest is converted.
 QString PlaceBox::shownLabel(const files::Place& place) const {
-    return shown_ ? shown_(moment::PlaceLabel(place)) : moment::PlaceLabel(place);
+    const QString label = moment::PlaceLabel(place);
+    if (!shown_) return label;
+    QString converted = shown_(label);
+    const QString convertedName = shown_(place.name());
+    if (converted == label || place.simplified.isEmpty() || !converted.startsWith(convertedName)) return converted;
+    return place.simplified + converted.mid(convertedName.size());
 }
 
 void PlaceBox::pickLabel(const QString& label) {

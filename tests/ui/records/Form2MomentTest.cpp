@@ -15,6 +15,8 @@
 #include "tests/ui/records/RecordWindowFixture.h"
 #include "ui/main/DateInputs.h"
 #include "ui/moment/MomentDialog.h"
+#include "ui/common/ShownScript.h"
+#include "ui/main/ScriptCommand.h"
 #include "ui/moment/PlaceBox.h"
 
 namespace velmora::testing {
@@ -70,6 +72,28 @@ TEST_F(MomentRecordTest, AClockTimeAtAPlaceFillsTheBirthAndIsStoredAfterTheSixFi
     settle();
     const QString centre = form1->findChild<QLabel*>(QStringLiteral("Label6_0"))->text();
     EXPECT_TRUE(centre.contains(QStringLiteral("（真太陽時・北京）"))) << centre.toStdString();
+}
+
+TEST_F(MomentRecordTest, InSimplifiedThePlacesAreOfferedInSimplifiedAndStoredAsListed) {
+    startWithPlaces();
+    form1->scriptCommand().setScript(Script::Simplified);
+    PlaceBox* box = find<PlaceBox>(QStringLiteral("MomentPlace"));
+    box->setText(QStringLiteral("广州"));
+    emit box->textEdited(box->text());
+    const QAbstractItemModel* offered = box->findChild<QCompleter*>()->model();
+    ASSERT_GT(offered->rowCount(), 0);
+    EXPECT_TRUE(offered->index(0, 0).data().toString().startsWith(QStringLiteral("广州（广东，中国）")));
+    for (int row = 0; row < offered->rowCount(); ++row) {
+        const QString label = offered->index(row, 0).data().toString();
+        EXPECT_EQ(label, SimplifiedText(label));
+    }
+    pickPlace(QStringLiteral("广州"));
+    EXPECT_EQ(box->text(), QStringLiteral("廣州")) << "the box keeps the name as User holds it";
+    EXPECT_EQ(steps(), SimplifiedText(steps()));
+    typeName(QStringLiteral("甲"));
+    pickBirth(1988, 7, 15, 5);
+    press(1);
+    EXPECT_TRUE(userFile().contains(UserBytes({QStringLiteral("place=廣州")}).chopped(2))) << userFile().toStdString();
 }
 
 TEST_F(MomentRecordTest, ThePlaceBoxCreditsItsSources) {
