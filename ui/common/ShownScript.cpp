@@ -51,19 +51,24 @@ void ShowCaption(QObject* object, const char* slot, const Convert& convert, Get 
 constexpr int kOriginalRole = Qt::UserRole + 0x5c;
 constexpr int kShownRole = Qt::UserRole + 0x5d;
 
-template <typename Item>
-void ShowItemText(Item* item, int column, const Convert& convert) {
-    const QString current = item->text(column);
-    QString original = item->data(column, kOriginalRole).toString();
-    if (current != item->data(column, kShownRole).toString()) {
-        original = current;
-    }
+// One row's caption: `kept(role)` reads what is kept beside it, `keep(role,
+// text)` keeps a text, `set` shows one. As ShowCaption, for item data.
+template <typename Kept, typename Keep, typename Set>
+void ShowRow(const QString& current, Kept kept, Keep keep, Set set, const Convert& convert) {
+    const QString original = current != kept(kShownRole) ? current : kept(kOriginalRole);
     const QString shown = convert(original);
-    item->setData(column, kOriginalRole, original);
-    item->setData(column, kShownRole, shown);
+    keep(kOriginalRole, original);
+    keep(kShownRole, shown);
     if (shown != current) {
-        item->setText(column, shown);
+        set(shown);
     }
+}
+
+void ShowItemText(QTreeWidgetItem* item, int column, const Convert& convert) {
+    ShowRow(
+        item->text(column), [&](int role) { return item->data(column, role).toString(); },
+        [&](int role, const QString& text) { item->setData(column, role, text); },
+        [&](const QString& text) { item->setText(column, text); }, convert);
 }
 
 void ShowAction(QAction* action, const Convert& convert) {
@@ -83,17 +88,10 @@ void ShowComboRows(QComboBox* combo, const Convert& convert) {
         return;  // typed text, or rows the user's own entries fill
     }
     for (int i = 0; i < combo->count(); ++i) {
-        QString original = combo->itemData(i, kOriginalRole).toString();
-        const QString current = combo->itemText(i);
-        if (current != combo->itemData(i, kShownRole).toString()) {
-            original = current;
-        }
-        const QString shown = convert(original);
-        combo->setItemData(i, original, kOriginalRole);
-        combo->setItemData(i, shown, kShownRole);
-        if (shown != current) {
-            combo->setItemText(i, shown);
-        }
+        ShowRow(
+            combo->itemText(i), [&](int role) { return combo->itemData(i, role).toString(); },
+            [&](int role, const QString& text) { combo->setItemData(i, text, role); },
+            [&](const QString& text) { combo->setItemText(i, text); }, convert);
     }
     ShowCaption(combo, "placeholder", convert, [combo] { return combo->placeholderText(); },
                 [combo](const QString& t) { combo->setPlaceholderText(t); });
@@ -102,17 +100,10 @@ void ShowComboRows(QComboBox* combo, const Convert& convert) {
 void ShowListRows(QListWidget* list, const Convert& convert) {
     for (int i = 0; i < list->count(); ++i) {
         QListWidgetItem* item = list->item(i);
-        QString original = item->data(kOriginalRole).toString();
-        const QString current = item->text();
-        if (current != item->data(kShownRole).toString()) {
-            original = current;
-        }
-        const QString shown = convert(original);
-        item->setData(kOriginalRole, original);
-        item->setData(kShownRole, shown);
-        if (shown != current) {
-            item->setText(shown);
-        }
+        ShowRow(
+            item->text(), [&](int role) { return item->data(role).toString(); },
+            [&](int role, const QString& text) { item->setData(role, text); },
+            [&](const QString& text) { item->setText(text); }, convert);
     }
 }
 
