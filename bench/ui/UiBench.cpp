@@ -146,6 +146,21 @@ BENCHMARK(BM_ColdStartUpToFirstChart)->Iterations(1)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_StartUpToFirstChart)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_DateStepPainted)->Arg(1)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
+// Ctrl+T over a shown chart: the tables converted, the board refilled and
+// every caption of the window shown again, there and back.
+void BM_ScriptSwitch(benchmark::State& state) {
+    ProgramFolder folder;
+    auto started = StartForm1(folder, QDateTime(kBirth, QTime(12, 0)));
+    started.form->show();
+    ChartByDate(*started.form, kBirth, kNoonPeriod);
+    bool simplified = false;
+    for (auto _ : state) {
+        simplified = !simplified;
+        started.form->scriptCommand().setScript(simplified ? velmora::Script::Simplified : velmora::Script::Traditional);
+    }
+}
+
+BENCHMARK(BM_ScriptSwitch)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DateSweepPainted)->ArgsProduct({{1, 3}, {0, 1}})->ArgNames({"scale", "simplified"})->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerDateStep)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_LayerSwitch)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly();
