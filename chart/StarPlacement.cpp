@@ -2,6 +2,7 @@
 // and body masters, the per-branch star lists and the sixty-cycle table.
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "chart/DigitTables.h"
@@ -63,15 +64,21 @@ constexpr StarEntries MakeStarEntries() {
 }
 constexpr StarEntries kStarEntries = MakeStarEntries();
 
+// The lists are gathered in fixed rooms first and each string set once:
+// growing twelve strings four bytes at a time cost more than placing the stars.
 void BuildBranchStarList(ChartState& chart) {
-    for (int b = 1; b <= kBranches; ++b) chart.BranchStarList[b].clear();
+    constexpr std::size_t kRoomBytes = kPlacedStars * kEntryWidth;
+    std::array<std::array<char, kRoomBytes>, kBranches + 1> lists;
+    std::array<std::size_t, kBranches + 1> used{};
     for (int star = 1; star <= kPlacedStars; ++star) {
         const int branch = chart.StarTable[star].branch;
         if (branch < 1 || branch > kBranches) continue;
-        chart.BranchStarList[branch].append(kStarEntries[star].data(), kEntryWidth);
+        std::memcpy(lists[branch].data() + used[branch], kStarEntries[star].data(), kEntryWidth);
+        used[branch] += kEntryWidth;
     }
     for (int b = 1; b <= kBranches; ++b) {
-        if (!chart.BranchStarList[b].empty()) chart.BranchStarList[b].pop_back();  // the trailing blank
+        const std::size_t length = used[b] == 0 ? 0 : used[b] - 1;  // without the trailing blank
+        chart.BranchStarList[b].assign(lists[b].data(), length);
     }
 }
 

@@ -31,7 +31,7 @@ void AppendStars(JsonWriter& json, const ChartState& chart) {
     json.raw("],\"branchStarList\":[");
     for (int branch = 1; branch <= kBranches; ++branch) {
         if (branch > 1) json.raw(',');
-        json.string(chart.BranchStarList[branch]);
+        json.plainString(chart.BranchStarList[branch]);  // star numbers and blanks
     }
     json.raw(']');
 }

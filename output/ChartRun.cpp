@@ -74,13 +74,18 @@ StarQuartet TransformationsOf(const TransformationTable& table, int stem) {
 
 std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result,
                                         const Conventions& conventions) {
-    result = ChartResult{};
+    // ComputeFromCalendars starts the result afresh itself (keeping the star
+    // lists' buffers); a query that cannot be charted leaves a fresh one.
     CalendarDay birthDay;
-    if (!CalendarOf(query.birthDate, query.period, birthDay))
+    if (!CalendarOf(query.birthDate, query.period, birthDay)) {
+        result = ChartResult{};
         return "the calendar cannot convert " + DateText(query.birthDate, query.period);
+    }
     CalendarDay shown;
-    if (query.at && !CalendarOf(query.at->date, query.at->period, shown))
+    if (query.at && !CalendarOf(query.at->date, query.at->period, shown)) {
+        result = ChartResult{};
         return "the calendar cannot convert " + DateText(query.at->date, query.at->period);
+    }
     ComputeFromCalendars(query, birthDay, query.at ? &shown : nullptr, tables, conventions, result);
     return std::nullopt;
 }

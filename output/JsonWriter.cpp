@@ -53,18 +53,43 @@ constexpr std::array<bool, 256> kPlainAscii = [] {
     return plain;
 }();
 
-// Eight bytes at a time: true when none of them needs more than itself (no
-// byte past ASCII, no control, quote, backslash or DEL). Each test finds a
-// matching byte for certain; a false alarm only sends the bytes one by one.
-bool EightPlain(const char* bytes) {
+constexpr std::size_t kWordBytes = 8;
+
+// Eight bytes at a time: a word with a high bit set in each byte that
+// needs more than itself (past ASCII, control, quote, backslash, DEL). Each
+// test finds such a byte for certain; a false alarm only sends the text the
+// slow way.
+std::uint64_t NotPlainBits(const char* bytes) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     std::uint64_t w = 0;
     std::memcpy(&w, bytes, sizeof w);
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
     const std::uint64_t below = (w - kOnes * kFirstPrintable) & ~w & kHighBits;
-    return ((w & kHighBits) | below | hasZeroByte(w ^ (kOnes * '"')) | hasZeroByte(w ^ (kOnes * '\\')) |
-            hasZeroByte(w ^ (kOnes * 0x7F))) == 0;
+    return (w & kHighBits) | below | hasZeroByte(w ^ (kOnes * '"')) | hasZeroByte(w ^ (kOnes * '\\')) |
+           hasZeroByte(w ^ (kOnes * 0x7F));
+}
+
+// Copies plain text to `at` eight bytes at a time, the last few bytes too
+// (from a word padded with plain bytes, so nothing is read past the text;
+// the room holds a word more than the text needs), and tells whether all of
+// it was plain. The words are tested together at the end: text here is
+// nearly always plain, and one branch a string costs less than one a word.
+bool CopyIfPlain(std::string_view text, char* at) {
+    std::uint64_t notPlain = 0;
+    std::size_t i = 0;
+    for (; i + kWordBytes <= text.size(); i += kWordBytes) {
+        notPlain |= NotPlainBits(text.data() + i);
+        std::memcpy(at + i, text.data() + i, kWordBytes);
+    }
+    if (i < text.size()) {
+        std::array<char, kWordBytes> word;
+        word.fill(' ');
+        std::memcpy(word.data(), text.data() + i, text.size() - i);
+        notPlain |= NotPlainBits(word.data());
+        std::memcpy(at + i, word.data(), kWordBytes);
+    }
+    return notPlain == 0;
 }
 
 }  // namespace
@@ -100,14 +125,19 @@ void JsonWriter::escapeControl(unsigned char c) {
 char* JsonWriter::PutLongNumber(char* at, int value) { return std::to_chars(at, at + kLongestNumber, value).ptr; }
 
 JsonWriter& JsonWriter::string(std::string_view text) {
-    room(kLongestEscape * text.size() + 2);
-    raw('"');
+    char* at = room(kLongestEscape * text.size() + 2 + kWordBytes);
+    *at++ = '"';
+    if (CopyIfPlain(text, at)) {
+        at += text.size();
+        *at++ = '"';
+        cursor_ = at;
+        return *this;
+    }
+    cursor_ = at;
     std::size_t i = 0;
     while (i < text.size()) {
-        // Plain ASCII, the most of any text here, is copied byte by byte
-        // into the room made above.
-        char* at = cursor_;
-        for (; i + 8 <= text.size() && EightPlain(text.data() + i); i += 8, at += 8) std::memcpy(at, text.data() + i, 8);
+        // Runs of plain ASCII are copied byte by byte into the room made above.
+        at = cursor_;
         while (i < text.size() && kPlainAscii[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
         cursor_ = at;
         if (i == text.size()) break;
