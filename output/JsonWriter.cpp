@@ -39,7 +39,7 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-constexpr std::size_t kRoomStep = 2048;  // room made at a time: a chart without a layer fits
+constexpr std::size_t kRoomStep = 4096;  // room made at a time: a chart with its layer fits
 constexpr std::size_t kLongestEscape = 6;     // \u00XX for one byte
 
 // Only these ASCII bytes need more than themselves in a JSON string.
@@ -110,19 +110,38 @@ void JsonWriter::grow(std::size_t bytes) {
     end_ = out_.data() + out_.size();
 }
 
-void JsonWriter::escapeControl(unsigned char c) {
+char* JsonWriter::PutEscaped(char* at, unsigned char c) {
     static constexpr std::string_view kHex = "0123456789abcdef";
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
     switch (c) {
-        case '\n': put("\\n"); return;
-        case '\r': put("\\r"); return;
-        case '\t': put("\\t"); return;
+        case '\n': put("\\n"); return at;
+        case '\r': put("\\r"); return at;
+        case '\t': put("\\t"); return at;
+        case '"': put("\\\""); return at;
+        case '\\': put("\\\\"); return at;
         default: break;
     }
     put("\\u00");
-    raw(kHex[c >> 4]).raw(kHex[c & 0xF]);
+    *at++ = kHex[c >> 4];
+    *at++ = kHex[c & 0xF];
+    return at;
 }
 
-char* JsonWriter::PutLongNumber(char* at, int value) { return std::to_chars(at, at + kLongestNumber, value).ptr; }
+char* JsonWriter::PutLongNumber(char* at, int value) {
+    // Years, the most of a chart's numbers past 99, as two halves from the table.
+    constexpr int kHundred = 100;
+    if (value >= kHundred && value < kHundred * kHundred) {
+        const int low = value % kHundred;
+        at = PutNumber(at, value / kHundred);
+        *at++ = static_cast<char>('0' + low / 10);
+        *at++ = static_cast<char>('0' + low % 10);
+        return at;
+    }
+    return std::to_chars(at, at + kLongestNumber, value).ptr;
+}
 
 JsonWriter& JsonWriter::string(std::string_view text) {
     char* at = room(kLongestEscape * text.size() + 2 + kWordBytes);
@@ -133,31 +152,26 @@ JsonWriter& JsonWriter::string(std::string_view text) {
         cursor_ = at;
         return *this;
     }
-    cursor_ = at;
+    // The room made above holds the worst case (six bytes for every byte of
+    // the text), so what follows writes at `at` without asking again.
     std::size_t i = 0;
     while (i < text.size()) {
-        // Runs of plain ASCII are copied byte by byte into the room made above.
-        at = cursor_;
-        while (i < text.size() && kPlainAscii[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
-        cursor_ = at;
-        if (i == text.size()) break;
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= kFirstNonAscii) {
+        if (kPlainAscii[c]) {
+            *at++ = text[i++];
+        } else if (c >= kFirstNonAscii) {
             const std::size_t length = SequenceLength(text.substr(i));
-            if (length == 0) {
-                put(kReplacementCharacter);
-                ++i;
-            } else {
-                put(text.substr(i, length));
-                i += length;
-            }
-            continue;
+            const std::string_view piece = length == 0 ? kReplacementCharacter : text.substr(i, length);
+            std::memcpy(at, piece.data(), piece.size());
+            at += piece.size();
+            i += length == 0 ? 1 : length;
+        } else {
+            at = PutEscaped(at, c);
+            ++i;
         }
-        if (c < kFirstPrintable || c == 0x7F) escapeControl(c);
-        else raw('\\').raw(static_cast<char>(c));
-        ++i;
     }
-    raw('"');
+    *at++ = '"';
+    cursor_ = at;
     return *this;
 }
 

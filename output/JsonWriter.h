@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -64,20 +65,19 @@ public:
     // `count` values separated by commas, value i from `valueAt(i)`: a number,
     // or a std::pair written as [a,b]. A long list is written in one go.
     template <typename ValueAt>
-    JsonWriter& list(int count, ValueAt valueAt) {
-        if (count <= 0) return *this;
-        char* at = room(static_cast<std::size_t>(count) * (kLongestPair + 1));
-        for (int i = 0; i < count; ++i) {
-            const auto value = valueAt(i);
-            if constexpr (std::is_integral_v<decltype(value)>) at = PutNumber(at, value);
-            else at = PutPair(at, value.first, value.second);
-            *at++ = ',';
-        }
-        cursor_ = at - 1;  // without the last comma
-        return *this;
+    JsonWriter& list(int count, ValueAt valueAt);
+    // The room a list of `count` values takes at most.
+    static constexpr std::size_t ListMostBytes(int count) {
+        return count <= 0 ? 0 : static_cast<std::size_t>(count) * (kLongestPair + 1);
     }
 
-private:
+    // A run of pieces into room made once: see JsonRun below.
+    template <typename Write>
+    JsonWriter& run(std::size_t mostBytes, Write write);
+
+    // The pieces' writers, shared with JsonRun: each writes at `at`, which
+    // has room enough, and gives the end of what it wrote.
+
     // Numbers 0..99, the most of a chart's, from a table without a branch on
     // their length (a chart's small numbers come in random lengths, which a
     // branch would guess wrong half the time). Columns: two digit bytes (the
@@ -145,18 +145,81 @@ private:
         return at;
     }
 
+private:
     // The cursor, with at least `bytes` free after it.
     char* room(std::size_t bytes) {
         if (static_cast<std::size_t>(end_ - cursor_) < bytes) grow(bytes);
         return cursor_;
     }
     void grow(std::size_t bytes);
-    void put(std::string_view text) { raw(text); }
-    void escapeControl(unsigned char c);
+    // Writes the escape of an ASCII byte a JSON string cannot hold as it stands; gives its end.
+    static char* PutEscaped(char* at, unsigned char c);
 
     std::string& out_;
     char* cursor_ = nullptr;  // where the next piece goes, inside out_
     char* end_ = nullptr;     // the end of the room made in out_
 };
+
+// Pieces written into room made beforehand, through a cursor of its own that
+// the compiler keeps in a register: the writer's cursor, reached through a
+// reference, is stored and loaded again around every byte written, as any
+// byte written might be part of it. Used for the fixed parts of a chart
+// (keys, numbers and pairs), whose greatest length is known.
+class JsonRun {
+public:
+    explicit JsonRun(char* at) : at_(at) {}
+    JsonRun& raw(std::string_view text) {
+        std::memcpy(at_, text.data(), text.size());
+        at_ += text.size();
+        return *this;
+    }
+    JsonRun& raw(char c) {
+        *at_++ = c;
+        return *this;
+    }
+    JsonRun& number(int value) {
+        at_ = JsonWriter::PutNumber(at_, value);
+        return *this;
+    }
+    JsonRun& pair(int first, int second) {
+        at_ = JsonWriter::PutPair(at_, first, second);
+        return *this;
+    }
+    // As JsonWriter::list; takes JsonWriter::ListMostBytes(count) at most.
+    template <typename ValueAt>
+    JsonRun& list(int count, ValueAt valueAt) {
+        if (count <= 0) return *this;
+        for (int i = 0; i < count; ++i) {
+            const auto value = valueAt(i);
+            if constexpr (std::is_integral_v<decltype(value)>) at_ = JsonWriter::PutNumber(at_, value);
+            else at_ = JsonWriter::PutPair(at_, value.first, value.second);
+            *at_++ = ',';
+        }
+        --at_;  // the last comma
+        return *this;
+    }
+    char* end() const { return at_; }
+
+private:
+    char* at_;
+};
+
+// Makes `mostBytes` of room, hands a run over it to `write`, and goes on
+// where the run ended. A run longer than its room is a fault in the program:
+// it stops there rather than write on.
+template <typename Write>
+JsonWriter& JsonWriter::run(std::size_t mostBytes, Write write) {
+    char* const start = room(mostBytes);
+    JsonRun pieces(start);
+    write(pieces);
+    if (static_cast<std::size_t>(pieces.end() - start) > mostBytes) std::abort();
+    cursor_ = pieces.end();
+    return *this;
+}
+
+template <typename ValueAt>
+JsonWriter& JsonWriter::list(int count, ValueAt valueAt) {
+    return run(ListMostBytes(count), [&](JsonRun& pieces) { pieces.list(count, valueAt); });
+}
 
 }  // namespace velmora::tool
