@@ -92,10 +92,11 @@ std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTable
 
 void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
                           const ReferenceTables& tables, const Conventions& conventions, ChartResult& result) {
-    // A fresh result, but the star lists keep their buffers: PlaceStars rebuilds them from empty.
-    auto lists = std::move(result.chart.BranchStarList);
-    result = ChartResult{};
-    result.chart.BranchStarList = std::move(lists);
+    // A fresh result, copied from an empty one so that the star lists keep
+    // their buffers (an empty string copied in keeps its room): PlaceStars
+    // sets them anew.
+    static const ChartResult kFresh{};
+    result = kFresh;
     result.conventions = conventions;
     result.birthDay = birthDay;
     ApplyLateZiRule(result.birthDay, conventions);
