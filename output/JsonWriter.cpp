@@ -53,7 +53,7 @@ constexpr std::array<bool, 256> kPlainAscii = [] {
     return plain;
 }();
 
-constexpr std::size_t kWordBytes = 8;
+constexpr std::size_t kWordBytes = JsonWriter::kWordBytes;
 
 // Eight bytes at a time: a word with a high bit set in each byte that
 // needs more than itself (past ASCII, control, quote, backslash, DEL). Each
