@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "chart/DigitTables.h"
@@ -64,6 +65,21 @@ constexpr StarEntries MakeStarEntries() {
 }
 constexpr StarEntries kStarEntries = MakeStarEntries();
 
+// Sets `list` to `length` bytes from `from` a word at a time, the last word
+// again where it ends: the compiler made a copy of a length known to be
+// small into a string move whose start cost more than the twelve copies.
+void CopyList(const char* from, std::size_t length, std::string& list) {
+    constexpr std::size_t kWord = 8;
+    list.resize(length);
+    char* to = list.data();
+    if (length < kWord) {
+        for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+        return;
+    }
+    for (std::size_t i = 0; i + kWord <= length; i += kWord) std::memcpy(to + i, from + i, kWord);
+    std::memcpy(to + length - kWord, from + length - kWord, kWord);
+}
+
 // The lists are gathered in fixed rooms first and each string set once:
 // growing twelve strings four bytes at a time cost more than placing the stars.
 void BuildBranchStarList(ChartState& chart) {
@@ -78,7 +94,7 @@ void BuildBranchStarList(ChartState& chart) {
     }
     for (int b = 1; b <= kBranches; ++b) {
         const std::size_t length = used[b] == 0 ? 0 : used[b] - 1;  // without the trailing blank
-        chart.BranchStarList[b].assign(lists[b].data(), length);
+        CopyList(lists[b].data(), length, chart.BranchStarList[b]);
     }
 }
 

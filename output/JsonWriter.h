@@ -58,10 +58,16 @@ public:
     JsonWriter& plainString(std::string_view text) {
         char* at = room(text.size() + 2 + kWordBytes);
         *at++ = '"';
-        std::size_t i = 0;
-        for (; i + kWordBytes <= text.size(); i += kWordBytes) std::memcpy(at + i, text.data() + i, kWordBytes);
-        for (; i < text.size(); ++i) at[i] = text[i];
-        at += text.size();
+        const std::size_t size = text.size();
+        if (size < kWordBytes) {
+            for (std::size_t i = 0; i < size; ++i) at[i] = text[i];
+        } else {
+            // Whole words, then the last word again where it ends with the text.
+            for (std::size_t i = 0; i + kWordBytes <= size; i += kWordBytes)
+                std::memcpy(at + i, text.data() + i, kWordBytes);
+            std::memcpy(at + size - kWordBytes, text.data() + size - kWordBytes, kWordBytes);
+        }
+        at += size;
         *at++ = '"';
         cursor_ = at;
         return *this;
