@@ -54,6 +54,9 @@ protected:
 PalaceBoard::PalaceBoard(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PalaceBoard"));
     setGeometry(TwipRect(kOriginX, kOriginY, kWidthTwips, kHeightTwips));
+    // The board fills all of itself (white, then its lines), so the window
+    // need not paint its own background under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     createDesignMembers();
     createMarks();
     shape1_ = new HighlightFrame(this);
