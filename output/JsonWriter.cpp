@@ -160,11 +160,16 @@ JsonWriter& JsonWriter::string(std::string_view text) {
         if (kPlainAscii[c]) {
             *at++ = text[i++];
         } else if (c >= kFirstNonAscii) {
+            // A sequence or its replacement, byte by byte: at most four, and
+            // a copy of a length not known here would be a call.
             const std::size_t length = SequenceLength(text.substr(i));
-            const std::string_view piece = length == 0 ? kReplacementCharacter : text.substr(i, length);
-            std::memcpy(at, piece.data(), piece.size());
-            at += piece.size();
-            i += length == 0 ? 1 : length;
+            if (length == 0) {
+                std::memcpy(at, kReplacementCharacter.data(), kReplacementCharacter.size());
+                at += kReplacementCharacter.size();
+                ++i;
+            } else {
+                for (const std::size_t end = i + length; i < end; ++i) *at++ = text[i];
+            }
         } else {
             at = PutEscaped(at, c);
             ++i;
