@@ -39,7 +39,7 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-constexpr std::size_t kRoomStep = 4096;  // room made at a time: a chart with its layer fits
+constexpr std::size_t kRoomStep = 3072;  // room made at a time: a chart with its layer fits, its runs' room too
 constexpr std::size_t kLongestEscape = 6;     // \u00XX for one byte
 
 // Only these ASCII bytes need more than themselves in a JSON string.
