@@ -23,6 +23,11 @@ constexpr std::array<std::array<int, 3>, 4> kYearGodsByTrine = {{{9, 1, 5}, {6, 
 bool IsStem(int stem) { return stem >= 1 && stem <= kStems; }
 bool IsBranch(int branch) { return branch >= 1 && branch <= kBranches; }
 
+// How many stars a year (or minor limit, month) and a day (or hour) layer
+// flows: the vectors are made at their size at once.
+constexpr std::size_t kYearStarCount = 8;
+constexpr std::size_t kDayStarCount = 5;
+
 // 流祿 on the stem's 祿存 branch, 流羊 one forward, 流陀 one backward.
 void AppendLuYangTuo(int stem, std::vector<FlowingStar>& stars) {
     const int lu = DigitPair(kLuCunByStem, stem);
@@ -34,6 +39,7 @@ void AppendLuYangTuo(int stem, std::vector<FlowingStar>& stars) {
 std::vector<FlowingStar> YearStars(const Pillar& year) {
     std::vector<FlowingStar> stars;
     if (!IsStem(year.stem) || !IsBranch(year.branch)) return stars;  // no date computed
+    stars.reserve(kYearStarCount);
     AppendLuYangTuo(year.stem, stars);
     stars.push_back({"流昌", ReduceBranch(DigitPair(kFlowingChangByStem, year.stem))});
     stars.push_back({"流曲", ReduceBranch(DigitPair(kFlowingQuByStem, year.stem))});
@@ -47,6 +53,7 @@ std::vector<FlowingStar> YearStars(const Pillar& year) {
 std::vector<FlowingStar> DayStars(int dayStem) {
     std::vector<FlowingStar> stars;
     if (!IsStem(dayStem)) return stars;  // no date computed
+    stars.reserve(kDayStarCount);
     AppendLuYangTuo(dayStem, stars);
     stars.push_back({"流魁", ReduceBranch(DigitPair(kTianKuiByStem, dayStem))});
     stars.push_back({"流鉞", ReduceBranch(DigitPair(kTianYueByStem, dayStem))});

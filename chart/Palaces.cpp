@@ -2,6 +2,7 @@
 // copy of the calendar's birth moment into the chart input.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "chart/DigitTables.h"
@@ -29,13 +30,31 @@ constexpr std::array<int, kBureauCount + 1> kBureauNumbers = {0, 3, 6, 5, 4, 2};
 
 // The stem of the palace on `branch`: 寅 gets 丙 戊 庚 壬 甲 for year stems
 // 甲己, 乙庚, 丙辛, 丁壬, 戊癸; each branch forward from 寅 takes the next stem.
-int PalaceStem(int yearStem, int branch) {
+constexpr int CountPalaceStem(int yearStem, int branch) {
     int t = PositiveMod(yearStem, 5);
     if (t == 0) t = 5;
     int tigerStem = 2 * t + 1;
     if (tigerStem > kStems) tigerStem -= kStems;
     const int stepsFromTiger = PositiveMod(branch - kTigerBranch, kBranches);
     return PositiveMod(tigerStem - 1 + stepsFromTiger, kStems) + 1;
+}
+
+// The same counted once for every year stem 1..10 (rows) and branch 1..12
+// (columns): a chart asks it some fifteen times, and the three divisions
+// each time cost as much as placing a group of stars.
+using PalaceStemRows = std::array<std::array<std::int8_t, kBranches + 1>, kStems + 1>;
+constexpr PalaceStemRows kPalaceStems = [] {
+    PalaceStemRows rows{};
+    for (int stem = 1; stem <= kStems; ++stem)
+        for (int branch = 1; branch <= kBranches; ++branch)
+            rows[stem][branch] = static_cast<std::int8_t>(CountPalaceStem(stem, branch));
+    return rows;
+}();
+
+int PalaceStem(int yearStem, int branch) {
+    if (yearStem >= 1 && yearStem <= kStems && branch >= 1 && branch <= kBranches)
+        return kPalaceStems[yearStem][branch];
+    return CountPalaceStem(yearStem, branch);
 }
 
 int BureauIndexOf(int lifeBranch, int lifeStem) {

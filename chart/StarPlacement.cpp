@@ -2,6 +2,8 @@
 // and body masters, the per-branch star lists and the sixty-cycle table.
 
 #include <array>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 #include "chart/DigitTables.h"
@@ -63,15 +65,36 @@ constexpr StarEntries MakeStarEntries() {
 }
 constexpr StarEntries kStarEntries = MakeStarEntries();
 
+// Sets `list` to `length` bytes from `from` a word at a time, the last word
+// again where it ends: the compiler made a copy of a length known to be
+// small into a string move whose start cost more than the twelve copies.
+void CopyList(const char* from, std::size_t length, std::string& list) {
+    constexpr std::size_t kWord = 8;
+    list.resize(length);
+    char* to = list.data();
+    if (length < kWord) {
+        for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+        return;
+    }
+    for (std::size_t i = 0; i + kWord <= length; i += kWord) std::memcpy(to + i, from + i, kWord);
+    std::memcpy(to + length - kWord, from + length - kWord, kWord);
+}
+
+// The lists are gathered in fixed rooms first and each string set once:
+// growing twelve strings four bytes at a time cost more than placing the stars.
 void BuildBranchStarList(ChartState& chart) {
-    for (int b = 1; b <= kBranches; ++b) chart.BranchStarList[b].clear();
+    constexpr std::size_t kRoomBytes = kPlacedStars * kEntryWidth;
+    std::array<std::array<char, kRoomBytes>, kBranches + 1> lists;
+    std::array<std::size_t, kBranches + 1> used{};
     for (int star = 1; star <= kPlacedStars; ++star) {
         const int branch = chart.StarTable[star].branch;
         if (branch < 1 || branch > kBranches) continue;
-        chart.BranchStarList[branch].append(kStarEntries[star].data(), kEntryWidth);
+        std::memcpy(lists[branch].data() + used[branch], kStarEntries[star].data(), kEntryWidth);
+        used[branch] += kEntryWidth;
     }
     for (int b = 1; b <= kBranches; ++b) {
-        if (!chart.BranchStarList[b].empty()) chart.BranchStarList[b].pop_back();  // the trailing blank
+        const std::size_t length = used[b] == 0 ? 0 : used[b] - 1;  // without the trailing blank
+        CopyList(lists[b].data(), length, chart.BranchStarList[b]);
     }
 }
 

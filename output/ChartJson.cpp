@@ -7,59 +7,77 @@ namespace velmora::tool {
 
 namespace {
 
-void AppendPillar(JsonWriter& json, std::string_view key, const Pillar& pillar) {
-    json.raw(key).pair(pillar.stem, pillar.branch);
+// Room for the keys and scalars of one run: every run below holds fewer than
+// 200 bytes of keys and a dozen numbers or pairs (25 bytes at most each).
+constexpr std::size_t kKeysMostBytes = 200;
+constexpr std::size_t kScalarMostBytes = JsonWriter::kLongestPair + 1;
+constexpr std::size_t RunMostBytes(int scalars) { return kKeysMostBytes + static_cast<std::size_t>(scalars) * kScalarMostBytes; }
+
+// The key's length is known where it is written, so copying it takes a few
+// moves rather than a call.
+template <std::size_t N>
+void AppendPillar(JsonRun& run, const char (&key)[N], const Pillar& pillar) {
+    run.raw(std::string_view(key, N - 1)).pair(pillar.stem, pillar.branch);
 }
 
-void AppendQuartet(JsonWriter& json, const StarQuartet& stars) {
-    json.raw('[').list(kTransformationCount, [&stars](int k) { return stars[k]; }).raw(']');
+void AppendQuartet(JsonRun& run, const StarQuartet& stars) {
+    run.raw('[').list(kTransformationCount, [&stars](int k) { return stars[k]; }).raw(']');
 }
 
 void AppendPalaces(JsonWriter& json, const ChartState& chart) {
-    json.raw(",\"palaces\":[").list(kPalaceRows, [&chart](int i) {
-        const auto& palace = chart.PalaceTable[i + 1];
-        return std::pair<int, int>(palace.stem, palace.branch);
+    json.run(RunMostBytes(kPalaceRows + 1), [&chart](JsonRun& run) {
+        run.raw(",\"palaces\":[").list(kPalaceRows, [&chart](int i) {
+            const auto& palace = chart.PalaceTable[i + 1];
+            return std::pair<int, int>(palace.stem, palace.branch);
+        });
+        run.raw("],\"bureauIndex\":").number(chart.BureauIndex);
     });
-    json.raw("],\"bureauIndex\":").number(chart.BureauIndex);
 }
 
 void AppendStars(JsonWriter& json, const ChartState& chart) {
-    json.raw(",\"stars\":[").list(kPlacedStars, [&chart](int i) {
-        const auto& star = chart.StarTable[i + 1];
-        return std::pair<int, int>(star.branch, star.level);
+    json.run(RunMostBytes(kPlacedStars), [&chart](JsonRun& run) {
+        run.raw(",\"stars\":[").list(kPlacedStars, [&chart](int i) {
+            const auto& star = chart.StarTable[i + 1];
+            return std::pair<int, int>(star.branch, star.level);
+        });
+        run.raw("],\"branchStarList\":[");
     });
-    json.raw("],\"branchStarList\":[");
     for (int branch = 1; branch <= kBranches; ++branch) {
         if (branch > 1) json.raw(',');
-        json.string(chart.BranchStarList[branch]);
+        json.plainString(chart.BranchStarList[branch]);  // star numbers and blanks
     }
     json.raw(']');
 }
 
 void AppendNatal(JsonWriter& json, const ChartResult& r) {
-    json.raw("\"chart\":{\"gender\":").number(r.birth.Gender);
-    json.raw(",\"yinYang\":").number(r.birth.YinYang);
+    json.run(RunMostBytes(2), [&r](JsonRun& run) {
+        run.raw("\"chart\":{\"gender\":").number(r.birth.Gender).raw(",\"yinYang\":").number(r.birth.YinYang);
+    });
     AppendPalaces(json, r.chart);
     json.raw(",\"bureauNumber\":").number(r.bureauNumber);
     AppendStars(json, r.chart);
-    json.raw(",\"douJunBranch\":").number(r.birth.DouJunBranch);
-    json.raw(",\"lifeMaster\":").number(r.birth.LifeMaster);
-    json.raw(",\"bodyMaster\":").number(r.birth.BodyMaster);
-    json.raw(",\"majorLimitStart\":[").list(kBranches, [&r](int i) { return r.majorLimitStart[i + 1]; });
-    json.raw("],\"transformations\":");
-    AppendQuartet(json, r.transformations);
-    json.raw('}');
+    json.run(RunMostBytes(3 + kBranches + kTransformationCount), [&r](JsonRun& run) {
+        run.raw(",\"douJunBranch\":").number(r.birth.DouJunBranch);
+        run.raw(",\"lifeMaster\":").number(r.birth.LifeMaster);
+        run.raw(",\"bodyMaster\":").number(r.birth.BodyMaster);
+        run.raw(",\"majorLimitStart\":[").list(kBranches, [&r](int i) { return r.majorLimitStart[i + 1]; });
+        run.raw("],\"transformations\":");
+        AppendQuartet(run, r.transformations);
+        run.raw('}');
+    });
 }
 
 void AppendLayer(JsonWriter& json, const LayerResult& layer) {
     json.raw("\"layer\":{\"index\":").number(layer.index).raw(",\"calendar\":");
     AppendCalendarJson(json, layer.shown);
-    json.raw(",\"nominalAge\":").number(layer.nominalAge);
-    json.raw(",\"focusBranch\":").number(layer.focusBranch);
-    json.raw(",\"markStem\":").number(layer.markStem);
-    json.raw(",\"transformations\":");
-    AppendQuartet(json, layer.transformations);
-    json.raw(",\"flowingStars\":[");
+    json.run(RunMostBytes(3 + kTransformationCount), [&layer](JsonRun& run) {
+        run.raw(",\"nominalAge\":").number(layer.nominalAge);
+        run.raw(",\"focusBranch\":").number(layer.focusBranch);
+        run.raw(",\"markStem\":").number(layer.markStem);
+        run.raw(",\"transformations\":");
+        AppendQuartet(run, layer.transformations);
+        run.raw(",\"flowingStars\":[");
+    });
     bool first = true;
     for (const FlowingStar& star : layer.flowingStars) {
         if (!first) json.raw(',');
@@ -69,22 +87,35 @@ void AppendLayer(JsonWriter& json, const LayerResult& layer) {
     json.raw("]}");
 }
 
+// A leap month digit a JSON string holds as it stands (the calendar's are
+// digits and letters); any other is left to the writer's escaping.
+bool IsPlainDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
 }  // namespace
 
 void AppendCalendarJson(JsonWriter& json, const CalendarDay& day) {
-    json.raw("{\"solar\":[").number(day.SolarYear).raw(',').number(day.SolarMonth).raw(',').number(day.SolarDay);
-    json.raw("],\"clockHour\":").number(day.ClockHour);
-    json.raw(",\"lunar\":[").number(day.LunarYear).raw(',').number(day.LunarMonth).raw(',').number(day.LunarDay);
-    json.raw("],\"leapKind\":").number(day.LeapKind);
-    json.raw(",\"leapMonthDigit\":").string(std::string_view(&day.LeapMonthDigit, day.LeapMonthDigit != '\0' ? 1 : 0));
-    json.raw(",\"hourBranch\":").number(day.HourBranch);
-    const PillarTable& p = day.Pillars;
-    AppendPillar(json, ",\"pillars\":{\"year\":", p.YearPillar);
-    AppendPillar(json, ",\"month\":", p.MonthPillar);
-    AppendPillar(json, ",\"day\":", p.DayPillar);
-    AppendPillar(json, ",\"hour\":", p.HourPillar);
-    AppendPillar(json, ",\"solarYear\":", p.SolarYearPillar);
-    json.raw("}}");
+    const char digit = day.LeapMonthDigit;
+    const bool plainDigit = digit == '\0' || IsPlainDigit(digit);
+    json.run(RunMostBytes(8), [&day, digit, plainDigit](JsonRun& run) {
+        run.raw("{\"solar\":[").number(day.SolarYear).raw(',').number(day.SolarMonth).raw(',').number(day.SolarDay);
+        run.raw("],\"clockHour\":").number(day.ClockHour);
+        run.raw(",\"lunar\":[").number(day.LunarYear).raw(',').number(day.LunarMonth).raw(',').number(day.LunarDay);
+        run.raw("],\"leapKind\":").number(day.LeapKind);
+        run.raw(",\"leapMonthDigit\":");
+        if (plainDigit && digit == '\0') run.raw("\"\"");
+        else if (plainDigit) run.raw('"').raw(digit).raw('"');
+    });
+    if (!plainDigit) json.string(std::string_view(&digit, 1));
+    json.run(RunMostBytes(6), [&day](JsonRun& run) {
+        run.raw(",\"hourBranch\":").number(day.HourBranch);
+        const PillarTable& p = day.Pillars;
+        AppendPillar(run, ",\"pillars\":{\"year\":", p.YearPillar);
+        AppendPillar(run, ",\"month\":", p.MonthPillar);
+        AppendPillar(run, ",\"day\":", p.DayPillar);
+        AppendPillar(run, ",\"hour\":", p.HourPillar);
+        AppendPillar(run, ",\"solarYear\":", p.SolarYearPillar);
+        run.raw("}}");
+    });
 }
 
 void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out,

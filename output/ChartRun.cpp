@@ -74,23 +74,29 @@ StarQuartet TransformationsOf(const TransformationTable& table, int stem) {
 
 std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTables& tables, ChartResult& result,
                                         const Conventions& conventions) {
-    result = ChartResult{};
+    // ComputeFromCalendars starts the result afresh itself (keeping the star
+    // lists' buffers); a query that cannot be charted leaves a fresh one.
     CalendarDay birthDay;
-    if (!CalendarOf(query.birthDate, query.period, birthDay))
+    if (!CalendarOf(query.birthDate, query.period, birthDay)) {
+        result = ChartResult{};
         return "the calendar cannot convert " + DateText(query.birthDate, query.period);
+    }
     CalendarDay shown;
-    if (query.at && !CalendarOf(query.at->date, query.at->period, shown))
+    if (query.at && !CalendarOf(query.at->date, query.at->period, shown)) {
+        result = ChartResult{};
         return "the calendar cannot convert " + DateText(query.at->date, query.at->period);
+    }
     ComputeFromCalendars(query, birthDay, query.at ? &shown : nullptr, tables, conventions, result);
     return std::nullopt;
 }
 
 void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
                           const ReferenceTables& tables, const Conventions& conventions, ChartResult& result) {
-    // A fresh result, but the star lists keep their buffers: PlaceStars rebuilds them from empty.
-    auto lists = std::move(result.chart.BranchStarList);
-    result = ChartResult{};
-    result.chart.BranchStarList = std::move(lists);
+    // A fresh result, copied from an empty one so that the star lists keep
+    // their buffers (an empty string copied in keeps its room): PlaceStars
+    // sets them anew.
+    static const ChartResult kFresh{};
+    result = kFresh;
     result.conventions = conventions;
     result.birthDay = birthDay;
     ApplyLateZiRule(result.birthDay, conventions);

@@ -39,7 +39,7 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-constexpr std::size_t kRoomStep = 2048;  // room made at a time: a chart without a layer fits
+constexpr std::size_t kRoomStep = 3072;  // room made at a time: a chart with its layer fits, its runs' room too
 constexpr std::size_t kLongestEscape = 6;     // \u00XX for one byte
 
 // Only these ASCII bytes need more than themselves in a JSON string.
@@ -53,18 +53,43 @@ constexpr std::array<bool, 256> kPlainAscii = [] {
     return plain;
 }();
 
-// Eight bytes at a time: true when none of them needs more than itself (no
-// byte past ASCII, no control, quote, backslash or DEL). Each test finds a
-// matching byte for certain; a false alarm only sends the bytes one by one.
-bool EightPlain(const char* bytes) {
+constexpr std::size_t kWordBytes = JsonWriter::kWordBytes;
+
+// Eight bytes at a time: a word with a high bit set in each byte that
+// needs more than itself (past ASCII, control, quote, backslash, DEL). Each
+// test finds such a byte for certain; a false alarm only sends the text the
+// slow way.
+std::uint64_t NotPlainBits(const char* bytes) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     std::uint64_t w = 0;
     std::memcpy(&w, bytes, sizeof w);
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighBits; };
     const std::uint64_t below = (w - kOnes * kFirstPrintable) & ~w & kHighBits;
-    return ((w & kHighBits) | below | hasZeroByte(w ^ (kOnes * '"')) | hasZeroByte(w ^ (kOnes * '\\')) |
-            hasZeroByte(w ^ (kOnes * 0x7F))) == 0;
+    return (w & kHighBits) | below | hasZeroByte(w ^ (kOnes * '"')) | hasZeroByte(w ^ (kOnes * '\\')) |
+           hasZeroByte(w ^ (kOnes * 0x7F));
+}
+
+// Copies plain text to `at` eight bytes at a time, the last few bytes too
+// (from a word padded with plain bytes, so nothing is read past the text;
+// the room holds a word more than the text needs), and tells whether all of
+// it was plain. The words are tested together at the end: text here is
+// nearly always plain, and one branch a string costs less than one a word.
+bool CopyIfPlain(std::string_view text, char* at) {
+    std::uint64_t notPlain = 0;
+    std::size_t i = 0;
+    for (; i + kWordBytes <= text.size(); i += kWordBytes) {
+        notPlain |= NotPlainBits(text.data() + i);
+        std::memcpy(at + i, text.data() + i, kWordBytes);
+    }
+    if (i < text.size()) {
+        std::array<char, kWordBytes> word;
+        word.fill(' ');
+        std::memcpy(word.data(), text.data() + i, text.size() - i);
+        notPlain |= NotPlainBits(word.data());
+        std::memcpy(at + i, word.data(), kWordBytes);
+    }
+    return notPlain == 0;
 }
 
 }  // namespace
@@ -85,49 +110,73 @@ void JsonWriter::grow(std::size_t bytes) {
     end_ = out_.data() + out_.size();
 }
 
-void JsonWriter::escapeControl(unsigned char c) {
+char* JsonWriter::PutEscaped(char* at, unsigned char c) {
     static constexpr std::string_view kHex = "0123456789abcdef";
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
     switch (c) {
-        case '\n': put("\\n"); return;
-        case '\r': put("\\r"); return;
-        case '\t': put("\\t"); return;
+        case '\n': put("\\n"); return at;
+        case '\r': put("\\r"); return at;
+        case '\t': put("\\t"); return at;
+        case '"': put("\\\""); return at;
+        case '\\': put("\\\\"); return at;
         default: break;
     }
     put("\\u00");
-    raw(kHex[c >> 4]).raw(kHex[c & 0xF]);
+    *at++ = kHex[c >> 4];
+    *at++ = kHex[c & 0xF];
+    return at;
 }
 
-char* JsonWriter::PutLongNumber(char* at, int value) { return std::to_chars(at, at + kLongestNumber, value).ptr; }
+char* JsonWriter::PutLongNumber(char* at, int value) {
+    // Years, the most of a chart's numbers past 99, as two halves from the table.
+    constexpr int kHundred = 100;
+    if (value >= kHundred && value < kHundred * kHundred) {
+        const int low = value % kHundred;
+        at = PutNumber(at, value / kHundred);
+        *at++ = static_cast<char>('0' + low / 10);
+        *at++ = static_cast<char>('0' + low % 10);
+        return at;
+    }
+    return std::to_chars(at, at + kLongestNumber, value).ptr;
+}
 
 JsonWriter& JsonWriter::string(std::string_view text) {
-    room(kLongestEscape * text.size() + 2);
-    raw('"');
+    char* at = room(kLongestEscape * text.size() + 2 + kWordBytes);
+    *at++ = '"';
+    if (CopyIfPlain(text, at)) {
+        at += text.size();
+        *at++ = '"';
+        cursor_ = at;
+        return *this;
+    }
+    // The room made above holds the worst case (six bytes for every byte of
+    // the text), so what follows writes at `at` without asking again.
     std::size_t i = 0;
     while (i < text.size()) {
-        // Plain ASCII, the most of any text here, is copied byte by byte
-        // into the room made above.
-        char* at = cursor_;
-        for (; i + 8 <= text.size() && EightPlain(text.data() + i); i += 8, at += 8) std::memcpy(at, text.data() + i, 8);
-        while (i < text.size() && kPlainAscii[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
-        cursor_ = at;
-        if (i == text.size()) break;
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= kFirstNonAscii) {
+        if (kPlainAscii[c]) {
+            *at++ = text[i++];
+        } else if (c >= kFirstNonAscii) {
+            // A sequence or its replacement, byte by byte: at most four, and
+            // a copy of a length not known here would be a call.
             const std::size_t length = SequenceLength(text.substr(i));
             if (length == 0) {
-                put(kReplacementCharacter);
+                std::memcpy(at, kReplacementCharacter.data(), kReplacementCharacter.size());
+                at += kReplacementCharacter.size();
                 ++i;
             } else {
-                put(text.substr(i, length));
-                i += length;
+                for (const std::size_t end = i + length; i < end; ++i) *at++ = text[i];
             }
-            continue;
+        } else {
+            at = PutEscaped(at, c);
+            ++i;
         }
-        if (c < kFirstPrintable || c == 0x7F) escapeControl(c);
-        else raw('\\').raw(static_cast<char>(c));
-        ++i;
     }
-    raw('"');
+    *at++ = '"';
+    cursor_ = at;
     return *this;
 }
 

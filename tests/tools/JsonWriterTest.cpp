@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
+#include <utility>
 
 #include "output/ChartJson.h"
 #include "output/JsonWriter.h"
@@ -44,6 +46,46 @@ TEST(JsonWriter, NumbersAndPairs) {
     std::string out;
     JsonWriter(out).number(0).raw(',').number(-32768).raw(',').number(2147483647).raw(',').pair(3, -1);
     EXPECT_EQ(out, "0,-32768,2147483647,[3,-1]");
+}
+
+// Small numbers and pairs come from tables, years from two halves of one,
+// the rest from std::to_chars: each at and past those edges, alone, as a
+// pair and in lists, against std::to_string.
+TEST(JsonWriter, NumbersAndPairsAtTheTablesEdges) {
+    const int firsts[] = {INT_MIN, -100, -1, 0, 9, 10, 15, 16, 99, 100, 101, 999, 1000, 2024, 9999, 10000, INT_MAX};
+    const int seconds[] = {-1, 0, 7, 15, 16, 99, 100};
+    for (const int a : firsts) {
+        for (const int b : seconds) {
+            std::string out;
+            JsonWriter(out).number(a).raw(',').pair(a, b).raw(',').list(2, [&](int i) { return i == 0 ? a : b; })
+                .raw(',').list(1, [&](int) { return std::pair<int, int>(a, b); });
+            const std::string n = std::to_string(a);
+            const std::string pair = "[" + n + "," + std::to_string(b) + "]";
+            EXPECT_EQ(out, n + "," + pair + "," + n + "," + std::to_string(b) + "," + pair);
+        }
+    }
+}
+
+// The conventions object is kept from the chart written before: charts
+// under other conventions in turn each name their own.
+TEST(JsonWriter, EachChartNamesItsOwnConventions) {
+    const auto written = [](const Conventions& c) {
+        std::string out;
+        JsonWriter json(out);
+        AppendConventionsJson(json, c);
+        return out;
+    };
+    const auto plain = [](const Conventions& c) {
+        std::string text = "{";
+        for (const ConventionSwitch& s : ConventionSwitches()) {
+            if (text.size() > 1) text += ',';
+            text += "\"" + std::string(s.name) + "\":\"" + std::string(ConventionValueName(c, s.key)) + "\"";
+        }
+        return text + "}";
+    };
+    const Conventions zhongZhou = ProfileNamed("中州派")->conventions;
+    ASSERT_NE(plain(zhongZhou), plain(Conventions{}));
+    for (const Conventions& c : {Conventions{}, zhongZhou, zhongZhou, Conventions{}}) EXPECT_EQ(written(c), plain(c));
 }
 
 TEST(JsonWriter, ErrorObjectsOfAnyMessageParse) {

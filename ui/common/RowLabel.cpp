@@ -2,10 +2,13 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextLayout>
+
+#include <utility>
 
 #include "ui/common/Twips.h"
 
@@ -84,6 +87,30 @@ QList<QGlyphRun> ShapeRow(const QString& row, const QFont& font, double& advance
     return runs;
 }
 
+// A row's glyphs and width, as ShapeRow gives them.
+struct ShapedRow {
+    QList<QGlyphRun> glyphs;
+    double advance = 0;
+};
+
+// Rows shaped once in the program's life, by font and text, for every label:
+// a board step gives its labels new texts, but their rows are star names and
+// words from a short list, and shaping them again cost a tenth of a painted
+// step. The table is never torn down (it would outlive the fonts at exit);
+// past its size it starts afresh.
+ShapedRow ShapedRowOf(const QString& row, const QFont& font, const QString& fontKey) {
+    constexpr qsizetype kMostRows = 4096;
+    static auto* const shaped = new QHash<QString, ShapedRow>;
+    const QString key = fontKey + QChar(QChar::LineSeparator) + row;
+    const auto found = shaped->constFind(key);
+    if (found != shaped->constEnd()) return *found;
+    if (shaped->size() >= kMostRows) shaped->clear();
+    ShapedRow made;
+    made.glyphs = ShapeRow(row, font, made.advance);
+    shaped->insert(key, made);
+    return made;
+}
+
 }  // namespace
 
 RowLabel::RowLabel(QWidget* parent) : QLabel(parent) {}
@@ -132,10 +159,12 @@ const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
             cache.rows.append(WrapLine(line, metrics, width));
         }
     }
+    const QFont& rowFont = font();
+    const QString fontKey = rowFont.key();
     for (const QString& row : cache.rows) {
-        double advance = 0;
-        cache.glyphs.push_back(ShapeRow(row, font(), advance));
-        cache.advances.push_back(advance);
+        ShapedRow shaped = ShapedRowOf(row, rowFont, fontKey);
+        cache.glyphs.push_back(std::move(shaped.glyphs));
+        cache.advances.push_back(shaped.advance);
     }
     return cache;
 }

@@ -2,6 +2,8 @@
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ArrowSpinner.h
+  ${CMAKE_CURRENT_LIST_DIR}/CachedIndicatorStyle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CachedIndicatorStyle.h
   ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DropDownRows.h
   ${CMAKE_CURRENT_LIST_DIR}/Fonts.cpp

@@ -132,6 +132,7 @@ private:
     void buildTopRow();
     void buildModeFrame();
     void buildDateRow();
+    void useCopiedRadioMarks();
     void wireControls();
     void syncDateWidgets();
     void datePartHandled(int part);

@@ -54,6 +54,9 @@ protected:
 PalaceBoard::PalaceBoard(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PalaceBoard"));
     setGeometry(TwipRect(kOriginX, kOriginY, kWidthTwips, kHeightTwips));
+    // The board fills all of itself (white, then its lines), so the window
+    // need not paint its own background under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     createDesignMembers();
     createMarks();
     shape1_ = new HighlightFrame(this);
@@ -268,7 +271,9 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
         }
     };
-    if (gridShown_) {
+    if (gridShown_ && widePenOnScreen(painter)) {
+        fillGrid(painter);
+    } else if (gridShown_) {
         painter.setPen(QPen(kGridColour, kLineWidthTwips, Qt::SolidLine, Qt::SquareCap));
         drawSegments(line1_);
         drawSegments(line2_);
@@ -288,8 +293,29 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
 // draws it as a line directly, and the ends hardly differ where the lines
 // meet. Pictures and pages keep the round ends they have always had.
 Qt::PenCapStyle PalaceBoard::focusCap(const QPainter& painter) const {
+    return widePenOnScreen(painter) ? Qt::SquareCap : Qt::RoundCap;
+}
+
+bool PalaceBoard::widePenOnScreen(const QPainter& painter) const {
     const double devicePixels = painter.deviceTransform().m11() * kLineWidthTwips;
-    return exactLines_ || devicePixels <= 1.0 ? Qt::RoundCap : Qt::SquareCap;
+    return !exactLines_ && devicePixels > 1.0;
+}
+
+// The grid's lines all run level or upright, so on a dense screen each is the
+// rectangle its square-ended pen would cover, filled without the stroker:
+// stroking the twelve wide lines cost as much as the rest of the board's own
+// painting at 300 %.
+void PalaceBoard::fillGrid(QPainter& painter) const {
+    constexpr double kHalfWidth = kLineWidthTwips / 2.0;
+    const auto fill = [&painter](const auto& segments) {
+        for (const board::Segment& s : segments) {
+            const QRectF line(QPointF(std::min(s.from.x, s.to.x), std::min(s.from.y, s.to.y)),
+                              QPointF(std::max(s.from.x, s.to.x), std::max(s.from.y, s.to.y)));
+            painter.fillRect(line.adjusted(-kHalfWidth, -kHalfWidth, kHalfWidth, kHalfWidth), kGridColour);
+        }
+    };
+    fill(line1_);
+    fill(line2_);
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {

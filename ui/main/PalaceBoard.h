@@ -99,6 +99,9 @@ private:
     RowLabel* copyOf(const RowLabel* member0, const QString& name);
     void createMarks();
     Qt::PenCapStyle focusCap(const QPainter& painter) const;
+    // True on the screen or an image when a line's pen is wider than a device pixel.
+    bool widePenOnScreen(const QPainter& painter) const;
+    void fillGrid(QPainter& painter) const;
 
     std::array<std::array<RowLabel*, board::kPalaceCount>, board::kPalaceSetCount> palaceLabels_{};
     std::array<RowLabel*, board::kCentreLabelCount> centreLabels_{};
