@@ -85,6 +85,17 @@ void DateInputs::setValue(int part, int value) {
     handleChange(part);
 }
 
+void DateInputs::moveThroughLabels(const QDate& date, std::optional<int> period) {
+    const QDate lowest = MinDate;
+    MinDate = FirstDate();
+    setLabel(Day, QStringLiteral("1"));
+    setLabel(Year, QString::number(date.year()));
+    setLabel(Month, QString::number(date.month()));
+    setLabel(Day, QString::number(date.day()));
+    if (period) setValue(Period, *period);
+    MinDate = lowest;
+}
+
 void DateInputs::setLabel(int part, const QString& text) {
     labels_[At(part)] = text;
     notifyDisplay();

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "chart/ReferenceData.h"
 
@@ -47,6 +48,12 @@ public:
     void setValue(int part, int value);
     // A label caption written; for year, month and day the mirror sets the spinner.
     void setLabel(int part, const QString& text);
+
+    // The labels moved to `date` (and the period to `period`, when given) as
+    // the user's steps would end: the day first set to 1 so no passing month
+    // is too short, the lower limit lifted on the way so no passing date is
+    // pulled up to a birth. Each change is handled in full.
+    void moveThroughLabels(const QDate& date, std::optional<int> period = std::nullopt);
 
     QDate MinDate = FirstDate();
     QDate MaxDate = LastDate();

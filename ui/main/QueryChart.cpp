@@ -7,18 +7,9 @@ namespace velmora {
 
 namespace {
 
-// Moves the date inputs to `date` and `period` through their labels as the
-// user's steps would end, the day first set to 1 so no passing month is too short.
+// The date inputs moved to a query's date and period as the user's steps would end.
 void MoveDateInputs(Form1& form, const tool::QueryDate& date, int period) {
-    DateInputs& inputs = form.dateInputs();
-    const QDate lowest = inputs.MinDate;
-    inputs.MinDate = DateInputs::FirstDate();
-    inputs.setLabel(DateInputs::Day, QStringLiteral("1"));
-    inputs.setLabel(DateInputs::Year, QString::number(date.year));
-    inputs.setLabel(DateInputs::Month, QString::number(date.month));
-    inputs.setLabel(DateInputs::Day, QString::number(date.day));
-    inputs.setValue(DateInputs::Period, period);
-    inputs.MinDate = lowest;
+    form.dateInputs().moveThroughLabels(QDate(date.year, date.month, date.day), period);
 }
 
 // As the gender dialog's "確定" charts the date inputs, with the name given.

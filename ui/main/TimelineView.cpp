@@ -274,19 +274,10 @@ void TimelineView::choose(Column column, int row) {
     refresh();
 }
 
-// As the date inputs' own steps end: the labels written day, year, month,
-// day, each change handled in full. The lower limit is lifted on the way, so
-// no passing date is pulled up to the birth.
+// A picked row moves the date as the user's own steps would.
 void TimelineView::moveDateTo(const tool::SolarDate& date) {
     moving_ = true;
-    DateInputs& inputs = form_.dateInputs();
-    const QDate lowest = inputs.MinDate;
-    inputs.MinDate = DateInputs::FirstDate();
-    inputs.setLabel(DateInputs::Day, QStringLiteral("1"));
-    inputs.setLabel(DateInputs::Year, QString::number(date.year));
-    inputs.setLabel(DateInputs::Month, QString::number(date.month));
-    inputs.setLabel(DateInputs::Day, QString::number(date.day));
-    inputs.MinDate = lowest;
+    form_.dateInputs().moveThroughLabels(QDate(date.year, date.month, date.day));
     moving_ = false;
 }
 

@@ -19,19 +19,6 @@ constexpr TwipPlace kMomentButton{240, 1005, 2400, 420};
 constexpr int kMomentButtonRow = 540;
 constexpr int kDialogWidth = 600;  // pixels; the step line wraps within it
 
-// The converted date and period into the date inputs, as a typed date would
-// be; the lower limit is lifted while they move.
-void MoveDateInputs(DateInputs& inputs, const QDate& date, int period) {
-    const QDate lowest = inputs.MinDate;
-    inputs.MinDate = DateInputs::FirstDate();
-    inputs.setLabel(DateInputs::Day, QStringLiteral("1"));
-    inputs.setLabel(DateInputs::Year, QString::number(date.year()));
-    inputs.setLabel(DateInputs::Month, QString::number(date.month()));
-    inputs.setLabel(DateInputs::Day, QString::number(date.day()));
-    inputs.setValue(DateInputs::Period, period);
-    inputs.MinDate = lowest;
-}
-
 }  // namespace
 
 MomentDialog::MomentDialog(Form1& form1, QWidget* parent) : QDialog(parent), form1_(form1) {
@@ -62,7 +49,7 @@ void MomentDialog::accept() {
     if (inputs_->problem() || !chartDate_.isValid()) {
         return;  // the step line says what is missing
     }
-    MoveDateInputs(form1_.dateInputs(), chartDate_, period_);
+    form1_.dateInputs().moveThroughLabels(chartDate_, period_);
     form1_.session().dateMomentCaption = inputs_->caption();
     QDialog::accept();
 }

@@ -36,16 +36,8 @@ void ChartRecord(Form1& form, const Record& record) {
 }
 
 bool ShowDate(Form1& form, const QDate& date, int period) {
-    DateInputs& inputs = form.dateInputs();
-    const QDate lowest = inputs.MinDate;
-    inputs.MinDate = DateInputs::FirstDate();
-    inputs.setLabel(DateInputs::Day, QStringLiteral("1"));
-    inputs.setLabel(DateInputs::Year, QString::number(date.year()));
-    inputs.setLabel(DateInputs::Month, QString::number(date.month()));
-    inputs.setLabel(DateInputs::Day, QString::number(date.day()));
-    inputs.setValue(DateInputs::Period, period);
-    inputs.MinDate = lowest;
-    return inputs.shownDate() == date;
+    form.dateInputs().moveThroughLabels(date, period);
+    return form.dateInputs().shownDate() == date;
 }
 
 }  // namespace velmora::testing
