@@ -65,36 +65,26 @@ constexpr StarEntries MakeStarEntries() {
 }
 constexpr StarEntries kStarEntries = MakeStarEntries();
 
-// Sets `list` to `length` bytes from `from` a word at a time, the last word
-// again where it ends: the compiler made a copy of a length known to be
-// small into a string move whose start cost more than the twelve copies.
-void CopyList(const char* from, std::size_t length, std::string& list) {
-    constexpr std::size_t kWord = 8;
-    list.resize(length);
-    char* to = list.data();
-    if (length < kWord) {
-        for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
-        return;
-    }
-    for (std::size_t i = 0; i + kWord <= length; i += kWord) std::memcpy(to + i, from + i, kWord);
-    std::memcpy(to + length - kWord, from + length - kWord, kWord);
-}
-
-// The lists are gathered in fixed rooms first and each string set once:
-// growing twelve strings four bytes at a time cost more than placing the stars.
+// The lists are gathered in fixed rooms first, each through a cursor of its
+// own, and each string set once by one append (no clearing of room it then
+// overwrites): growing twelve strings four bytes at a time cost more than
+// placing the stars.
 void BuildBranchStarList(ChartState& chart) {
     constexpr std::size_t kRoomBytes = kPlacedStars * kEntryWidth;
     std::array<std::array<char, kRoomBytes>, kBranches + 1> lists;
-    std::array<std::size_t, kBranches + 1> used{};
+    std::array<char*, kBranches + 1> ends;
+    for (int b = 1; b <= kBranches; ++b) ends[b] = lists[b].data();
     for (int star = 1; star <= kPlacedStars; ++star) {
         const int branch = chart.StarTable[star].branch;
         if (branch < 1 || branch > kBranches) continue;
-        std::memcpy(lists[branch].data() + used[branch], kStarEntries[star].data(), kEntryWidth);
-        used[branch] += kEntryWidth;
+        std::memcpy(ends[branch], kStarEntries[star].data(), kEntryWidth);
+        ends[branch] += kEntryWidth;
     }
     for (int b = 1; b <= kBranches; ++b) {
-        const std::size_t length = used[b] == 0 ? 0 : used[b] - 1;  // without the trailing blank
-        CopyList(lists[b].data(), length, chart.BranchStarList[b]);
+        const auto used = static_cast<std::size_t>(ends[b] - lists[b].data());
+        std::string& list = chart.BranchStarList[b];
+        list.clear();
+        list.append(lists[b].data(), used == 0 ? 0 : used - 1);  // without the trailing blank
     }
 }
 
