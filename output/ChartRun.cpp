@@ -52,6 +52,22 @@ LayerResult ComputeLayerResult(const LayerQuery& at, const ChartResult& natal, c
     return layer;
 }
 
+// Clears what the computation below may leave unset: the stars it does not
+// place or that have no brightness row, the flying transformations it does
+// not compute. The star lists keep their buffers. Copying in a whole empty
+// result instead cost as much as placing the minor stars: its tables went
+// byte by byte and each list through a call.
+void StartAfresh(ChartResult& result) {
+    result.birth = BirthInput{};
+    ChartState& chart = result.chart;
+    chart.PalaceTable = {};
+    chart.BureauIndex = 0;
+    chart.StarTable = {};
+    for (std::string& list : chart.BranchStarList) list.clear();
+    result.layer.reset();
+    result.flying.reset();
+}
+
 }  // namespace
 
 bool CalendarOf(const QueryDate& date, int period, CalendarDay& day) {
@@ -92,11 +108,7 @@ std::optional<std::string> ComputeQuery(const Query& query, const ReferenceTable
 
 void ComputeFromCalendars(const Query& query, const CalendarDay& birthDay, const CalendarDay* shown,
                           const ReferenceTables& tables, const Conventions& conventions, ChartResult& result) {
-    // A fresh result, copied from an empty one so that the star lists keep
-    // their buffers (an empty string copied in keeps its room): PlaceStars
-    // sets them anew.
-    static const ChartResult kFresh{};
-    result = kFresh;
+    StartAfresh(result);
     result.conventions = conventions;
     result.birthDay = birthDay;
     ApplyLateZiRule(result.birthDay, conventions);

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "output/ChartJson.h"
 #include "output/ChartRun.h"
 #include "output/ChartText.h"
 #include "output/ReferenceLoad.h"
+#include "tests/load/RandomQueries.h"
 
 namespace velmora::tool {
 namespace {
@@ -143,6 +145,36 @@ TEST(ChartRun, JsonOverSpreadQueries) {
             CheckChartJson(object, line);
             const qsizetype flowing = object.value("layer").toObject().value("flowingStars").toArray().size();
             EXPECT_EQ(flowing, layer < 2 ? 0 : layer < 5 ? 8 : 5) << line;
+        }
+    }
+}
+
+// A batch computes every query into one result. Whatever the query before
+// left there (stars a school leaves off, the level of a star standing where
+// the brightness table gives none, a layer, flying transformations) must not show in
+// the next: under each school in turn, charts computed into one reused
+// result equal charts computed fresh.
+TEST(ChartRun, AReusedResultHoldsNothingOfTheQueryBefore) {
+    constexpr int kQueriesPerSchool = 1500;
+    ReferenceTables tables = Shipped();
+    for (StarLevelRow& row : tables.levelRows)  // some stars have no level in half the branches
+        if (row.star % 3 == 0)
+            for (std::size_t b = 0; b < row.levels.size(); b += 2) row.levels[b] = -1;
+    std::mt19937_64 random(20261207);
+    ChartResult reused;
+    for (const ConventionProfile& school : ConventionProfiles()) {
+        for (int i = 0; i < kQueriesPerSchool; ++i) {
+            const Query query = load::RandomQuery(random);
+            reused.flying = std::vector<FlyingTransformation>{{1, 1, 1, 1, 1}};
+            ChartResult fresh;
+            ASSERT_FALSE(ComputeQuery(query, tables, fresh, school.conventions));
+            ASSERT_FALSE(ComputeQuery(query, tables, reused, school.conventions));
+            std::string freshJson;
+            std::string reusedJson;
+            AppendChartJson(fresh, nullptr, freshJson);
+            AppendChartJson(reused, nullptr, reusedJson);
+            ASSERT_EQ(reusedJson, freshJson) << school.name << ": " << load::QueryLine(query);
+            ASSERT_TRUE(reused.chart == fresh.chart && reused.birth == fresh.birth) << load::QueryLine(query);
         }
     }
 }
