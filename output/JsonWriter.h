@@ -5,9 +5,10 @@
 // numbers and strings safe.
 //
 // A batch writes a chart's 1,500 bytes in some 400 pieces, so the writer
-// works through a cursor into room it has made at the end of the buffer, not
-// through one bounds-checked append a piece. The buffer holds that spare room
-// while the writer lives and ends where the last piece did once it is gone.
+// works through a cursor into a room of its own, not through one
+// bounds-checked append a piece, and appends what it wrote to the caller's
+// buffer in one piece when it is gone. The room is kept on its thread for
+// the next writer: made afresh each time, it was cleared byte by byte.
 
 #include <array>
 #include <cstddef>
@@ -51,8 +52,9 @@ public:
         cursor_ = PutPair(room(kLongestPair), first, second);
         return *this;
     }
-    // A quoted string the program made itself of printable ASCII without
-    // quotes or backslashes (a chart's star lists): written as it stands.
+    // A quoted string the program made itself that needs no escaping:
+    // printable ASCII or well-formed UTF-8, without quotes or backslashes (a
+    // chart's star lists, the flowing stars' names): written as it stands.
     // Copied a word at a time: these are short, and a copy of unknown
     // length is a call.
     JsonWriter& plainString(std::string_view text) {
@@ -167,8 +169,10 @@ private:
     static char* PutEscaped(char* at, unsigned char c);
 
     std::string& out_;
-    char* cursor_ = nullptr;  // where the next piece goes, inside out_
-    char* end_ = nullptr;     // the end of the room made in out_
+    std::string& room_;       // this writer's room, kept on its thread
+    char* begin_ = nullptr;   // the start of room_
+    char* cursor_ = nullptr;  // where the next piece goes, inside room_
+    char* end_ = nullptr;     // the end of room_
 };
 
 // Pieces written into room made beforehand, through a cursor of its own that
@@ -207,6 +211,12 @@ public:
             *at_++ = ',';
         }
         --at_;  // the last comma
+        return *this;
+    }
+    // Pieces written by `write(at)`, which gives the end of what it wrote.
+    template <typename Write>
+    JsonRun& with(Write write) {
+        at_ = write(at_);
         return *this;
     }
     char* end() const { return at_; }
