@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <deque>
 
 namespace velmora::tool {
 
@@ -40,7 +39,7 @@ std::size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-constexpr std::size_t kRoomStep = 3072;  // a room's least size: a chart with its layer fits, its runs' room too
+constexpr std::size_t kRoomStep = 3072;  // room made at a time: a chart with its layer fits, its runs' room too
 constexpr std::size_t kLongestEscape = 6;     // \u00XX for one byte
 
 // Only these ASCII bytes need more than themselves in a JSON string.
@@ -93,40 +92,22 @@ bool CopyIfPlain(std::string_view text, char* at) {
     return notPlain == 0;
 }
 
-// The rooms of this thread's writers by depth: a writer may work while an
-// outer one waits (the conventions' text is made inside a chart's). A deque
-// keeps each room where it is as deeper ones are added.
-struct ThreadRooms {
-    std::deque<std::string> rooms;
-    std::size_t depth = 0;
-};
-thread_local ThreadRooms tRooms;
-
-std::string& TakeRoom() {
-    if (tRooms.depth == tRooms.rooms.size()) tRooms.rooms.emplace_back();
-    return tRooms.rooms[tRooms.depth++];
-}
-
 }  // namespace
 
-JsonWriter::JsonWriter(std::string& out) : out_(out), room_(TakeRoom()) {
-    if (room_.size() < kRoomStep) room_.resize(kRoomStep);
-    begin_ = room_.data();
-    cursor_ = begin_;
-    end_ = begin_ + room_.size();
+JsonWriter::JsonWriter(std::string& out) : out_(out) {
+    const std::size_t used = out_.size();
+    out_.resize(used + kRoomStep);
+    cursor_ = out_.data() + used;
+    end_ = out_.data() + out_.size();
 }
 
-JsonWriter::~JsonWriter() {
-    out_.append(begin_, static_cast<std::size_t>(cursor_ - begin_));
-    --tRooms.depth;
-}
+JsonWriter::~JsonWriter() { out_.resize(static_cast<std::size_t>(cursor_ - out_.data())); }
 
 void JsonWriter::grow(std::size_t bytes) {
-    const std::size_t used = static_cast<std::size_t>(cursor_ - begin_);
-    room_.resize(std::max(used + bytes, 2 * room_.size()));
-    begin_ = room_.data();
-    cursor_ = begin_ + used;
-    end_ = begin_ + room_.size();
+    const std::size_t used = static_cast<std::size_t>(cursor_ - out_.data());
+    out_.resize(used + std::max(bytes, kRoomStep));  // the string itself grows its capacity geometrically
+    cursor_ = out_.data() + used;
+    end_ = out_.data() + out_.size();
 }
 
 char* JsonWriter::PutEscaped(char* at, unsigned char c) {

@@ -5,10 +5,9 @@
 // numbers and strings safe.
 //
 // A batch writes a chart's 1,500 bytes in some 400 pieces, so the writer
-// works through a cursor into a room of its own, not through one
-// bounds-checked append a piece, and appends what it wrote to the caller's
-// buffer in one piece when it is gone. The room is kept on its thread for
-// the next writer: made afresh each time, it was cleared byte by byte.
+// works through a cursor into room it has made at the end of the buffer, not
+// through one bounds-checked append a piece. The buffer holds that spare room
+// while the writer lives and ends where the last piece did once it is gone.
 
 #include <array>
 #include <cstddef>
@@ -169,10 +168,8 @@ private:
     static char* PutEscaped(char* at, unsigned char c);
 
     std::string& out_;
-    std::string& room_;       // this writer's room, kept on its thread
-    char* begin_ = nullptr;   // the start of room_
-    char* cursor_ = nullptr;  // where the next piece goes, inside room_
-    char* end_ = nullptr;     // the end of room_
+    char* cursor_ = nullptr;  // where the next piece goes, inside out_
+    char* end_ = nullptr;     // the end of the room made in out_
 };
 
 // Pieces written into room made beforehand, through a cursor of its own that
