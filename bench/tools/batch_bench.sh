@@ -3,7 +3,8 @@
 # whole process, JSON Lines to /dev/null.
 # usage: bench/tools/batch_bench.sh [BUILD_DIR] [COUNT] [OPTIONS, e.g. "--jobs 2"]
 # With BEFORE_TOOL=/path/to/an/older/velmora-chart the older tool is timed in
-# the same run on the same queries, for a before and after.
+# the same run on the same queries, for a before and after: ROUNDS (default
+# 20) alternating runs of each (bench/tools/alternate_runs.py).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="${1:-$here/../../build}"
@@ -21,10 +22,8 @@ seconds=$(awk -F': ' '/Elapsed/ {n = split($2, t, ":"); s = 0; for (i = 1; i <= 
 awk -v n="$count" -v s="$seconds" 'BEGIN { if (s > 0) printf "charts per second: %.0f\n", n / s }'
 rm -f "$queries.time"
 if [ -n "${BEFORE_TOOL:-}" ]; then
-  for run in before after before after; do
-    [ "$run" = before ] && t="$BEFORE_TOOL" && o="" || { t="$tool"; o="$options"; }
-    /usr/bin/time -f "$run: %e s elapsed, %U s user, %S s system" "$t" $o --batch "$queries" > /dev/null || true
-  done
+  # Alternating runs, ROUNDS (default 20) of each, compared by their medians.
+  python3 "$here/alternate_runs.py" "${ROUNDS:-20}" "$queries" "$BEFORE_TOOL" "$tool" $options
 fi
 if command -v hyperfine > /dev/null; then
   hyperfine --warmup 1 --runs 5 "$tool $options --batch $queries" "$tool $options --names --batch $queries" --output=null
