@@ -37,6 +37,27 @@ TEST(BatchWriter, TenThousandRandomChartsAreWrittenByteForByteAsBefore) {
     }
 }
 
+// The stars' pairs come from a table for branches 0..15 and levels 0..7;
+// a star row at or past the table's edges is written in full, as before.
+TEST(BatchWriter, StarRowsAtAndPastTheTablesEdgesAreWrittenAsBefore) {
+    const std::pair<int, int> rows[] = {{0, 0},   {12, 7},  {15, 7},  {16, 0},     {15, 8},
+                                        {-1, 0},  {0, -1},  {99, 99}, {1000, 100}, {32767, -32768}};
+    ReferenceTables tables;
+    ASSERT_FALSE(LoadReferenceTables(QStringLiteral(VELMORA_DATA_DIR), false, tables).error);
+    ChartResult result;
+    ASSERT_FALSE(ComputeQuery(std::get<Query>(ParseQueryLine("1984-12-31 3 M")), tables, result));
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        StarRow& star = result.chart.StarTable[1 + 9 * i];  // spread over the list, the first and the last
+        star = {static_cast<std::int16_t>(rows[i].first), static_cast<std::int16_t>(rows[i].second)};
+    }
+    result.chart.StarTable[kPlacedStars] = {-7, 16};
+    std::string written;
+    std::string expected;
+    AppendChartJson(result, nullptr, written);
+    reference::AppendChartJson(result, expected);
+    EXPECT_EQ(written, expected);
+}
+
 TEST(BatchWriter, RandomBytesAreEscapedAndMendedAsBefore) {
     constexpr int kStrings = 20000;
     constexpr int kLongest = 40;
