@@ -39,7 +39,8 @@ void AppendPalaces(JsonWriter& json, const ChartState& chart) {
 }
 
 // "[branch,level]," for branches 0..15 and levels 0..7, by branch * 8 + level:
-// the text with its comma in the first seven bytes, its length in the eighth.
+// the writer's own pair text with a comma in the first seven bytes, its
+// length in the eighth.
 constexpr int kTableBranches = 16;
 constexpr int kTableLevels = 8;
 constexpr std::size_t kStarPairEntry = 8;
@@ -48,16 +49,13 @@ constexpr auto kStarPairs = [] {
     std::array<char, kStarPairEntry * kTableBranches * kTableLevels> table{};
     for (int branch = 0; branch < kTableBranches; ++branch) {
         for (int level = 0; level < kTableLevels; ++level) {
+            const char* pair = JsonWriter::kSmallPairs.data() +
+                               JsonWriter::kPairEntry * static_cast<std::size_t>(branch * JsonWriter::kSmallPairLimit + level);
+            const int length = pair[JsonWriter::kPairLengthByte];
             char* entry = table.data() + kStarPairEntry * static_cast<std::size_t>(branch * kTableLevels + level);
-            char* at = entry;
-            *at++ = '[';
-            if (branch >= 10) *at++ = '1';
-            *at++ = static_cast<char>('0' + branch % 10);
-            *at++ = ',';
-            *at++ = static_cast<char>('0' + level);
-            *at++ = ']';
-            *at++ = ',';
-            entry[kStarPairEntry - 1] = static_cast<char>(at - entry);
+            for (int i = 0; i < length; ++i) entry[i] = pair[i];
+            entry[length] = ',';
+            entry[kStarPairEntry - 1] = static_cast<char>(length + 1);
         }
     }
     return table;
