@@ -25,13 +25,22 @@ packages=(
   # 简体 on screen: OpenCC's library, its t2s/s2t dictionaries and the opencc tool
   # the vocabulary list was generated with.
   libopencc-dev libopencc-data opencc
+  # Qt's own dialogs and buttons in Chinese (qtbase zh_TW / zh_CN).
+  qt6-translations-l10n
 )
+# The packages of every command the scripts and tests run (scripts/commands.txt).
+while read -r command package _; do
+  [[ -z $command || $command == \#* ]] && continue
+  packages+=("$package")
+done <"$(dirname "${BASH_SOURCE[0]}")/commands.txt"
 
+# One dpkg-query for all: the check runs before every build and must be quick.
+mapfile -t wanted < <(printf '%s\n' "${packages[@]}" | sort -u)
+installed=" $(dpkg-query -W -f='${Package}:${Status}\n' "${wanted[@]}" 2>/dev/null |
+  sed -n 's/^\([^:]*\):install ok installed$/\1/p' | tr '\n' ' ') "
 missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
+for package in "${wanted[@]}"; do
+  [[ $installed == *" $package "* ]] || missing+=("$package")
 done
 
 if [ "${#missing[@]}" -eq 0 ]; then
