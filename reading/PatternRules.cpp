@@ -145,7 +145,7 @@ constexpr PatternRule kRules[] = {
      YangTuoFlankJi, nullptr, {}},
     {"三奇嘉會", "貴", kStrict, "全書 卷一 定貴局：「科權祿拱 命三方四正見科權祿」（三奇嘉會為今名）", SanQi, nullptr,
      {}},
-    {"雙祿朝垣", "吉格", kStrict, "今人格局書（二手）；全書 卷三 只見「雙祿重逢終身富貴」", ShuangLu, nullptr, {}},
+    {"雙祿朝垣", "吉格", kStrict, "今人格局書（二手）；全書 卷三 只見「雙祿重返終身富貴」", ShuangLu, nullptr, {}},
     {"祿馬交馳", "吉格", kStrict,
      "全書 卷一 太微賦：「祿馬最喜交馳」；卷三 論諸星同垣各司所宜分別富貴貧賤夭壽：「祿馬最喜交馳 "
      "忌見殺羊火截路空亡」",
@@ -153,7 +153,7 @@ constexpr PatternRule kRules[] = {
     {"火貪格", "貴", kStrict, "全書 卷一 定貴局：「貪火相逢 謂二星守命同居廟旺是也」", HuoTan, nullptr, {}},
     {"鈴貪格", "吉格", kStrict, "全書 卷一 骨髓賦：「巨機同宮公卿之位，貪鈴並守將相之名」", LingTan, nullptr, {}},
     {"刑囚夾印", "貴", kStrict, "全書 卷一 太微賦：「刑囚夾印，刑杖惟司」；定貴局亦列", XingQiu, nullptr, {}},
-    {"馬頭帶箭", "貴", kStrict, "全書 卷一 太微賦：「馬頭帶劍，鎮衛邊疆」；擎羊居午之讀法為今人所取（二手）", MaTou,
+    {"馬頭帶箭", "貴", kStrict, "全書 卷一 太微賦：「馬頭帶劍，鎮衛邊疆」；定貴局亦列「馬頭帶劍」；擎羊居午之讀法為今人所取（二手）", MaTou,
      nullptr, {}},
     {"明珠出海", "貴", kStrict, "全書 卷一 定貴局：「明珠出海」；骨髓賦：「三合明珠生旺地穩步蟾宮」", MingZhu, nullptr,
      {}},
