@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -59,6 +60,63 @@ TEST(PatternSweep, RulesStandWhereTheLayoutLetsThem) {
     for (const PatternRule& rule : PatternRules()) {
         const bool seen = firstFound.contains(Key(rule));
         EXPECT_EQ(seen, rule.never.empty()) << Key(rule) << (rule.never.empty() ? " never found" : " found");
+    }
+}
+
+TEST(PatternSweep, HandWorkedBirthsHoldAndFailAnHourOver) {
+    // Columns: birth (date, period, gender 1 M 0 F), rule key, life palace, stars
+    // found. The period before and after move the life palace one over (and
+    // the hour's stars with it): the rule must fail there.
+    struct Row {
+        Birth birth;
+        std::string key;
+        int palace;
+        std::vector<int> stars;
+    };
+    const Row rows[] = {
+        {{1901, 1, 11, 1, 0}, "殺破狼/strict", 1, {14}},
+        {{1901, 1, 11, 1, 0}, "英星入廟/strict", 1, {14}},
+        {{1901, 1, 11, 2, 1}, "空劫夾命/strict", 12, {27, 28}},
+        {{1901, 1, 11, 5, 0}, "雙祿朝垣/strict", 9, {21, 3}},
+        {{1901, 1, 11, 12, 1}, "左右夾命/strict", 2, {17, 18}},
+        {{1901, 2, 14, 4, 1}, "機月同梁/strict", 11, {2, 8, 5, 12}},
+        {{1901, 3, 17, 2, 1}, "日月同宮/strict", 2, {3, 8}},
+        {{1901, 3, 17, 10, 1}, "三奇嘉會/strict", 6, {10, 3, 16}},
+        {{1901, 6, 26, 5, 0}, "鈴貪格/strict", 3, {9, 24}},
+        {{1901, 7, 1, 6, 1}, "刑囚夾印/天刑", 2, {33, 6}},
+        {{1901, 8, 4, 1, 0}, "明珠出海/strict", 8, {3, 8}},
+        {{1901, 8, 4, 9, 0}, "火貪格/strict", 12, {9, 23}},
+        {{1901, 10, 10, 2, 1}, "紫府同宮/strict", 9, {1, 7}},
+        {{1901, 10, 10, 3, 0}, "昌曲夾命/strict", 8, {15, 16}},
+        {{1901, 10, 10, 3, 0}, "祿馬交馳/strict", 8, {22, 10}},
+        {{1902, 2, 21, 1, 1}, "火鈴夾命/strict", 3, {23, 24}},
+        {{1902, 4, 27, 2, 0}, "日照雷門/strict", 4, {3}},
+        {{1902, 4, 27, 6, 0}, "月朗天門/strict", 12, {8}},
+        {{1902, 8, 11, 10, 0}, "羊陀夾忌/strict", 12, {25, 26, 4}},
+        {{1902, 9, 14, 10, 0}, "刑囚夾印/strict", 1, {6, 11, 25}},
+        {{1906, 2, 21, 9, 1}, "馬頭帶箭/strict", 7, {25}},
+    };
+    const TransformationTable four = test::LoadFour();
+    test::ChartedBirth charted;
+    const auto findKey = [&](const Birth& birth, const std::string& key) -> std::optional<FoundPattern> {
+        test::ChartBirth(birth, four, charted);
+        std::vector<FoundPattern> found;
+        FindPatterns(charted.board(), found);
+        for (const FoundPattern& p : found)
+            if (Key(*p.rule) == key) return p;
+        return std::nullopt;
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.key);
+        const std::optional<FoundPattern> held = findKey(r.birth, r.key);
+        ASSERT_TRUE(held.has_value());
+        EXPECT_EQ(held->palace, r.palace);
+        EXPECT_EQ(std::vector<int>(held->stars.view().begin(), held->stars.view().end()), r.stars);
+        for (const int step : {1, 11}) {
+            Birth over = r.birth;
+            over.period = (r.birth.period - 1 + step) % 12 + 1;
+            EXPECT_FALSE(findKey(over, r.key).has_value()) << "period " << over.period;
+        }
     }
 }
 
