@@ -35,6 +35,10 @@ TEST(ReadingOutput, CommandLines) {
          "\n格局:\n　　無\n\n流年格局:\n　　機月同梁（星系）辰：天機 太陰 天同 天梁　破格\n"},
         {{"--text", "--relations", "1979-12-14", "1", "M"}, 0,
          "關係:\n　　命宮 亥：對宮 巳　三方 卯 未　夾 戌 子　暗合 寅　借 廉貞 貪狼\n"},
+        {{"--patterns", "1921-02-05", "10", "M", "1961-10-15", "3", "3"}, 0,
+         R"("patterns":[],"layerPatterns":[{"name":"昌曲夾命","group":"吉格","variant":"strict+flowing","palace":2,"stars":[15,16],)"},
+        {{"--text", "--patterns", "1921-02-05", "10", "M", "1961-10-15", "3", "3"}, 0,
+         "\n流年格局:\n　　昌曲夾命（吉格）丑：文昌 文曲（流曜）\n"},
         {{"--all-periods", "--patterns", "2000-01-01", "F"}, 2, "cannot be used with --all-periods"},
     };
     for (const Row& row : rows) {
