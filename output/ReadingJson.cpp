@@ -28,13 +28,15 @@ void AppendRelation(JsonWriter& json, const reading::PalaceRelations& r) {
     json.raw('}');
 }
 
+// The rule's texts are the table's own, without quotes or backslashes (the
+// reading tests hold them to that), so they are written as they stand.
 void AppendPattern(JsonWriter& json, const reading::FoundPattern& p, bool flowing) {
     const reading::PatternRule& rule = *p.rule;
-    json.raw("{\"name\":").string(rule.name).raw(",\"group\":").string(rule.group).raw(",\"variant\":");
-    json.string(flowing ? std::string(rule.variant) + std::string(kFlowingVariant) : std::string(rule.variant));
+    json.raw("{\"name\":").plainString(rule.name).raw(",\"group\":").plainString(rule.group);
+    json.raw(",\"variant\":\"").raw(rule.variant).raw(flowing ? kFlowingVariant : std::string_view{}).raw('"');
     json.raw(",\"palace\":").number(p.palace).raw(",\"stars\":");
     AppendNumbers(json, p.stars.view());
-    json.raw(",\"broken\":").raw(p.broken ? "true" : "false").raw(",\"source\":").string(rule.source).raw('}');
+    json.raw(",\"broken\":").raw(p.broken ? "true" : "false").raw(",\"source\":").plainString(rule.source).raw('}');
 }
 
 }  // namespace

@@ -23,9 +23,19 @@ std::vector<int> MajorStarsOn(const ChartState& chart, int branch) {
     return stars;
 }
 
+namespace {
+
+bool HoldsMajorStar(const ChartState& chart, int branch) {
+    for (int s = 1; s <= star::kLastMajor; ++s)
+        if (chart.StarTable[s].branch == branch) return true;
+    return false;
+}
+
+}  // namespace
+
 std::vector<int> BorrowedStars(const ChartState& chart, int branch) {
     const int b = WrapBranch(branch);
-    if (!MajorStarsOn(chart, b).empty()) return {};
+    if (HoldsMajorStar(chart, b)) return {};
     return MajorStarsOn(chart, WrapBranch(b + 6));
 }
 

@@ -70,6 +70,8 @@ TEST(PatternSources, EveryRowQuotesItsSection) {
         const PatternRule& rule = rules[i];
         const Row& r = rows[i];
         SCOPED_TRACE(std::string(r.name) + " " + std::string(r.variant));
+        for (std::string_view text : {rule.name, rule.group, rule.variant, rule.source})
+            EXPECT_EQ(text.find_first_of("\"\\"), std::string_view::npos) << "written into JSON as it stands";
         EXPECT_EQ(rule.name, r.name);
         EXPECT_EQ(rule.variant, r.variant);
         EXPECT_EQ(rule.group, r.group);
