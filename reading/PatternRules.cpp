@@ -10,7 +10,7 @@ namespace {
 
 using namespace star;
 
-constexpr int kZi = 1, kMao = 4, kWu = 7, kWei = 8, kHai = 12;  // branches 子 卯 午 未 亥
+constexpr int kZi = 1, kYin = 3, kMao = 4, kWu = 7, kWei = 8, kShen = 9, kHai = 12;  // 子 寅 卯 午 未 申 亥
 constexpr int kLu = 0, kQuan = 1, kKe = 2, kJi = 3;                         // T[祿] T[權] T[科] T[忌]
 
 // All of `stars` stand in `branches`; they are noted as found.
@@ -102,6 +102,29 @@ bool YingXing(const PatternBoard& b, PatternStars& f) {
     return (b.focus == kZi || b.focus == kWu) && AllAtFocus(b, {kPoJun}, f);
 }
 bool RiYue(const PatternBoard& b, PatternStars& f) { return AllAtFocus(b, {kTaiYang, kTaiYin}, f); }
+bool JinCan(const PatternBoard& b, PatternStars& f) {
+    if (b.focus != kWu || !b.starAt(kTaiYang, kWu)) return false;
+    for (int s = 1; s <= kLastMajor; ++s)
+        if (s != kTaiYang && b.starAt(s, kWu)) return false;  // 單守: the sun alone
+    return AllAtFocus(b, {kTaiYang}, f);
+}
+bool RiYueJiaCai(const PatternBoard& b, PatternStars& f) {
+    return AllAtFocus(b, {kWuQu}, f) && Flanked(b, kTaiYang, kTaiYin, f);
+}
+bool WuQuShouYuan(const PatternBoard& b, PatternStars& f) { return b.focus == kMao && AllAtFocus(b, {kWuQu}, f); }
+bool JuJiMao(const PatternBoard& b, PatternStars& f) { return b.focus == kMao && AllAtFocus(b, {kTianJi, kJuMen}, f); }
+bool QiShaChaoDou(const PatternBoard& b, PatternStars& f) {
+    const bool corner = b.focus == kZi || b.focus == kYin || b.focus == kWu || b.focus == kShen;
+    return corner && AllAtFocus(b, {kQiSha}, f);
+}
+// 祿存 on L and T[祿] on its 暗合 partner, or the other way round.
+bool MingLuAnLu(const PatternBoard& b, PatternStars& f) {
+    const BranchMask own = BranchBit(b.focus), hidden = BranchBit(HiddenPartner(b.focus));
+    if (b.starIn(kLuCun, own) && b.transformedIn(kLu, hidden))
+        return AllIn(b, {kLuCun}, own, f) && TransformedIn(b, {kLu}, hidden, f);
+    return b.transformedIn(kLu, own) && b.starIn(kLuCun, hidden) && TransformedIn(b, {kLu}, own, f) &&
+           AllIn(b, {kLuCun}, hidden, f);
+}
 
 // 卷三: 機月同梁 "兇殺空劫化忌為下格": a 煞 (羊 陀 火 鈴), 空 劫 or T[忌] in 四正(L).
 bool JiYueBroken(const PatternBoard& b) {
@@ -162,6 +185,14 @@ constexpr PatternRule kRules[] = {
     {"月朗天門", "貴", kStrict, "全書 卷一 定貴局：「月落亥宮 月在亥守命是也，又名月朗天門」", YueLang, nullptr, {}},
     {"英星入廟", "吉格", kStrict, "今人格局書（二手）；全書 卷一 未見", YingXing, nullptr, {}},
     {"日月同宮", "貴", kStrict, "全書 卷一 定貴局：「日月同臨 日月同宮」；骨髓賦：「日月同臨官居侯伯」", RiYue, nullptr,
+     {}},
+    {"金燦光輝", "富", kStrict, "全書 卷一 定富局：「金燦光輝 太陽單守，命在午宮是也」", JinCan, nullptr, {}},
+    {"日月夾財", "富", kStrict, "全書 卷一 定富局：「日月夾財 武守命日月來夾是也」（讀在命宮）", RiYueJiaCai, nullptr,
+     {}},
+    {"七殺朝鬥", "貴", kStrict, "全書 卷一 定貴局：「七殺朝鬥 寅申子午一生爵祿榮昌」", QiShaChaoDou, nullptr, {}},
+    {"武曲守垣", "貴", kStrict, "全書 卷一 定貴局：「武曲守垣 武守命卯宮是也」", WuQuShouYuan, nullptr, {}},
+    {"巨機居卯", "貴", kStrict, "全書 卷一 定貴局：「巨機居卯」", JuJiMao, nullptr, {}},
+    {"明祿暗祿", "貴", kStrict, "全書 卷一 定貴局：「明祿暗祿」（祿存、化祿一在命宮一在其暗合宮）", MingLuAnLu, nullptr,
      {}},
     {"刑囚夾印", "貴", "天刑", "全書 卷一 定貴局：「刑囚夾印 天刑廉貞同臨身命主武勇之人」（讀在命宮）", XingQiuTianXing,
      nullptr, {}},

@@ -95,6 +95,20 @@ TEST(PatternRules, HoldAndJustFail) {
         {"英星入廟", "strict", 2, noT, {{14, 2}}, false},
         {"日月同宮", "strict", 2, noT, {{3, 2}, {8, 2}}, true},
         {"日月同宮", "strict", 2, noT, {{3, 2}, {8, 8}}, false},
+        {"金燦光輝", "strict", 7, noT, {{3, 7}}, true},
+        {"金燦光輝", "strict", 7, noT, {{3, 7}, {12, 7}}, false},
+        {"金燦光輝", "strict", 6, noT, {{3, 6}}, false},
+        {"日月夾財", "strict", 6, noT, {{4, 6}, {3, 7}, {8, 5}}, true},
+        {"日月夾財", "strict", 6, noT, {{4, 6}, {3, 7}, {8, 4}}, false},
+        {"七殺朝鬥", "strict", 9, noT, {{13, 9}}, true},
+        {"七殺朝鬥", "strict", 10, noT, {{13, 10}}, false},
+        {"武曲守垣", "strict", 4, noT, {{4, 4}}, true},
+        {"武曲守垣", "strict", 10, noT, {{4, 10}}, false},
+        {"巨機居卯", "strict", 4, noT, {{2, 4}, {10, 4}}, true},
+        {"巨機居卯", "strict", 10, noT, {{2, 10}, {10, 10}}, false},
+        {"明祿暗祿", "strict", 3, {9, 0, 0, 0}, {{21, 3}, {9, 12}}, true},
+        {"明祿暗祿", "strict", 3, {9, 0, 0, 0}, {{9, 3}, {21, 12}}, true},
+        {"明祿暗祿", "strict", 3, {9, 0, 0, 0}, {{21, 3}, {9, 11}}, false},
     };
     for (const Row& r : rows) {
         PatternStars stars;

@@ -44,7 +44,8 @@ TEST(PatternSweep, RulesStandWhereTheLayoutLetsThem) {
     const std::map<std::string, std::set<int>> onlyAt{
         {"紫府同宮/strict", {3, 9}},  {"日月同宮/strict", {2, 8}},  {"刑囚夾印/strict", {1, 7}},
         {"明珠出海/strict", {8}},     {"日照雷門/strict", {4}},     {"月朗天門/strict", {12}},
-        {"英星入廟/strict", {1, 7}},  {"馬頭帶箭/strict", {7}},
+        {"英星入廟/strict", {1, 7}},  {"馬頭帶箭/strict", {7}},     {"金燦光輝/strict", {7}},
+        {"武曲守垣/strict", {4}},     {"巨機居卯/strict", {4}},     {"七殺朝鬥/strict", {1, 3, 7, 9}},
     };
     std::map<std::string, Birth> firstFound;
     SweepBirths([&](const Birth& birth, const test::ChartedBirth& charted, const std::vector<FoundPattern>& found) {
@@ -95,6 +96,12 @@ TEST(PatternSweep, HandWorkedBirthsHoldAndFailAnHourOver) {
         {{1902, 8, 11, 10, 0}, "羊陀夾忌/strict", 12, {25, 26, 4}},
         {{1902, 9, 14, 10, 0}, "刑囚夾印/strict", 1, {6, 11, 25}},
         {{1906, 2, 21, 9, 1}, "馬頭帶箭/strict", 7, {25}},
+        {{1901, 2, 14, 2, 1}, "七殺朝鬥/strict", 1, {13}},
+        {{1901, 2, 14, 8, 1}, "金燦光輝/strict", 7, {3}},
+        {{1901, 3, 17, 6, 1}, "明祿暗祿/strict", 10, {21, 10}},
+        {{1901, 6, 26, 4, 1}, "巨機居卯/strict", 4, {2, 10}},
+        {{1901, 8, 4, 5, 0}, "武曲守垣/strict", 4, {4}},
+        {{1901, 8, 4, 7, 0}, "日月夾財/strict", 2, {4, 3, 8}},
     };
     const TransformationTable four = test::LoadFour();
     test::ChartedBirth charted;
