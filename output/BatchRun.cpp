@@ -15,7 +15,8 @@ const std::string kTooLongMessage = "line longer than " + std::to_string(LineRea
 // A line with a clock time at a place: its object with "moment", or its error object.
 bool AnswerClockLine(std::string_view line, long long number, const MomentSetting& moment,
                      const ReferenceTables& tables, const ReferenceTables* words,
-                     const BatchConventions& conventions, ChartResult& result, std::string& out) {
+                     const BatchSettings& settings, ChartResult& result, std::string& out) {
+    const BatchConventions& conventions = settings.conventions;
     std::variant<MomentAnswer, std::string> answer = AnswerMomentLine(line, moment);
     const auto* problem = std::get_if<std::string>(&answer);
     std::optional<std::string> computeProblem;
@@ -25,15 +26,16 @@ bool AnswerClockLine(std::string_view line, long long number, const MomentSettin
         AppendLineError(number, problem ? *problem : *computeProblem, out);
         return false;
     }
+    if (settings.reading.any()) ComputeReading(settings.reading, result);
     AppendChartJsonWithMoment(result, words, std::get<MomentAnswer>(answer), out);
     return true;
 }
 
 // One line's object, or its error object; true when it was charted.
 bool AnswerLine(std::string_view line, long long number, const ReferenceTables& tables,
-                const ReferenceTables* words, DateCalendar calendar, const BatchConventions& conventions,
-                ChartResult& result, std::string& out) {
-    ParsedQuery parsed = ParseQueryLine(line, calendar);
+                const ReferenceTables* words, const BatchSettings& settings, ChartResult& result, std::string& out) {
+    const BatchConventions& conventions = settings.conventions;
+    ParsedQuery parsed = ParseQueryLine(line, settings.calendar);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         AppendLineError(number, *problem, out);
         return false;
@@ -43,6 +45,7 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
         AppendLineError(number, *problem, out);
         return false;
     }
+    if (settings.reading.any()) ComputeReading(settings.reading, result);
     if (!conventions.compare) {
         AppendChartJson(result, words, out);
         return true;
@@ -59,8 +62,8 @@ bool AnswerBatchLine(std::string_view line, long long number, bool tooLong, cons
                      std::string& out) {
     const bool charted =
         !tooLong &&
-        (settings.moment ? AnswerClockLine(line, number, *settings.moment, tables, words, settings.conventions, result, out)
-                         : AnswerLine(line, number, tables, words, settings.calendar, settings.conventions, result, out));
+        (settings.moment ? AnswerClockLine(line, number, *settings.moment, tables, words, settings, result, out)
+                         : AnswerLine(line, number, tables, words, settings, result, out));
     if (tooLong) AppendLineError(number, kTooLongMessage, out);
     out += '\n';
     return charted;

@@ -56,6 +56,7 @@ struct BatchSettings {
     DateCalendar calendar = DateCalendar::Gregorian;
     BatchConventions conventions;
     const MomentSetting* moment = nullptr;
+    ReadingOptions reading;  // what is read of every chart
 };
 
 // One batch line answered into `out` with its line end: the chart's object,

@@ -1,5 +1,7 @@
 #include "output/ChartJson.h"
 
+#include "output/ReadingJson.h"
+
 #include <array>
 #include <bit>
 #include <charconv>
@@ -194,6 +196,7 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
         json.raw(',');
         AppendFlyingJson(json, *result.flying);
     }
+    AppendReadingJson(json, result.reading);
     if (words != nullptr) {
         json.raw(",\"names\":");
         AppendNamesJson(json, result, *words);

@@ -3,9 +3,10 @@
 //   {"calendar":{..},"chart":{..},"layer":{..},"conventions":{..},"compare":[..],"names":{..}}
 // "layer" only when a shown moment was asked for, "compare" only when asked
 // for, "names" only with words.
-//   {"calendar":{..},"chart":{..},"layer":{..},"flying":[..],"names":{..}}
+//   {"calendar":{..},"chart":{..},"layer":{..},"flying":[..],"relations":[..],
+//    "patterns":[..],"layerPatterns":[..],"names":{..}}
 // "layer" only when a shown moment was asked for, "flying" only when the
-// flights were computed, "names" only with words.
+// flights were computed, the readings only when asked for, "names" only with words.
 
 #include <string>
 #include <string_view>

@@ -18,6 +18,7 @@
 #include "chart/TimeLayers.h"
 #include "output/FlyingTransformations.h"
 #include "output/Query.h"
+#include "output/ReadingRun.h"
 
 namespace velmora::tool {
 
@@ -54,6 +55,8 @@ struct ChartResult {
     std::optional<LayerResult> layer;
     // The twelve palaces' flying transformations, when asked for (--flying).
     std::optional<std::vector<FlyingTransformation>> flying;
+    // Relations and patterns, when asked for (--relations, --patterns).
+    ChartReading reading;
 };
 
 // The calendar of a date and period; false when the calendar cannot convert

@@ -4,6 +4,7 @@
 
 #include "calendar/LunarText.h"
 #include "output/ChartWords.h"
+#include "output/ReadingText.h"
 
 namespace velmora::tool {
 
@@ -149,6 +150,7 @@ std::string ChartText(const ChartResult& result, const ReferenceTables& words) {
         out += "\n";
         AppendFlights(out, *result.flying, result, words.names);
     }
+    AppendReadingText(out, result, words.names);
     return out;
 }
 

@@ -29,9 +29,10 @@ const std::array<ValueOption, 2> kFileOptions{{
 }};
 
 constexpr std::string_view kUsage =
-    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
+    R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S] [--relations] [--patterns]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] [--relations] [--patterns]
+                     --batch [FILE]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
@@ -57,6 +58,10 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     is the same, in the same order
   --flying          add "flying": each palace's stem's 祿 權 科 忌 with the star and
                     the branch holding it (with --text: one line a palace)
+  --relations       add "relations": each palace's opposite, trines, flanks, hidden
+                    partner (暗合) and the major stars it borrows (with --text: a block)
+  --patterns        add "patterns": the named patterns (格局) on the life palace, and
+                    "layerPatterns" on the shown layer's palace (with --text: a block)
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
@@ -164,6 +169,8 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--lunar") line.lunar = true;
     else if (option == "--flying") line.flying = true;
     else if (option == "--all-periods") line.allPeriods = true;
+    else if (option == "--relations") line.reading.relations = true;
+    else if (option == "--patterns") line.reading.patterns = true;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -194,6 +201,7 @@ ParsedCommandLine FinishAllPeriods(Pending pending) {
     CommandLine& line = pending.line;
     if (line.batch || line.text || line.picture())
         return "--all-periods writes one JSON array; it cannot be used with --batch, --text, --png or --pdf";
+    if (line.reading.any()) return "--relations and --patterns are for one chart or --batch; they cannot be used with --all-periods";
     if (line.moment.given()) return "--all-periods charts every period of DATE; it takes no clock time or place";
     if (pending.positional.size() != 2) return "--all-periods needs DATE GENDER";
     const std::string firstPeriod = std::to_string(kFirstPeriod);

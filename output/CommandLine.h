@@ -9,7 +9,8 @@
 //   [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 //   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
-// and --script traditional|simplified for the script of the words.
+// and --script traditional|simplified for the script of the words; --relations
+// and --patterns add the chart's readings to one chart or to every batch line.
 
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "chart/Conventions.h"
 #include "output/MomentOptions.h"
 #include "output/Query.h"
+#include "output/ReadingRun.h"
 #include "script/Script.h"
 
 namespace velmora::tool {
@@ -34,6 +36,7 @@ struct CommandLine {
     bool lunar = false;                     // --lunar: DATE and AT-DATE are lunar dates
     bool flying = false;                    // --flying: the twelve palaces' flying transformations
     bool allPeriods = false;                // --all-periods: the thirteen periods of a date as one array
+    ReadingOptions reading;                 // --relations, --patterns: the chart read
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

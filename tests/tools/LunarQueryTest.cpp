@@ -140,7 +140,7 @@ TEST(LunarQuery, ABatchAnswersAnImpossibleLunarDateWithAnErrorObjectForItsLine) 
     ::close(pipeEnds[1]);
     std::FILE* output = std::tmpfile();
     OutputBuffer out(output);
-    const BatchOutcome outcome = RunBatch(pipeEnds[0], Shipped(), nullptr, out, {DateCalendar::Lunar, {}, nullptr});
+    const BatchOutcome outcome = RunBatch(pipeEnds[0], Shipped(), nullptr, out, {DateCalendar::Lunar, {}, nullptr, {}});
     ::close(pipeEnds[0]);
     EXPECT_EQ(outcome.failedLines, 1);
     ASSERT_TRUE(out.flush());
