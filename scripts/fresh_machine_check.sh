@@ -6,7 +6,8 @@
 # command and, on a failure, its last lines. Run by hand, as root; not in CI
 # (it downloads and builds everything afresh: expect well over half an hour).
 #
-# usage: scripts/fresh_machine_check.sh [ROOT_DIR]
+# usage: scripts/fresh_machine_check.sh [--run-only] [ROOT_DIR]
+#   --run-only stops after scripts/run.sh (a quicker look at the first start).
 #   ROOT_DIR defaults to a new folder under /var/tmp; it is removed at the end
 #   unless VELMORA_KEEP_ROOT=1. /proc, /dev and /sys are unmounted again on
 #   every way out.
@@ -33,6 +34,8 @@ mirror() {
   echo "$uri"
 }
 
+run_only=0
+if [ "${1:-}" = --run-only ]; then run_only=1; shift; fi
 root=${1:-$(mktemp -d /var/tmp/velmora-fresh.XXXXXX)}
 mounted=()
 cleanup() {
@@ -123,6 +126,7 @@ fi
 stop_program
 wait "$run_pid" || true
 echo "fresh machine check: scripts/run.sh took $run_took s to the program's start"
+[ "$run_only" = 1 ] && exit 0
 
 test_log=$root/test.log
 started=$(stamp)

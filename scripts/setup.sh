@@ -36,7 +36,8 @@ done <"$(dirname "${BASH_SOURCE[0]}")/commands.txt"
 
 # One dpkg-query for all: the check runs before every build and must be quick.
 mapfile -t wanted < <(printf '%s\n' "${packages[@]}" | sort -u)
-installed=" $(dpkg-query -W -f='${Package}:${Status}\n' "${wanted[@]}" 2>/dev/null |
+# dpkg-query fails when any package is unknown to it: that is the missing case.
+installed=" $( (dpkg-query -W -f='${Package}:${Status}\n' "${wanted[@]}" 2>/dev/null || true) |
   sed -n 's/^\([^:]*\):install ok installed$/\1/p' | tr '\n' ' ') "
 missing=()
 for package in "${wanted[@]}"; do
