@@ -93,6 +93,8 @@ int main(int argc, char* argv[]) {
     started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
     if (views.contains(QStringLiteral("simplified"))) {
         started.form->scriptCommand().setScript(velmora::Script::Simplified);
+        // The board filled again in the script has no palace selected: select it again.
+        if (args.size() == kPalaceArgs) started.form->palaceClicked(args[8].toInt());
     }
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);

@@ -198,7 +198,8 @@ QList<QRectF> RowLabel::textBoxes() const {
         if (top >= area.bottom()) break;
         const QString& row = rows.rows[static_cast<qsizetype>(i)];
         const double fullWidth = metrics_->horizontalAdvance(row);
-        const double squeeze = rows.inkWidths[i] > area.width() ? area.width() / rows.inkWidths[i] : 1.0;
+        const double inkWidth = textWidthTwips_ > 0 ? rows.inkWidths[i] : fullWidth;
+        const double squeeze = inkWidth > area.width() && inkWidth > 0 ? area.width() / inkWidth : 1.0;
         const auto first = std::find_if_not(row.cbegin(), row.cend(), [](QChar c) { return c.isSpace(); });
         const QString lead(row.cbegin(), first - row.cbegin());
         const QString shown = row.trimmed();
@@ -226,8 +227,9 @@ void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double ba
     const RowsLaidOut& rows = laidOut_;
     const QRectF area = textArea();
     const double textWidth = asText ? metrics_->horizontalAdvance(rows.rows[row]) : rows.advances[row];
-    // Blanks ending a row take no room: only a row whose text is too wide is narrowed.
-    const double inkWidth = std::min(textWidth, rows.inkWidths[row]);
+    // Within a set text width, blanks ending a row take no room: only a row
+    // whose text is too wide is narrowed (the room beyond is others').
+    const double inkWidth = textWidthTwips_ > 0 ? std::min(textWidth, rows.inkWidths[row]) : textWidth;
     const double squeeze = inkWidth > area.width() && inkWidth > 0 ? area.width() / inkWidth : 1.0;
     const double drawnWidth = textWidth * squeeze;
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
