@@ -7,7 +7,8 @@
 // VELMORA_ZOOM=PERCENT zooms the window first (75..300).
 // VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
 // "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
-// "hours" (時辰未定…, over a chart by date); with "screen" the whole screen
+// "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
+// shows it); with "screen" the whole screen
 // is saved, the tool windows with it.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
@@ -24,6 +25,7 @@
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/main/WindowZoom.h"
 #include "ui/main/FlyingView.h"
+#include "ui/main/ScriptCommand.h"
 #include "ui/main/TimelineView.h"
 #include "ui/main/UnknownHourDialog.h"
 
@@ -89,6 +91,11 @@ int main(int argc, char* argv[]) {
     started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
     started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
     started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
+    if (views.contains(QStringLiteral("simplified"))) {
+        started.form->scriptCommand().setScript(velmora::Script::Simplified);
+        // The board filled again in the script has no palace selected: select it again.
+        if (args.size() == kPalaceArgs) started.form->palaceClicked(args[8].toInt());
+    }
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);
         hours->move(0, 0);

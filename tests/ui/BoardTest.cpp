@@ -126,10 +126,10 @@ TEST_F(MainWindowTest, FlowingStarLabelsShowOnLayersTwoToSix) {
 
 TEST_F(MainWindowTest, MarksAndHighlightAreStyledAndHidden) {
     start();
-    const std::vector<std::pair<QString, QColor>> marks{{QStringLiteral("祿"), QColor(0, 255, 0)},
-                                                        {QStringLiteral("權"), QColor(0, 255, 0)},
-                                                        {QStringLiteral("科"), QColor(0, 255, 0)},
-                                                        {QStringLiteral("忌"), QColor(192, 64, 0)}};
+    const std::vector<std::pair<QString, QColor>> marks{{QStringLiteral("祿"), QColor(0, 128, 96)},
+                                                        {QStringLiteral("權"), QColor(168, 16, 152)},
+                                                        {QStringLiteral("科"), QColor(0, 24, 255)},
+                                                        {QStringLiteral("忌"), QColor(224, 48, 8)}};
     for (int k = 0; k < 4; ++k) {
         QLabel* mark = find<QLabel>(QStringLiteral("L4F_%1").arg(k));
         EXPECT_EQ(mark->text(), marks[static_cast<std::size_t>(k)].first);

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/common/Twips.h"
@@ -122,6 +123,7 @@ void RowLabel::setRowHeightTwips(int twips) {
 
 void RowLabel::setRowScale(double factor) {
     rowScale_ = factor;
+    laidOut_.valid = false;
     update();
 }
 
@@ -132,11 +134,23 @@ double RowLabel::rowHeightPixels() const {
     return laidOut().fontHeight;
 }
 
+void RowLabel::setTextWidthTwips(int twips) {
+    textWidthTwips_ = twips;
+    laidOut_.valid = false;
+    update();
+}
+
+QRectF RowLabel::textArea() const {
+    QRectF area = contentsRect();
+    if (textWidthTwips_ > 0) area.setWidth(std::min(area.width(), TwipsToPixelsF(textWidthTwips_) * rowScale_));
+    return area;
+}
+
 QStringList RowLabel::rows() const { return laidOut().rows; }
 
 const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
     RowsLaidOut& cache = laidOut_;
-    const double width = contentsRect().width();
+    const double width = textArea().width();
     if (cache.valid && cache.text == text() && cache.width == width && cache.wrap == wordWrap()) {
         return cache;
     }
@@ -165,8 +179,40 @@ const RowLabel::RowsLaidOut& RowLabel::laidOut() const {
         ShapedRow shaped = ShapedRowOf(row, rowFont, fontKey);
         cache.glyphs.push_back(std::move(shaped.glyphs));
         cache.advances.push_back(shaped.advance);
+        qsizetype end = row.size();
+        while (end > 0 && row[end - 1].isSpace()) --end;
+        cache.inkWidths.push_back(end == row.size() ? shaped.advance : metrics.horizontalAdvance(row.left(end)));
     }
     return cache;
+}
+
+QList<QRectF> RowLabel::textBoxes() const {
+    QList<QRectF> boxes;
+    if (text().isEmpty()) return boxes;
+    const RowsLaidOut& rows = laidOut();
+    const QRectF area = textArea();
+    const double rowHeight = rowHeightPixels();
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    double top = area.top();
+    for (std::size_t i = 0; i < rows.inkWidths.size(); ++i) {
+        if (top >= area.bottom()) break;
+        const QString& row = rows.rows[static_cast<qsizetype>(i)];
+        const double fullWidth = metrics_->horizontalAdvance(row);
+        const double inkWidth = textWidthTwips_ > 0 ? rows.inkWidths[i] : fullWidth;
+        const double squeeze = inkWidth > area.width() && inkWidth > 0 ? area.width() / inkWidth : 1.0;
+        const auto first = std::find_if_not(row.cbegin(), row.cend(), [](QChar c) { return c.isSpace(); });
+        const QString lead(row.cbegin(), first - row.cbegin());
+        const QString shown = row.trimmed();
+        if (!shown.isEmpty()) {
+            double left = area.left();
+            if (horizontal & Qt::AlignHCenter) left += (area.width() - fullWidth * squeeze) / 2.0;
+            else if (horizontal & Qt::AlignRight) left += area.width() - fullWidth * squeeze;
+            left += metrics_->horizontalAdvance(lead) * squeeze;
+            boxes.append(QRectF(left, top, metrics_->horizontalAdvance(shown) * squeeze, rowHeight));
+        }
+        top += rowHeight;
+    }
+    return boxes;
 }
 
 void RowLabel::changeEvent(QEvent* event) {
@@ -179,9 +225,12 @@ void RowLabel::changeEvent(QEvent* event) {
 
 void RowLabel::drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const {
     const RowsLaidOut& rows = laidOut_;
-    const QRectF area = contentsRect();
+    const QRectF area = textArea();
     const double textWidth = asText ? metrics_->horizontalAdvance(rows.rows[row]) : rows.advances[row];
-    const double squeeze = textWidth > area.width() && textWidth > 0 ? area.width() / textWidth : 1.0;
+    // Within a set text width, blanks ending a row take no room: only a row
+    // whose text is too wide is narrowed (the room beyond is others').
+    const double inkWidth = textWidthTwips_ > 0 ? std::min(textWidth, rows.inkWidths[row]) : textWidth;
+    const double squeeze = inkWidth > area.width() && inkWidth > 0 ? area.width() / inkWidth : 1.0;
     const double drawnWidth = textWidth * squeeze;
     const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
     double left = area.left();
@@ -217,7 +266,7 @@ void RowLabel::paintEvent(QPaintEvent*) {
     if (asText) {
         painter.setFont(font());
     }
-    const QRectF area = contentsRect();
+    const QRectF area = textArea();
     const double rowHeight = rowHeightPixels();
     // Centre the font's line in its row; with rows as tall as the font this is the font's own baseline.
     const double baselineOffset = (rowHeight - rows.fontHeight) / 2.0 + rows.ascent;

@@ -26,12 +26,21 @@ public:
     int rowHeightTwips() const { return rowHeightTwips_; }
     // Rows drawn `factor` times their height in twips (a zoomed window).
     void setRowScale(double factor);
+    // Text kept within this width from the label's left edge, in twips
+    // (scaled as the rows are); 0: the label's whole width. Room right of it
+    // stays free for what is placed beside the text.
+    void setTextWidthTwips(int twips);
+    int textWidthTwips() const { return textWidthTwips_; }
     // The row height in logical pixels, as drawn.
     double rowHeightPixels() const;
 
     // The rows as drawn: the text split at its line breaks and, with word
     // wrapping on, wrapped at blanks to the label's width.
     QStringList rows() const;
+    // Where the drawn rows' text stands, in the label's own pixels: each
+    // non-blank row's band, as wide as its text without the blanks at its
+    // ends. Rows below the label's bottom are not drawn and not given.
+    QList<QRectF> textBoxes() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,12 +60,15 @@ private:
         double ascent = 0;
         QStringList rows;
         std::vector<double> advances;           // each row's natural width
+        std::vector<double> inkWidths;          // the same without the blanks at the row's end
         std::vector<QList<QGlyphRun>> glyphs;   // each row's glyphs, from the row's left end on the baseline
     };
     const RowsLaidOut& laidOut() const;
+    QRectF textArea() const;
     void drawRow(QPainter& painter, std::size_t row, double top, double baselineOffset, bool asText) const;
 
     int rowHeightTwips_ = 0;
+    int textWidthTwips_ = 0;
     double rowScale_ = 1.0;
     mutable RowsLaidOut laidOut_;
     mutable std::optional<QFontMetricsF> metrics_;

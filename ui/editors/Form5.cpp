@@ -11,6 +11,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/common/SecondaryWindow.h"
+#include "ui/common/TransformationColours.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {
@@ -27,17 +28,16 @@ constexpr double kHeadingPoints = 9;
 constexpr int kNoStar = 0;
 constexpr int kStarDigits = 2;
 
-// Columns: caption, text colour (invalid: the window's own), left in twips.
+// Columns: caption, left in twips; each heading in its transformation's colour.
 struct Heading {
     const char16_t* caption;
-    QColor colour;
     int left;
 };
 const std::array<Heading, Form5::kTransformations> kHeadings{{
-    {u"化祿", QColor(192, 64, 0), 840},
-    {u"化權", QColor(0, 128, 0), 2100},
-    {u"化科", QColor(), 3360},
-    {u"化忌", QColor(192, 0, 0), 4620},
+    {u"化祿", 840},
+    {u"化權", 2100},
+    {u"化科", 3360},
+    {u"化忌", 4620},
 }};
 constexpr int kHeadingTop = 240;
 constexpr int kHeadingWidth = 615;
@@ -99,11 +99,9 @@ void Form5::buildHeadings() {
         QLabel* label = new QLabel(QString::fromUtf16(heading.caption), this);
         label->setObjectName(QStringLiteral("Label2_%1").arg(t));
         label->setFont(MingFont(kHeadingPoints, true));
-        if (heading.colour.isValid()) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, heading.colour);
-            label->setPalette(palette);
-        }
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, TransformationColour(t));
+        label->setPalette(palette);
         label->setGeometry(TwipRect(heading.left, kHeadingTop, kHeadingWidth, kHeadingHeight));
         label2_[static_cast<std::size_t>(t)] = label;
     }

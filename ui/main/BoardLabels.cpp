@@ -1,6 +1,7 @@
 #include "ui/main/BoardLabels.h"
 
 #include "ui/common/ShownScript.h"
+#include "ui/common/TransformationColours.h"
 
 namespace velmora::board {
 
@@ -10,6 +11,8 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
+// Lab08 (旬空 截空) keeps to the label's right end: centred, it ran into a
+// seventh row of minor stars (Lab05) on the same line.
 // Columns: name, x, y, width, height (twips from the box's top-left corner),
 // text colour, font size in points, italic, 標楷體, alignment, hover text,
 // wraps at blanks, row height in twips.
@@ -21,7 +24,7 @@ const std::array<LabelStyle, kPalaceSetCount> kPalaceSets{{
     {"Lab05", 960, 300, 450, 1695, QColor(192, 0, 192), 9.75, false, false, kLeft, nullptr, true, kStarRowTwips},
     {"Lab06", 1480, 300, 450, 440, QColor(128, 128, 128), 9.75, false, false, kLeft, nullptr, true, kStarRowTwips},
     {"Lab07", 3000, 600, 2895, 255, QColor(0, 128, 128), 9.75, false, false, kLeft, nullptr, false, kStarRowTwips},
-    {"Lab08", 450, 1500, 2175, 195, QColor(192, 192, 192), 9.75, false, false, kCentred, nullptr, false,
+    {"Lab08", 450, 1500, 2175, 195, QColor(192, 192, 192), 9.75, false, false, kRight, nullptr, false,
      kStarRowTwips},
     {"Lab09", 1050, 1705, 975, 225, QColor(255, 0, 0), 9, true, false, kCentred, "大限", false, 0},
     {"Lab10", 30, 1705, 1455, 255, QColor(128, 128, 255), 9.75, false, false, kLeft, "長生十二運", false,
@@ -68,7 +71,6 @@ void ShowMarkCaptionsIn(Script script) {
     }
 }
 
-// The first three marks are green, 忌 is brick red.
-QColor MarkColour(int k) { return k < kMarkCount - 1 ? QColor(0, 255, 0) : QColor(192, 64, 0); }
+QColor MarkColour(int k) { return TransformationColour(k); }
 
 }  // namespace velmora::board

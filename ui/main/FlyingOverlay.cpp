@@ -9,6 +9,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
 #include "ui/main/BoardLabels.h"
+#include "ui/main/BoardRouting.h"
 
 namespace velmora {
 
@@ -64,38 +65,72 @@ void DrawHead(QPainter& painter, QPointF tip, double angle) {
 
 }  // namespace
 
+void FlyingOverlay::setTextAround(std::vector<QRectF> centreText, std::vector<QRectF> boardText) {
+    centreText_ = std::move(centreText);
+    boardText_ = std::move(boardText);
+}
+
+// Each arrow between two palaces: its shaft broken under the centre's text,
+// its head, and its caption beside it where no text of the board nor an
+// earlier caption stands.
+std::vector<FlyingOverlay::Drawn> FlyingOverlay::laidOut() const {
+    std::vector<Drawn> drawn;
+    std::vector<QRectF> taken = boardText_;
+    const QFont font = MingFont(kKindPoints);
+    const QFontMetricsF metrics(font);
+    for (std::size_t i = 0; i < arrows_.size(); ++i) {
+        const FlightArrow& arrow = arrows_[i];
+        if (arrow.fromIndex == arrow.toIndex) continue;
+        // Arrows between the same two palaces (two stars in one palace) side by side.
+        const auto parallel = std::count_if(arrows_.begin(), arrows_.begin() + static_cast<std::ptrdiff_t>(i),
+                                            [&arrow](const FlightArrow& a) { return a.toIndex == arrow.toIndex; });
+        const QPointF from = BoxCentre(arrow.fromIndex);
+        const QPointF to = BoxCentre(arrow.toIndex);
+        const QPointF delta = to - from;
+        const QPointF d = delta / std::hypot(delta.x(), delta.y());
+        const QPointF shift = QPointF(-d.y(), d.x()) * double(kParallelGapTwips * parallel);
+        const QPointF start = from + d * InsideDistance(d) + shift;
+        const QPointF end = to - d * InsideDistance(d) + shift;
+        Drawn arrowDrawn;
+        arrowDrawn.kind = arrow.kind;
+        arrowDrawn.tip = end;
+        arrowDrawn.angle = std::atan2(d.y(), d.x());
+        arrowDrawn.pieces = board::LineAround(QLineF(start, end - d * (kHeadLengthTwips / 2.0)), centreText_);
+        const QString caption = board::MarkCaption(arrow.kind);
+        const QSizeF size(metrics.horizontalAdvance(caption) * kTwipsPerPixel, metrics.height() * kTwipsPerPixel);
+        arrowDrawn.caption = board::CaptionPlace(QLineF(start, end), size, kParallelGapTwips + size.height() / 2, taken);
+        taken.push_back(arrowDrawn.caption);
+        drawn.push_back(std::move(arrowDrawn));
+    }
+    return drawn;
+}
+
+std::vector<QLineF> FlyingOverlay::shaftPieces() const {
+    std::vector<QLineF> pieces;
+    for (const Drawn& arrow : laidOut()) pieces.insert(pieces.end(), arrow.pieces.begin(), arrow.pieces.end());
+    return pieces;
+}
+
+std::vector<QRectF> FlyingOverlay::captionBoxes() const {
+    std::vector<QRectF> boxes;
+    for (const Drawn& arrow : laidOut()) boxes.push_back(arrow.caption);
+    return boxes;
+}
+
 void FlyingOverlay::paint(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < arrows_.size(); ++i) {
-        const FlightArrow& arrow = arrows_[i];
-        if (arrow.fromIndex == arrow.toIndex) {
-            paintLoop(painter, arrow);
-            continue;
-        }
-        // Arrows between the same two palaces (two stars in one palace) side by side.
-        const auto before = std::count_if(arrows_.begin(), arrows_.begin() + static_cast<std::ptrdiff_t>(i),
-                                          [&arrow](const FlightArrow& a) { return a.toIndex == arrow.toIndex; });
-        paintArrow(painter, arrow, static_cast<int>(before));
+    for (const FlightArrow& arrow : arrows_) {
+        if (arrow.fromIndex == arrow.toIndex) paintLoop(painter, arrow);
+    }
+    const QFont font = MingFont(kKindPoints);
+    for (const Drawn& arrow : laidOut()) {
+        painter.setPen(QPen(ArrowColour(arrow.kind), kArrowPenTwips, Qt::SolidLine, Qt::RoundCap));
+        for (const QLineF& piece : arrow.pieces) painter.drawLine(piece);
+        DrawHead(painter, arrow.tip, arrow.angle);
+        DrawTextAt(painter, arrow.caption.topLeft(), board::MarkCaption(arrow.kind), font);
     }
     painter.restore();
-}
-
-void FlyingOverlay::paintArrow(QPainter& painter, const FlightArrow& arrow, int parallel) const {
-    const QPointF from = BoxCentre(arrow.fromIndex);
-    const QPointF to = BoxCentre(arrow.toIndex);
-    const QPointF delta = to - from;
-    const double length = std::hypot(delta.x(), delta.y());
-    const QPointF d = delta / length;
-    const QPointF across(-d.y(), d.x());
-    const QPointF shift = across * (kParallelGapTwips * parallel);
-    const QPointF start = from + d * InsideDistance(d) + shift;
-    const QPointF end = to - d * InsideDistance(d) + shift;
-    painter.setPen(QPen(ArrowColour(arrow.kind), kArrowPenTwips, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(start, end - d * (kHeadLengthTwips / 2.0));
-    DrawHead(painter, end, std::atan2(d.y(), d.x()));
-    DrawTextAt(painter, (start + end) / 2.0 + across * kParallelGapTwips, board::MarkCaption(arrow.kind),
-               MingFont(kKindPoints));
 }
 
 // A palace transforming a star of its own: a small loop in its top-right corner.

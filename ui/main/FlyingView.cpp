@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
@@ -28,12 +29,22 @@ constexpr int kWindowGapPixels = 8;
 const QString kSelfArrow = QStringLiteral("↓");
 constexpr double kSelfMarkPoints = 7.5;
 
+// The 自化 marks have a column of their own in each palace: right of the minor
+// and flowing stars (which end 1930 twips from the box's left), clear of the
+// palace's other text. A mark stands on its star's row and names the star, so
+// it reads on its own though the star list is further left.
+constexpr int kSelfColumnTwips = 1960;
+
 board::Point SelfMarkPlace(int b, int row) {
     const board::LabelStyle& stars = board::PalaceSetStyle(board::PalaceSet::Lab04);
     const board::Point corner = board::BoxCorner(b);
-    // Just right of the place of the star's transformation mark.
-    return {corner.x + stars.x + marks::kMarkLeftTwips + board::kMarkSize,
-            corner.y + stars.y + board::kStarRowTwips * row};
+    return {corner.x + kSelfColumnTwips, corner.y + stars.y + board::kStarRowTwips * row};
+}
+
+// "↓祿" in the colour of its kind, as rich text.
+QString KindText(int kind) {
+    return QStringLiteral("<span style=\"color:%1\">%2%3</span>")
+        .arg(board::MarkColour(kind).name(), kSelfArrow, board::MarkCaption(kind));
 }
 
 }  // namespace
@@ -120,10 +131,9 @@ void FlyingView::showSelfMarks() {
             const auto row = marks::RowOfEntryEnd(caption, marks::CharactersBeforeEntryEnd(caption, name));
             if (!row) continue;
             const board::Point place = SelfMarkPlace(b, *row);
-            const QString text = kSelfArrow + board::MarkCaption(f.kind - 1);
             auto same = std::find_if(marks.begin(), marks.end(), [&](const SelfMark& m) { return m.place == place; });
-            if (same != marks.end()) same->text += text;
-            else marks.push_back({place, text, f.kind - 1});
+            if (same != marks.end()) same->text += KindText(f.kind - 1);
+            else marks.push_back({place, name + KindText(f.kind - 1), f.kind - 1});
         }
     }
     selfMarks_ = std::move(marks);
@@ -134,7 +144,7 @@ void FlyingView::placeSelfLabels() {
     while (selfLabels_.size() < selfMarks_.size()) {
         auto* label = new QLabel(&board_);
         label->setObjectName(QStringLiteral("SelfMark_%1").arg(selfLabels_.size()));
-        label->setFont(MingFont(kSelfMarkPoints));
+        label->setTextFormat(Qt::RichText);
         label->setAutoFillBackground(true);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         selfLabels_.push_back(label);
@@ -150,10 +160,12 @@ void FlyingView::placeSelfLabels() {
         palette.setColor(QPalette::Window, Qt::white);
         palette.setColor(QPalette::WindowText, board::MarkColour(mark.kind));
         label->setPalette(palette);
+        // At the board's zoom, as its other labels are; placed by its width at 100 %.
+        label->setFont(MingFont(kSelfMarkPoints * board_.zoom()));
         label->setText(mark.text);
         label->adjustSize();
-        const QSize size = label->size();
-        board_.placeInTwips(label, mark.place.x, mark.place.y, PixelsToTwips(size.width()), board::kMarkSize);
+        const int widthTwips = static_cast<int>(std::ceil(PixelsToTwips(label->width()) / board_.zoom()));
+        board_.placeInTwips(label, mark.place.x, mark.place.y, widthTwips, board::kMarkSize);
         label->show();
         label->raise();
     }

@@ -23,11 +23,11 @@ class QWidget;
 namespace velmora {
 
 // A 自化 mark: on the star-list row of a star its own palace's stem
-// transforms, just right of the place of that star's transformation mark.
+// transforms, in the palace's column of 自化 marks.
 struct SelfMark {
     board::Point place;  // top-left corner in the window's twips
-    QString text;        // "↓祿", or more kinds for one star ("↓祿↓忌")
-    int kind = 0;        // the first kind: its colour
+    QString text;        // rich text: the star's name and "↓祿", or more kinds ("↓祿↓忌"), each in its colour
+    int kind = 0;        // the first kind
 };
 
 struct Session;

@@ -10,6 +10,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
+#include "ui/main/BoardRouting.h"
 #include "ui/main/TransformationMarks.h"
 
 namespace velmora {
@@ -25,6 +26,7 @@ const QColor kFocusColour(255, 0, 0);
 constexpr int kLineWidthTwips = kTwipsPerPixel;       // one pixel at 100%
 constexpr int kHighlightPenPixels = 2;
 constexpr double kMarkPoints = 9;
+constexpr int kMarkGapTwips = kTwipsPerPixel;  // between a star list's text and its marks
 const char* const kBranchIndexProperty = "branchIndex";
 
 std::size_t At(int index) { return static_cast<std::size_t>(index); }
@@ -95,6 +97,10 @@ void PalaceBoard::createDesignMembers() {
         // belongs to the palace under it, not to the label's own.
         member0->setAttribute(Qt::WA_TransparentForMouseEvents, set == static_cast<int>(PalaceSet::Lab07));
         member0->hide();
+        if (set == static_cast<int>(PalaceSet::Lab04)) {
+            // The transformation marks stand in a column of their own right of the star names.
+            member0->setTextWidthTwips(marks::kMarkLeftTwips - kMarkGapTwips);
+        }
         palaceLabels_[At(set)][0] = member0;
     }
     for (int centre = 0; centre < board::kCentreLabelCount; ++centre) {
@@ -113,6 +119,7 @@ RowLabel* PalaceBoard::copyOf(const RowLabel* member0, const QString& name) {
     label->setAlignment(member0->alignment());
     label->setWordWrap(member0->wordWrap());
     label->setRowHeightTwips(member0->rowHeightTwips());
+    label->setTextWidthTwips(member0->textWidthTwips());
     label->setToolTip(member0->toolTip());
     label->setAttribute(Qt::WA_TransparentForMouseEvents,
                         member0->testAttribute(Qt::WA_TransparentForMouseEvents));
@@ -281,7 +288,11 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
     if (focusShown_) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, focusCap(painter)));
-        drawSegments(line4_);
+        for (const QLineF& piece : focusPieces()) painter.drawLine(piece);
+    }
+    if (!flyingOverlay_.arrows().empty()) {
+        // The captions keep off the labels' text, which changes with every chart.
+        flyingOverlay_.setTextAround(centreTextBoxes(), boardTextBoxes());
     }
     flyingOverlay_.paint(painter);
 }
@@ -316,6 +327,41 @@ void PalaceBoard::fillGrid(QPainter& painter) const {
     };
     fill(line1_);
     fill(line2_);
+}
+
+void PalaceBoard::addTextBoxes(const QLabel* label, std::vector<QRectF>& boxes) const {
+    if (label->isHidden() || label->text().isEmpty()) return;
+    const double twipsPerPixel = kTwipsPerPixel / zoom_;
+    const QPointF corner(kOriginX + label->x() * twipsPerPixel, kOriginY + label->y() * twipsPerPixel);
+    const auto* rows = qobject_cast<const RowLabel*>(label);
+    const QList<QRectF> own = rows != nullptr ? rows->textBoxes() : QList<QRectF>{QRectF(label->rect())};
+    for (const QRectF& box : own) {
+        boxes.emplace_back(corner + box.topLeft() * twipsPerPixel, box.size() * twipsPerPixel);
+    }
+}
+
+std::vector<QRectF> PalaceBoard::centreTextBoxes() const {
+    std::vector<QRectF> boxes;
+    for (const RowLabel* label : centreLabels_) addTextBoxes(label, boxes);
+    return boxes;
+}
+
+std::vector<QRectF> PalaceBoard::boardTextBoxes() const {
+    std::vector<QRectF> boxes;
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) addTextBoxes(label, boxes);
+    return boxes;
+}
+
+std::vector<QLineF> PalaceBoard::focusPieces() const {
+    std::vector<QLineF> pieces;
+    if (!focusShown_) return pieces;
+    const std::vector<QRectF> centreText = centreTextBoxes();
+    for (const board::Segment& s : line4_) {
+        const QLineF line(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
+        const std::vector<QLineF> around = board::LineAround(line, centreText);
+        pieces.insert(pieces.end(), around.begin(), around.end());
+    }
+    return pieces;
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {

@@ -9,9 +9,12 @@
 #include <QWidget>
 
 #include <QHash>
+#include <QLineF>
+#include <QRectF>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "ui/main/BoardGeometry.h"
 #include "ui/main/BoardLabels.h"
@@ -81,6 +84,13 @@ public:
     // The flying-transformation arrows and 自化 marks, painted under the labels.
     FlyingOverlay& flyingOverlay() { return flyingOverlay_; }
 
+    // The text boxes of the centre's labels and of everything written on the
+    // board (labels, marks, 自化 marks, arrow captions), in the window's twips.
+    std::vector<QRectF> centreTextBoxes() const;
+    std::vector<QRectF> boardTextBoxes() const;
+    // The focus lines as drawn: broken where they would run under the centre's text.
+    std::vector<QLineF> focusPieces() const;
+
     // Paints the board with its labels into `painter`, scaled to fill
     // `target` while keeping its proportions.
     void renderTo(QPainter& painter, const QRectF& target);
@@ -102,6 +112,8 @@ private:
     // True on the screen or an image when a line's pen is wider than a device pixel.
     bool widePenOnScreen(const QPainter& painter) const;
     void fillGrid(QPainter& painter) const;
+    // The boxes of a label's text in the window's twips.
+    void addTextBoxes(const QLabel* label, std::vector<QRectF>& boxes) const;
 
     std::array<std::array<RowLabel*, board::kPalaceCount>, board::kPalaceSetCount> palaceLabels_{};
     std::array<RowLabel*, board::kCentreLabelCount> centreLabels_{};

@@ -6,6 +6,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BoardGeometry.h
   ${CMAKE_CURRENT_LIST_DIR}/BoardLabels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoardLabels.h
+  ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.h
   ${CMAKE_CURRENT_LIST_DIR}/ChartCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartCommands.h
   ${CMAKE_CURRENT_LIST_DIR}/ChartCopy.cpp

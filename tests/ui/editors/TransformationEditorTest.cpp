@@ -40,10 +40,10 @@ TEST_F(EditorTest, TransformationEditorShowsFourWhileTheMainWindowWaits) {
     EXPECT_FALSE(form->isEnabled());
     EXPECT_EQ(editor->ChangeCount(), 0);
     // Columns: heading text, its colour.
-    const std::array<std::pair<QString, QColor>, 4> headings{{{QStringLiteral("化祿"), QColor(192, 64, 0)},
-                                                               {QStringLiteral("化權"), QColor(0, 128, 0)},
-                                                               {QStringLiteral("化科"), editor->palette().color(QPalette::WindowText)},
-                                                               {QStringLiteral("化忌"), QColor(192, 0, 0)}}};
+    const std::array<std::pair<QString, QColor>, 4> headings{{{QStringLiteral("化祿"), QColor(0, 128, 96)},
+                                                               {QStringLiteral("化權"), QColor(168, 16, 152)},
+                                                               {QStringLiteral("化科"), QColor(0, 24, 255)},
+                                                               {QStringLiteral("化忌"), QColor(224, 48, 8)}}};
     for (int t = 0; t < 4; ++t) {
         auto* label = editor->findChild<QLabel*>(QStringLiteral("Label2_%1").arg(t));
         EXPECT_EQ(label->text(), headings[static_cast<std::size_t>(t)].first);
