@@ -11,10 +11,10 @@
 #include <functional>
 #include <vector>
 
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 #include "ui/main/Layers.h"
 #include "ui/main/ReferenceReads.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 
 class QFrame;
 class QLabel;
