@@ -11,7 +11,8 @@
 
 #include "ui/chartio/ChartCopy.h"
 #include "ui/chartio/ChartExport.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/Session.h"
 #include "ui/board/PalaceBoard.h"
 
 namespace velmora {
@@ -40,8 +41,8 @@ QString StartFolder() {
 
 }  // namespace
 
-ChartCommands::ChartCommands(Form1& form)
-    : QObject(&form), form_(form), dialogs_(std::make_shared<QtExportDialogs>()) {
+ChartCommands::ChartCommands(ChartHost& form)
+    : QObject(&form.hostWidget()), form_(form), dialogs_(std::make_shared<QtExportDialogs>()) {
     createActions();
 }
 
@@ -54,7 +55,7 @@ void ChartCommands::createActions() {
         auto* action = new QAction(QString::fromUtf8(kCommands[i].caption), this);
         action->setShortcut(QKeySequence(kCommands[i].shortcut));
         action->setShortcutContext(Qt::WindowShortcut);
-        form_.addAction(action);
+        form_.hostWidget().addAction(action);
         menu_->addAction(action);
         actions_[i] = action;
     }
@@ -78,7 +79,7 @@ void ChartCommands::createActions() {
     auto* menuKey = new QAction(this);
     menuKey->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     menuKey->setShortcutContext(Qt::WindowShortcut);
-    form_.addAction(menuKey);
+    form_.hostWidget().addAction(menuKey);
     connect(menuKey, &QAction::triggered, this, &ChartCommands::showMenuAtBoard);
 
     PalaceBoard& board = form_.board();
@@ -106,7 +107,7 @@ QString ChartCommands::askFile(const QString& title, const QString& suffix, cons
         folder_ = StartFolder();  // looked up only when first asked: a window drawing off screen never asks
     }
     const QString suggested = QDir(folder_).filePath(ChartFileStem(form_.session()) + suffix);
-    QString path = dialogs_->saveFileName(&form_, title, suggested, filter);
+    QString path = dialogs_->saveFileName(&form_.hostWidget(), title, suggested, filter);
     if (!path.isEmpty() && !path.endsWith(suffix, Qt::CaseInsensitive)) {
         path += suffix;
     }
@@ -116,7 +117,7 @@ QString ChartCommands::askFile(const QString& title, const QString& suffix, cons
 void ChartCommands::report(const std::optional<QString>& problem, const QString& path) {
     if (problem) {
         qWarning().noquote() << *problem;
-        form_.session().messages->information(&form_, kNoticeTitle, *problem);
+        form_.session().messages->information(&form_.hostWidget(), kNoticeTitle, *problem);
     } else if (!path.isEmpty()) {
         folder_ = QFileInfo(path).absolutePath();
     }
@@ -128,7 +129,7 @@ void ChartCommands::exportImage() {
     }
     const QString path = askFile(QStringLiteral("匯出圖片"), QStringLiteral(".png"), QStringLiteral("PNG 圖片 (*.png)"));
     if (!path.isEmpty()) {
-        report(WriteChartPng(form_, path, kImageDensityFactor * form_.devicePixelRatioF()), path);
+        report(WriteChartPng(form_, path, kImageDensityFactor * form_.hostWidget().devicePixelRatioF()), path);
     }
 }
 
@@ -149,7 +150,7 @@ void ChartCommands::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(ChartDocumentTitle(form_));
-    if (dialogs_->setUpPrinter(&form_, printer)) {
+    if (dialogs_->setUpPrinter(&form_.hostWidget(), printer)) {
         report(PrintChart(form_, printer), QString());
     }
 }

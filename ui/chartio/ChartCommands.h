@@ -21,7 +21,7 @@ class QPoint;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 
 class ChartCommands : public QObject {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     enum Command { ExportImage = 0, ExportPdf = 1, Print = 2, CopyText = 3 };
     static constexpr int kCommandCount = 4;
 
-    explicit ChartCommands(Form1& form);
+    explicit ChartCommands(ChartHost& form);
     ~ChartCommands() override;
 
     void setDialogs(std::shared_ptr<ExportDialogs> dialogs) { dialogs_ = std::move(dialogs); }
@@ -61,7 +61,7 @@ private:
     QString askFile(const QString& title, const QString& suffix, const QString& filter);
     void report(const std::optional<QString>& problem, const QString& path);
 
-    Form1& form_;
+    ChartHost& form_;
     std::shared_ptr<ExportDialogs> dialogs_;
     std::array<QAction*, kCommandCount> actions_{};
     QMenu* menu_ = nullptr;

@@ -2,11 +2,13 @@
 
 #include "output/ChartRun.h"
 #include "output/ChartText.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 
 namespace velmora {
 
-std::optional<tool::Query> ShownQuery(Form1& form) {
+std::optional<tool::Query> ShownQuery(ChartHost& form) {
     if (!form.chartShown()) {
         return std::nullopt;
     }
@@ -25,7 +27,7 @@ std::optional<tool::Query> ShownQuery(Form1& form) {
     return query;
 }
 
-QString ChartCopyText(Form1& form) {
+QString ChartCopyText(ChartHost& form) {
     const std::optional<tool::Query> query = ShownQuery(form);
     if (!query) {
         return {};

@@ -11,14 +11,14 @@
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 
 // The query of the chart on the board: the birth moment and gender, and for a
 // charted record the shown date, period and layer. Nothing while no chart is shown.
-std::optional<tool::Query> ShownQuery(Form1& form);
+std::optional<tool::Query> ShownQuery(ChartHost& form);
 
 // The chart text of ShownQuery with the window's tables (its name list, level
 // names, star levels and transformation table); empty while no chart is shown.
-QString ChartCopyText(Form1& form);
+QString ChartCopyText(ChartHost& form);
 
 }  // namespace velmora

@@ -14,7 +14,9 @@
 #include "output/ChartWords.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Twips.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 #include "ui/board/PalaceBoard.h"
 
 namespace velmora {
@@ -47,7 +49,7 @@ QString LayerWord(int layer) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-bool RecordCharted(Form1& form) { return form.recordsMode() && form.session().RecordLoaded == 1; }
+bool RecordCharted(ChartHost& form) { return form.recordsMode() && form.session().RecordLoaded == 1; }
 
 QString WriteProblem(const QString& path) { return QStringLiteral("無法寫入檔案：") + path; }
 
@@ -57,7 +59,7 @@ QString WriteProblem(const QString& path) { return QStringLiteral("無法寫入�
 // replays as text and lines, so print and PDF stay vector. A picture replays
 // scaled from its own resolution to the device's, so it is recorded at the
 // page's size in its own units.
-std::optional<QString> PaintOnPage(Form1& form, QPagedPaintDevice& device, const QString& path) {
+std::optional<QString> PaintOnPage(ChartHost& form, QPagedPaintDevice& device, const QString& path) {
     QPicture picture;
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const double toPicture = static_cast<double>(picture.logicalDpiX()) / device.logicalDpiX();
@@ -95,7 +97,7 @@ std::optional<QString> SaveWhole(const QString& path, const std::function<bool(Q
 
 }  // namespace
 
-QString ChartCaption(Form1& form) {
+QString ChartCaption(ChartHost& form) {
     const DateInputs& inputs = form.dateInputs();
     QString caption;
     if (RecordCharted(form)) {
@@ -109,12 +111,12 @@ QString ChartCaption(Form1& form) {
     return form.session().script->text(caption) + form.dateLineText();
 }
 
-QSize ChartPictureSize(Form1& form) {
+QSize ChartPictureSize(ChartHost& form) {
     const QSize board = form.board().designSize();  // the same picture at any zoom
     return {board.width(), board.height() + TwipsToPixels(kCaptionTwips)};
 }
 
-void PaintChart(Form1& form, QPainter& painter, const QRectF& target) {
+void PaintChart(ChartHost& form, QPainter& painter, const QRectF& target) {
     const QSizeF size(ChartPictureSize(form));
     const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     painter.save();
@@ -141,7 +143,7 @@ QString ChartFileStem(const Session& session) {
     return stem + QLatin1Char(' ') + session.script->text(kFileTitleWord);
 }
 
-QString ChartDocumentTitle(Form1& form) {
+QString ChartDocumentTitle(ChartHost& form) {
     const Session& session = form.session();
     QString title = session.PersonName.trimmed();
     if (!title.isEmpty()) {
@@ -156,7 +158,7 @@ QString ChartDocumentTitle(Form1& form) {
     return title;
 }
 
-QImage ChartImage(Form1& form, double density) {
+QImage ChartImage(ChartHost& form, double density) {
     const QSize logical = ChartPictureSize(form);
     QImage image(logical * density, QImage::Format_RGB32);
     image.setDevicePixelRatio(density);
@@ -167,13 +169,13 @@ QImage ChartImage(Form1& form, double density) {
     return image;
 }
 
-std::optional<QString> WriteChartPng(Form1& form, const QString& path, double density) {
+std::optional<QString> WriteChartPng(ChartHost& form, const QString& path, double density) {
     return SaveWhole(path, [&form, density](QIODevice& file) {
         return ChartImage(form, density).save(&file, "PNG", kPngQuality);
     });
 }
 
-std::optional<QString> WriteChartPdf(Form1& form, const QString& path) {
+std::optional<QString> WriteChartPdf(ChartHost& form, const QString& path) {
     return SaveWhole(path, [&form, &path](QIODevice& file) {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
@@ -187,7 +189,7 @@ std::optional<QString> WriteChartPdf(Form1& form, const QString& path) {
     });
 }
 
-std::optional<QString> PrintChart(Form1& form, QPrinter& printer) {
+std::optional<QString> PrintChart(ChartHost& form, QPrinter& printer) {
     if (printer.docName().isEmpty()) {
         printer.setDocName(ChartDocumentTitle(form));
     }

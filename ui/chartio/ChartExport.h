@@ -18,7 +18,7 @@ class QPrinter;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 struct Session;
 
 // The caption row under the board, in twips.
@@ -26,30 +26,30 @@ inline constexpr int kCaptionTwips = 420;
 
 // The caption: "<layer>　" for a charted record, then "陽曆 Y 年 M 月 D 日"
 // of the shown date and the window's lunar date line.
-QString ChartCaption(Form1& form);
+QString ChartCaption(ChartHost& form);
 
 // The picture's size in logical pixels: the board and the caption row.
-QSize ChartPictureSize(Form1& form);
+QSize ChartPictureSize(ChartHost& form);
 
 // Paints the picture into `target`, centred and scaled to fit it whole.
-void PaintChart(Form1& form, QPainter& painter, const QRectF& target);
+void PaintChart(ChartHost& form, QPainter& painter, const QRectF& target);
 
 // "<name or birth date> 命盤": the person's name, else the chart's birth date
 // as YYYY-MM-DD; characters that cannot stand in a file name become "_".
 QString ChartFileStem(const Session& session);
 // The document title: the name (when there is one), the birth date and "命盤",
 // then the layer and shown date for a charted record on a time layer.
-QString ChartDocumentTitle(Form1& form);
+QString ChartDocumentTitle(ChartHost& form);
 
 // The picture at `density` device pixels per logical pixel.
-QImage ChartImage(Form1& form, double density);
+QImage ChartImage(ChartHost& form, double density);
 
 // Each writes the picture and gives a message when the output could not be
 // written (nothing is left claiming to be the chart).
-std::optional<QString> WriteChartPng(Form1& form, const QString& path, double density);
+std::optional<QString> WriteChartPng(ChartHost& form, const QString& path, double density);
 // One A4 landscape page, the picture centred within 10 mm margins, titled.
-std::optional<QString> WriteChartPdf(Form1& form, const QString& path);
+std::optional<QString> WriteChartPdf(ChartHost& form, const QString& path);
 // Paints on `printer`, already set up (orientation, output) by the caller.
-std::optional<QString> PrintChart(Form1& form, QPrinter& printer);
+std::optional<QString> PrintChart(ChartHost& form, QPrinter& printer);
 
 }  // namespace velmora

@@ -1,21 +1,23 @@
 #include "ui/chartio/QueryChart.h"
 
 #include "calendar/CalendarDay.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 
 namespace velmora {
 
 namespace {
 
 // The date inputs moved to a query's date and period as the user's steps would end.
-void MoveDateInputs(Form1& form, const tool::QueryDate& date, int period) {
+void MoveDateInputs(ChartHost& form, const tool::QueryDate& date, int period) {
     form.dateInputs().moveThroughLabels(QDate(date.year, date.month, date.day), period);
 }
 
 // As the gender dialog's "確定" charts the date inputs, with the name given.
-void ChartByDate(Form1& form, const tool::Query& query, const QString& personName) {
+void ChartByDate(ChartHost& form, const tool::Query& query, const QString& personName) {
     MoveDateInputs(form, query.birthDate, query.period);
-    form.modeChosen(Form1::ChartByDateMode);
+    form.modeChosen(ChartHost::ChartByDateMode);
     Session& session = form.session();
     session.birth.Gender = static_cast<std::int16_t>(query.gender);
     session.PersonName = personName;
@@ -25,7 +27,7 @@ void ChartByDate(Form1& form, const tool::Query& query, const QString& personNam
 }
 
 // As the record window's "確定" charts a record, then the moment on its layer.
-void ChartAsRecord(Form1& form, const tool::Query& query, const QString& personName) {
+void ChartAsRecord(ChartHost& form, const tool::Query& query, const QString& personName) {
     Session& session = form.session();
     session.birth = BirthInput{};
     session.chart.StarTable = {};
@@ -49,7 +51,7 @@ void ChartAsRecord(Form1& form, const tool::Query& query, const QString& personN
 
 }  // namespace
 
-void ShowQuery(Form1& form, const tool::Query& query, const QString& personName) {
+void ShowQuery(ChartHost& form, const tool::Query& query, const QString& personName) {
     if (query.at) {
         ChartAsRecord(form, query, personName);
     } else {

@@ -10,11 +10,11 @@
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 
 // Charts `query` on `form` (started, with no secondary windows set) under
 // `personName` (may be empty). The date inputs' lower limit is lifted while
 // the shown moment is set, so a moment before the birth is shown as asked.
-void ShowQuery(Form1& form, const tool::Query& query, const QString& personName);
+void ShowQuery(ChartHost& form, const tool::Query& query, const QString& personName);
 
 }  // namespace velmora

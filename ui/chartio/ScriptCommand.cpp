@@ -8,7 +8,8 @@
 
 #include "ui/board/BoardLabels.h"
 #include "ui/chartio/ChartCommands.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/Session.h"
 
 namespace velmora {
 
@@ -22,7 +23,7 @@ Script ScriptFromSettings(const Settings& settings) {
     return ScriptFromKey(key.toStdString()).value_or(Script::Traditional);
 }
 
-ScriptCommand::ScriptCommand(Form1& form) : QObject(&form), form_(form) {
+ScriptCommand::ScriptCommand(ChartHost& form) : QObject(&form.hostWidget()), form_(form) {
     Session& session = form.session();
     session.script->setScript(ScriptFromSettings(*session.settings));
     ShowTablesInScript(session);
@@ -32,7 +33,7 @@ ScriptCommand::ScriptCommand(Form1& form) : QObject(&form), form_(form) {
     action_->setChecked(session.script->simplified());
     action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     action_->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(action_);
+    form.hostWidget().addAction(action_);
     QMenu* menu = form.chartCommands().menu();
     menu->addSeparator();
     menu->addAction(action_);
@@ -60,10 +61,10 @@ void ScriptCommand::setScript(Script script) {
 
 void ScriptCommand::showWindows() const {
     const ShownScript& shown = *form_.session().script;
-    shown.applyTo(&form_);
+    shown.applyTo(&form_.hostWidget());
     shown.applyTo(form_.chartCommands().menu());  // a popup of its own, not the window's child
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != &form_ && ownsWindow(window)) {
+        if (window != &form_.hostWidget() && ownsWindow(window)) {
             shown.applyTo(window);
         }
     }
@@ -71,7 +72,7 @@ void ScriptCommand::showWindows() const {
 
 bool ScriptCommand::ownsWindow(const QObject* window) const {
     for (const QObject* up = window; up != nullptr; up = up->parent()) {
-        if (up == &form_) {
+        if (up == &form_.hostWidget()) {
             return true;
         }
     }
@@ -81,7 +82,7 @@ bool ScriptCommand::ownsWindow(const QObject* window) const {
 bool ScriptCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && (widget == &form_ || ownsWindow(widget))) {
+        if (widget->isWindow() && (widget == &form_.hostWidget() || ownsWindow(widget))) {
             form_.session().script->applyTo(widget);
         }
     }

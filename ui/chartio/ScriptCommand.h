@@ -14,13 +14,13 @@ class QAction;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 
 class ScriptCommand : public QObject {
     Q_OBJECT
 public:
     // Takes the script from the settings and adds the command to the board's menu.
-    explicit ScriptCommand(Form1& form);
+    explicit ScriptCommand(ChartHost& form);
 
     QAction* action() const { return action_; }
     // Shows everything in `script` and keeps it in the settings.
@@ -35,7 +35,7 @@ protected:
 private:
     bool ownsWindow(const QObject* window) const;
 
-    Form1& form_;
+    ChartHost& form_;
     QAction* action_ = nullptr;
 };
 

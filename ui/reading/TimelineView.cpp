@@ -14,7 +14,9 @@
 #include "ui/common/Twips.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/session/DateInputs.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 #include "ui/board/PalaceBoard.h"
 
 namespace velmora {
@@ -58,18 +60,18 @@ QString Coloured(const QColor& colour, const QString& text) {
 
 }  // namespace
 
-TimelineView::TimelineView(Form1& form) : QObject(&form), form_(form) {
+TimelineView::TimelineView(ChartHost& form) : QObject(&form.hostWidget()), form_(form) {
     toggle_ = new QAction(QStringLiteral("運限"), this);
     toggle_->setCheckable(true);
     toggle_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     toggle_->setShortcutContext(Qt::WindowShortcut);
-    form.addAction(toggle_);
+    form.hostWidget().addAction(toggle_);
     form.chartCommands().menu()->addAction(toggle_);
     createWindow();
     connect(toggle_, &QAction::toggled, this, [this](bool on) {
         if (on && !placed_) {
             // Beside the main window the first time, clear of the board.
-            window_->move(form_.frameGeometry().topRight() + QPoint(kWindowGapPixels, 0));
+            window_->move(form_.hostWidget().frameGeometry().topRight() + QPoint(kWindowGapPixels, 0));
             placed_ = true;
         }
         window_->setVisible(on);
@@ -82,7 +84,7 @@ TimelineView::TimelineView(Form1& form) : QObject(&form), form_(form) {
 }
 
 void TimelineView::createWindow() {
-    window_ = new QWidget(&form_, Qt::Tool);
+    window_ = new QWidget(&form_.hostWidget(), Qt::Tool);
     window_->setObjectName(QStringLiteral("Timeline"));
     window_->setWindowTitle(QStringLiteral("運限"));
     window_->resize(TwipSize(kWindowWidthTwips, kWindowHeightTwips));

@@ -23,7 +23,7 @@ class QWidget;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 
 class TimelineView : public QObject {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     enum Column { DecadeColumn = 0, YearColumn = 1, MonthColumn = 2 };
     static constexpr int kColumnCount = 3;
 
-    explicit TimelineView(Form1& form);
+    explicit TimelineView(ChartHost& form);
 
     QAction* toggleAction() const { return toggle_; }
     QWidget* window() const { return window_; }
@@ -60,7 +60,7 @@ private:
     void moveDateTo(const tool::SolarDate& date);
     tool::SolarDate yearDate(int year) const;
 
-    Form1& form_;
+    ChartHost& form_;
     QAction* toggle_ = nullptr;
     QWidget* window_ = nullptr;
     std::array<QListWidget*, kColumnCount> lists_{};

@@ -7,7 +7,9 @@
 #include "output/AllPeriods.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/session/DateInputs.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 #include "ui/board/PeriodBoard.h"
 
 namespace velmora {
@@ -33,7 +35,7 @@ std::array<QStringList, kBranches> MajorStars(const ChartState& chart, const Nam
 
 }  // namespace
 
-UnknownHourDialog::UnknownHourDialog(Form1& form) : QDialog(&form), form_(form) {
+UnknownHourDialog::UnknownHourDialog(ChartHost& form) : QDialog(&form.hostWidget()), form_(form) {
     setObjectName(QStringLiteral("UnknownHour"));
     setWindowTitle(QStringLiteral("時辰未定"));
     auto* grid = new QGridLayout(this);
@@ -78,13 +80,13 @@ void UnknownHourDialog::choose(int period) {
     accept();
 }
 
-QAction* InstallUnknownHour(Form1& form) {
-    auto* action = new QAction(QStringLiteral("時辰未定…"), &form);
+QAction* InstallUnknownHour(ChartHost& form) {
+    auto* action = new QAction(QStringLiteral("時辰未定…"), &form.hostWidget());
     QMenu* menu = form.chartCommands().menu();
     menu->addAction(action);
     QObject::connect(menu, &QMenu::aboutToShow, action,
                      [&form, action] { action->setEnabled(!form.recordsMode() && form.chartShown()); });
-    QObject::connect(action, &QAction::triggered, &form, [&form] {
+    QObject::connect(action, &QAction::triggered, &form.hostWidget(), [&form] {
         if (form.recordsMode() || !form.chartShown()) return;
         auto* dialog = new UnknownHourDialog(form);
         dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -11,7 +11,7 @@ class QAction;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 class PeriodBoard;
 
 class UnknownHourDialog : public QDialog {
@@ -19,7 +19,7 @@ class UnknownHourDialog : public QDialog {
 public:
     static constexpr int kPeriods = 13;
 
-    explicit UnknownHourDialog(Form1& form);
+    explicit UnknownHourDialog(ChartHost& form);
     PeriodBoard* board(int period) const { return boards_[static_cast<std::size_t>(period - 1)]; }
 
     // Charts `period` (1..13) on the main window and closes.
@@ -28,11 +28,11 @@ public:
 private:
     void fill();
 
-    Form1& form_;
+    ChartHost& form_;
     std::array<PeriodBoard*, kPeriods> boards_{};
 };
 
 // Adds "時辰未定…" to the board's menu, enabled while a chart by date is shown.
-QAction* InstallUnknownHour(Form1& form);
+QAction* InstallUnknownHour(ChartHost& form);
 
 }  // namespace velmora

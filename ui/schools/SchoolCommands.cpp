@@ -5,15 +5,16 @@
 
 #include "chart/NatalChart.h"
 #include "ui/chartio/ChartCommands.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/Session.h"
 #include "ui/schools/RecordSchool.h"
 #include "ui/schools/SchoolComparison.h"
 #include "ui/schools/SchoolDialog.h"
 
 namespace velmora {
 
-SchoolCommands::SchoolCommands(Form1& form)
-    : QObject(&form), form_(form), runDialog_([](SchoolDialog& dialog) { return dialog.exec(); }) {
+SchoolCommands::SchoolCommands(ChartHost& form)
+    : QObject(&form.hostWidget()), form_(form), runDialog_([](SchoolDialog& dialog) { return dialog.exec(); }) {
     useSettingsSchool();
     comparison_ = new SchoolComparison(form, *this);
     dialogAction_ = new QAction(QStringLiteral("流派…"), this);
@@ -25,7 +26,7 @@ SchoolCommands::SchoolCommands(Form1& form)
     menu->addSeparator();
     for (QAction* action : {dialogAction_, comparisonAction_}) {
         action->setShortcutContext(Qt::WindowShortcut);
-        form.addAction(action);
+        form.hostWidget().addAction(action);
         menu->addAction(action);
     }
     connect(dialogAction_, &QAction::triggered, this, &SchoolCommands::openDialog);
@@ -42,7 +43,7 @@ void SchoolCommands::openDialog() {
     Session& session = form_.session();
     SchoolChoice school = SchoolFromSettings(*session.settings);
     school.conventions = session.conventions;  // a record's own school is shown as it charts
-    SchoolDialog dialog(school, &form_);
+    SchoolDialog dialog(school, &form_.hostWidget());
     const files::BirthRecord* record = chartedRecord();
     if (record != nullptr) dialog.offerRecord(record->name, SchoolOfRecord(*record).has_value());
     const int result = runDialog_(dialog);
@@ -69,7 +70,7 @@ void SchoolCommands::saveRecordSchool(files::BirthRecord record, const std::opti
     RecordSchoolSave saved =
         SaveRecordSchool(files::UserFilePath(session.dataFolder), record, school, session.writeOptions);
     if (saved.problem) {
-        session.messages->information(&form_, QStringLiteral("流派"), *saved.problem);
+        session.messages->information(&form_.hostWidget(), QStringLiteral("流派"), *saved.problem);
         return;
     }
     session.chartedRecord = std::move(saved.record);

@@ -20,14 +20,14 @@ namespace files {
 struct BirthRecord;
 }
 
-class Form1;
+class ChartHost;
 class SchoolComparison;
 class SchoolDialog;
 
 class SchoolCommands : public QObject {
     Q_OBJECT
 public:
-    explicit SchoolCommands(Form1& form);
+    explicit SchoolCommands(ChartHost& form);
 
     QAction* dialogAction() const { return dialogAction_; }
     QAction* comparisonAction() const { return comparisonAction_; }
@@ -48,7 +48,7 @@ private:
     // Sets (or, unset, removes) the record's own school in User and casts the board in it.
     void saveRecordSchool(files::BirthRecord record, const std::optional<SchoolChoice>& school);
 
-    Form1& form_;
+    ChartHost& form_;
     QAction* dialogAction_ = nullptr;
     QAction* comparisonAction_ = nullptr;
     SchoolComparison* comparison_ = nullptr;

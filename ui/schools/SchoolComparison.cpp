@@ -9,7 +9,8 @@
 #include "output/ConventionCompare.h"
 #include "output/ConventionWords.h"
 #include "ui/chartio/ChartCopy.h"
-#include "ui/main/Form1.h"
+#include "ui/chartio/ChartHost.h"
+#include "ui/session/Session.h"
 #include "ui/schools/SchoolCommands.h"
 
 namespace velmora {
@@ -19,8 +20,8 @@ constexpr int kPanelWidth = 460;
 constexpr int kGap = 8;  // pixels between the main window and the panel
 }  // namespace
 
-SchoolComparison::SchoolComparison(Form1& form, SchoolCommands& commands)
-    : QWidget(&form, Qt::Tool), form_(form), commands_(commands) {
+SchoolComparison::SchoolComparison(ChartHost& form, SchoolCommands& commands)
+    : QWidget(&form.hostWidget(), Qt::Tool), form_(form), commands_(commands) {
     setObjectName(QStringLiteral("SchoolComparison"));
     setWindowTitle(QStringLiteral("流派比較"));
     auto* layout = new QVBoxLayout(this);
@@ -38,7 +39,7 @@ SchoolComparison::SchoolComparison(Form1& form, SchoolCommands& commands)
         endVariant();
         refresh();
     });
-    resize(kPanelWidth, form.height());
+    resize(kPanelWidth, form.hostWidget().height());
 }
 
 void SchoolComparison::refresh() {
@@ -89,9 +90,9 @@ void SchoolComparison::endVariant() {
 }
 
 void SchoolComparison::placeBesideBoard() {
-    const QRect frame = form_.frameGeometry();
+    const QRect frame = form_.hostWidget().frameGeometry();
     move(frame.right() + kGap, frame.top());
-    resize(kPanelWidth, form_.height());
+    resize(kPanelWidth, form_.hostWidget().height());
 }
 
 void SchoolComparison::showEvent(QShowEvent* event) {

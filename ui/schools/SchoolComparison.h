@@ -16,13 +16,13 @@ class QListWidget;
 
 namespace velmora {
 
-class Form1;
+class ChartHost;
 class SchoolCommands;
 
 class SchoolComparison : public QWidget {
     Q_OBJECT
 public:
-    SchoolComparison(Form1& form, SchoolCommands& commands);
+    SchoolComparison(ChartHost& form, SchoolCommands& commands);
 
     // The lines for the chart shown now.
     void refresh();
@@ -41,7 +41,7 @@ protected:
 private:
     void placeBesideBoard();
 
-    Form1& form_;
+    ChartHost& form_;
     SchoolCommands& commands_;
     QLabel* title_ = nullptr;
     QListWidget* list_ = nullptr;
