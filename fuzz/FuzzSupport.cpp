@@ -16,8 +16,8 @@
 #include "tests/load/JsonLite.h"
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
-#include "ui/main/ChartFill.h"
-#include "ui/main/TransformationMarks.h"
+#include "ui/board/ChartFill.h"
+#include "ui/board/TransformationMarks.h"
 
 namespace velmora::fuzz {
 

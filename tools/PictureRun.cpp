@@ -10,9 +10,9 @@
 #include "output/ReferenceLoad.h"
 #include "script/ScriptedNames.h"
 #include "ui/common/MessageBoxes.h"
-#include "ui/main/ChartExport.h"
+#include "ui/chartio/ChartExport.h"
 #include "ui/main/Form1.h"
-#include "ui/main/QueryChart.h"
+#include "ui/chartio/QueryChart.h"
 
 namespace velmora::tool {
 

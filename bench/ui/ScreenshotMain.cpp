@@ -24,10 +24,10 @@
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/main/WindowZoom.h"
-#include "ui/main/FlyingView.h"
-#include "ui/main/ScriptCommand.h"
-#include "ui/main/TimelineView.h"
-#include "ui/main/UnknownHourDialog.h"
+#include "ui/chartio/ScriptCommand.h"
+#include "ui/reading/FlyingView.h"
+#include "ui/reading/TimelineView.h"
+#include "ui/reading/UnknownHourDialog.h"
 
 namespace {
 

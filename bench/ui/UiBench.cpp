@@ -22,7 +22,7 @@
 #include "tests/ui/layers/ChartRecord.h"
 #include "ui/common/ArrowSpinner.h"
 #include "ui/main/Form1.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ScriptCommand.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "tests/ui/UiTestSupport.h"
-#include "ui/main/UnknownHourDialog.h"
+#include "ui/reading/UnknownHourDialog.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 #include "ui/records/Form3.h"
 
 namespace velmora::testing {

@@ -4,7 +4,7 @@
 
 #include "files/MiaFile.h"
 #include "files/NameListFile.h"
-#include "ui/main/ChartFill.h"
+#include "ui/board/ChartFill.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/common/ArrowSpinner.h"
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 
 namespace velmora::testing {
 namespace {

@@ -8,9 +8,9 @@
 #include "files/RecordExtras.h"
 #include "files/UserFile.h"
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/SchoolCommands.h"
-#include "ui/main/SchoolComparison.h"
-#include "ui/main/SchoolDialog.h"
+#include "ui/schools/SchoolCommands.h"
+#include "ui/schools/SchoolComparison.h"
+#include "ui/schools/SchoolDialog.h"
 
 namespace velmora::testing {
 namespace {

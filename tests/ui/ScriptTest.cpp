@@ -17,11 +17,11 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/common/ShownScript.h"
 #include "ui/common/Settings.h"
-#include "ui/main/ChartCommands.h"
-#include "ui/main/ChartCopy.h"
-#include "ui/main/ChartExport.h"
-#include "ui/main/PalaceBoard.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ChartCommands.h"
+#include "ui/chartio/ChartCopy.h"
+#include "ui/chartio/ChartExport.h"
+#include "ui/board/PalaceBoard.h"
+#include "ui/chartio/ScriptCommand.h"
 
 namespace velmora::testing {
 namespace {

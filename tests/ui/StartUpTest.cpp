@@ -15,7 +15,7 @@
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/common/ArrowSpinner.h"
 #include "ui/common/Twips.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 #include "ui/records/Form3.h"
 
 namespace velmora::testing {

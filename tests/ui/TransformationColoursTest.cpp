@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "ui/common/TransformationColours.h"
-#include "ui/main/BoardLabels.h"
+#include "ui/board/BoardLabels.h"
 
 namespace velmora::testing {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/main/ChartFill.h"
-#include "ui/main/PeriodBoard.h"
-#include "ui/main/UnknownHourDialog.h"
+#include "ui/board/ChartFill.h"
+#include "ui/board/PeriodBoard.h"
+#include "ui/reading/UnknownHourDialog.h"
 
 namespace velmora::testing {
 namespace {

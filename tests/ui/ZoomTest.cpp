@@ -11,7 +11,7 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
 
 namespace velmora {

@@ -13,6 +13,9 @@ class QWidget;
 
 namespace velmora {
 
+// The title of the main window's notices.
+inline const QString kNoticeTitle = QStringLiteral("提示");
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 
 namespace velmora {
 

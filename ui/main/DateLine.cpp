@@ -1,7 +1,7 @@
 #include "ui/main/DateLine.h"
 
 #include "calendar/LunarText.h"
-#include "ui/main/ChartFill.h"
+#include "ui/board/ChartFill.h"
 
 namespace velmora {
 

@@ -8,19 +8,19 @@
 #include <QRadioButton>
 
 #include "files/NameListFile.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "files/UserFile.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Accessibility.h"
-#include "ui/main/ChartCommands.h"
-#include "ui/main/FlyingView.h"
+#include "ui/chartio/ChartCommands.h"
+#include "ui/reading/FlyingView.h"
 #include "ui/main/Keyboard.h"
-#include "ui/main/SchoolCommands.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/schools/SchoolCommands.h"
+#include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
-#include "ui/main/TimelineView.h"
-#include "ui/main/UnknownHourDialog.h"
+#include "ui/reading/TimelineView.h"
+#include "ui/reading/UnknownHourDialog.h"
 
 namespace velmora {
 

@@ -11,10 +11,11 @@
 #include <functional>
 #include <vector>
 
-#include "ui/main/DateInputs.h"
+#include "ui/chartio/ChartHost.h"
 #include "ui/main/Layers.h"
 #include "ui/main/ReferenceReads.h"
-#include "ui/main/Session.h"
+#include "ui/session/DateInputs.h"
+#include "ui/session/Session.h"
 
 class QFrame;
 class QLabel;
@@ -49,17 +50,16 @@ struct SecondaryWindows {
 // The secondary windows the program has (defined beside the windows' list).
 SecondaryWindows DefaultSecondaryWindows();
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, public ChartHost {
     Q_OBJECT
 public:
-    enum Mode { RecordsMode = 0, ChartByDateMode = 1 };  // Option1 index: 使用者, 擇盤
-
     explicit Form1(Session session, QWidget* parent = nullptr);
     ~Form1() override;
 
-    Session& session() { return session_; }
-    DateInputs& dateInputs() { return dateInputs_; }
-    PalaceBoard& board() { return *board_; }
+    Session& session() override { return session_; }
+    DateInputs& dateInputs() override { return dateInputs_; }
+    PalaceBoard& board() override { return *board_; }
+    QWidget& hostWidget() override { return *this; }
     Layers& layers() { return layers_; }
     void setSecondaryWindows(SecondaryWindows windows) { windows_ = std::move(windows); }
 
@@ -76,23 +76,23 @@ public:
     void CheckUser();
     // The present date and period into the date inputs, then df_date ("NOW").
     void setToNow();
-    void modeChosen(int index);
-    void layerChosen(int index);
+    void modeChosen(int index) override;
+    void layerChosen(int index) override;
     void openRecordList();             // 排盤
     void openTransformationEditor();   // 四化
     void openBrightnessEditor();       // 廟旺
 
     // The date inputs into CalendarDay, the calendar, the date line and the age.
-    void df_date();
+    void df_date() override;
     // The natal chart of CalendarDay and the gender in BirthInput, then pp.
-    void user();
+    void user() override;
     // The computed chart onto the board, then the marks, the focus lines and RunText.
     void pp();
     void RunText();
     void Dline();
     // The chart on the board drawn again from Mia and Four as they are now on
     // disk, in its layer (after an editor saved one of them); nothing without a chart.
-    void recomputeChart();
+    void recomputeChart() override;
     // A click on a palace label of branch index b.
     void palaceClicked(int b);
     // Palace selection: with a chart on the board, frames the palace of
@@ -102,13 +102,13 @@ public:
     // Branch index 0..11 of the palace KGZH has selected, -1 while none is.
     int selectedPalaceShown() const { return palaceShown_; }
 
-    bool recordsMode() const;
+    bool recordsMode() const override;
     // A chart is on the board (see chartOnBoard).
-    bool chartShown() const { return chartOnBoard(); }
+    bool chartShown() const override { return chartOnBoard(); }
     // The lunar date line under the board (Label2).
-    QString dateLineText() const;
+    QString dateLineText() const override;
     // Export, print and copy of the chart, with the board's context menu.
-    ChartCommands& chartCommands() { return *chartCommands_; }
+    ChartCommands& chartCommands() override { return *chartCommands_; }
     // "流派…" and "流派比較".
     SchoolCommands& schools() { return *schools_; }
     // The window's zoom (Ctrl+= / Ctrl+- / Ctrl+0).

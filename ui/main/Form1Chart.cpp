@@ -7,11 +7,11 @@
 #include "chart/NatalChart.h"
 #include "output/ConventionWords.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/ChartFill.h"
+#include "ui/board/ChartFill.h"
 #include "ui/main/DateLine.h"
 #include "ui/main/Form1.h"
-#include "ui/main/FlyingView.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/reading/FlyingView.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora {
 

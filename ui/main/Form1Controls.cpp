@@ -14,7 +14,7 @@
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
 #include "ui/main/Form1.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora {
 

@@ -6,8 +6,8 @@
 
 #include "chart/NatalChart.h"
 #include "ui/main/Form1.h"
-#include "ui/main/FlyingView.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/reading/FlyingView.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora {
 

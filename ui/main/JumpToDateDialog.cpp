@@ -13,8 +13,8 @@
 
 #include "ui/common/Fonts.h"
 #include "ui/common/LunarDatePicker.h"
-#include "ui/main/ChartCommands.h"
-#include "ui/main/DateInputs.h"
+#include "ui/chartio/ChartCommands.h"
+#include "ui/session/DateInputs.h"
 #include "ui/main/Form1.h"
 
 namespace velmora {

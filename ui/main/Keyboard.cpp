@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "chart/NatalChart.h"
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 #include "ui/main/Form1.h"
 #include "ui/main/JumpToDateDialog.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora {
 

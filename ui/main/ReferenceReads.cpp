@@ -10,7 +10,7 @@
 
 #include "files/FourFile.h"
 #include "files/MiaFile.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 
 namespace velmora {
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "files/FileProblem.h"
+#include "ui/common/MessageBoxes.h"
 
 class QWidget;
 
@@ -35,8 +36,5 @@ private:
 // Prints each warning's description to the error stream.
 void PrintWarnings(const QStringList& warnings);
 QStringList Describe(const std::vector<files::FileProblem>& problems);
-
-// The title of the main window's notices.
-inline const QString kNoticeTitle = QStringLiteral("提示");
 
 }  // namespace velmora

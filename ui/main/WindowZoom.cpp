@@ -12,7 +12,7 @@
 
 #include "ui/common/Settings.h"
 #include "ui/main/Form1.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora {
 

@@ -1,33 +1,11 @@
-# The main window: controller, date inputs, palace board, chart fill, layers.
+# The main window: controller, date line and jump, layers, keyboard, zoom, accessibility, its secondary windows.
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Accessibility.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Accessibility.h
-  ${CMAKE_CURRENT_LIST_DIR}/BoardGeometry.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BoardGeometry.h
-  ${CMAKE_CURRENT_LIST_DIR}/BoardLabels.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BoardLabels.h
-  ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.h
-  ${CMAKE_CURRENT_LIST_DIR}/ChartCommands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChartCommands.h
-  ${CMAKE_CURRENT_LIST_DIR}/ChartCopy.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChartCopy.h
-  ${CMAKE_CURRENT_LIST_DIR}/ChartExport.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChartExport.h
-  ${CMAKE_CURRENT_LIST_DIR}/ChartFill.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChartFill.h
-  ${CMAKE_CURRENT_LIST_DIR}/DateInputs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DateInputs.h
   ${CMAKE_CURRENT_LIST_DIR}/DateJump.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateJump.h
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateLine.h
-  ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.h
-  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.h
-  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form1.h
   ${CMAKE_CURRENT_LIST_DIR}/Form1Chart.cpp
@@ -40,35 +18,9 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Layers.h
-  ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.h
-  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.h
-  ${CMAKE_CURRENT_LIST_DIR}/QueryChart.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QueryChart.h
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.h
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolCommands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolCommands.h
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolComparison.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolComparison.h
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolDialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolDialog.h
-  ${CMAKE_CURRENT_LIST_DIR}/RecordSchool.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RecordSchool.h
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SchoolSettings.h
-  ${CMAKE_CURRENT_LIST_DIR}/ScriptCommand.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ScriptCommand.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Session.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Session.h
   ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowZoom.h
-  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
-  ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
-  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.h
 )

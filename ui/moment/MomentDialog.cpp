@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Twips.h"
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 #include "ui/main/Form1.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/moment/MomentInputs.h"
 
 namespace velmora {

@@ -11,7 +11,7 @@
 
 #include "moment/MomentConversion.h"
 #include "moment/MomentText.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/moment/PlaceBox.h"
 
 namespace velmora {

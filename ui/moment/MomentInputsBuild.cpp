@@ -14,7 +14,7 @@
 
 #include "moment/PlacesCredit.h"
 
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/moment/MomentInputs.h"
 #include "ui/moment/PlaceBox.h"
 

@@ -9,7 +9,7 @@
 
 #include "script/TraditionalName.h"
 #include "ui/main/ReferenceReads.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordChecks.h"
 #include "ui/records/RecordListView.h"

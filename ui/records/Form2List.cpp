@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 #include "ui/main/ReferenceReads.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordFields.h"
 #include "ui/records/RecordListView.h"

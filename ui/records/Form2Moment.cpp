@@ -4,7 +4,7 @@
 #include <QComboBox>
 
 #include "moment/StoredMoment.h"
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/common/Twips.h"
 #include "ui/moment/MomentInputs.h"
 #include "ui/records/Form2.h"

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordListView.h"

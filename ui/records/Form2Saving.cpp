@@ -7,7 +7,7 @@
 
 #include <QTreeWidget>
 
-#include "ui/main/Session.h"
+#include "ui/session/Session.h"
 #include "ui/records/Form2.h"
 
 namespace velmora {

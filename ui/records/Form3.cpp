@@ -9,7 +9,7 @@
 #include "ui/common/Twips.h"
 #include "ui/common/SecondaryWindow.h"
 #include "ui/main/Form1.h"
-#include "ui/main/SchoolCommands.h"
+#include "ui/schools/SchoolCommands.h"
 #include "ui/moment/MomentDialog.h"
 
 namespace velmora {

@@ -4,8 +4,8 @@
 
 #include "files/UserFile.h"
 #include "ui/main/Form1.h"
-#include "ui/main/SchoolCommands.h"
-#include "ui/main/SchoolSettings.h"
+#include "ui/schools/SchoolCommands.h"
+#include "ui/schools/SchoolSettings.h"
 
 namespace velmora {
 

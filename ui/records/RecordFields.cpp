@@ -1,7 +1,7 @@
 #include "ui/records/RecordFields.h"
 
 #include "calendar/LunarText.h"
-#include "ui/main/ChartFill.h"
+#include "ui/board/ChartFill.h"
 
 namespace velmora {
 

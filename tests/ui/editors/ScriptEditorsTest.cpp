@@ -11,7 +11,7 @@
 #include "tests/ui/editors/EditorFixture.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/ShownScript.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ScriptCommand.h"
 
 namespace velmora::testing {
 namespace {

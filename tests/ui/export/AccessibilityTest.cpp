@@ -11,9 +11,9 @@
 #include "ui/common/ArrowSpinner.h"
 #include "ui/common/RowLabel.h"
 #include "ui/main/Accessibility.h"
-#include "ui/main/BoardLabels.h"
-#include "ui/main/ChartFill.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/BoardLabels.h"
+#include "ui/board/ChartFill.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

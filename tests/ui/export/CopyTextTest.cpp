@@ -6,8 +6,8 @@
 #include <QProcess>
 
 #include "tests/ui/export/ExportFixture.h"
-#include "ui/main/ChartCopy.h"
-#include "ui/main/ChartFill.h"
+#include "ui/chartio/ChartCopy.h"
+#include "ui/board/ChartFill.h"
 
 namespace velmora::testing {
 namespace {

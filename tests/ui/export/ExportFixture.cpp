@@ -5,7 +5,7 @@
 #include <QtTest/QTest>
 
 #include "tests/ui/layers/ChartRecord.h"
-#include "ui/main/ChartCommands.h"
+#include "ui/chartio/ChartCommands.h"
 
 namespace velmora::testing {
 

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "tests/ui/MainWindowFixture.h"
-#include "ui/main/ExportDialogs.h"
+#include "ui/chartio/ExportDialogs.h"
 
 namespace velmora::testing {
 

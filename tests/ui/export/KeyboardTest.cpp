@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "tests/ui/export/ExportFixture.h"
-#include "ui/main/ChartCommands.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/chartio/ChartCommands.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

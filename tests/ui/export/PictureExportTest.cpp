@@ -11,10 +11,10 @@
 
 #include "tests/ui/export/ExportFixture.h"
 #include "ui/common/Twips.h"
-#include "ui/main/BoardGeometry.h"
-#include "ui/main/ChartCommands.h"
-#include "ui/main/ChartExport.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/BoardGeometry.h"
+#include "ui/chartio/ChartCommands.h"
+#include "ui/chartio/ChartExport.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

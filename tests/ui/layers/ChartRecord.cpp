@@ -1,7 +1,7 @@
 #include "tests/ui/layers/ChartRecord.h"
 
 #include "calendar/CalendarDay.h"
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 
 namespace velmora::testing {
 

@@ -11,7 +11,7 @@
 
 #include "tests/ui/layers/LayersFixture.h"
 #include "ui/common/LunarDatePicker.h"
-#include "ui/main/ChartCommands.h"
+#include "ui/chartio/ChartCommands.h"
 #include "ui/main/DateJump.h"
 #include "ui/main/JumpToDateDialog.h"
 

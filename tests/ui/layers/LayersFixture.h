@@ -9,7 +9,7 @@
 
 #include "tests/ui/MainWindowFixture.h"
 #include "tests/ui/layers/ChartRecord.h"
-#include "ui/main/BoardGeometry.h"
+#include "ui/board/BoardGeometry.h"
 
 namespace velmora::testing {
 

@@ -9,9 +9,9 @@
 
 #include "tests/ui/layers/LayersFixture.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/ChartFill.h"
-#include "ui/main/PalaceBoard.h"
-#include "ui/main/TransformationMarks.h"
+#include "ui/board/ChartFill.h"
+#include "ui/board/PalaceBoard.h"
+#include "ui/board/TransformationMarks.h"
 
 namespace velmora::testing {
 namespace {

@@ -10,9 +10,9 @@
 #include <random>
 
 #include "tests/ui/layers/LayersFixture.h"
-#include "ui/main/BoardRouting.h"
-#include "ui/main/FlyingView.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/BoardRouting.h"
+#include "ui/reading/FlyingView.h"
+#include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
 
 namespace velmora::testing {

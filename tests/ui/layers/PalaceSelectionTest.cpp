@@ -9,7 +9,7 @@
 #include "tests/ui/layers/LayersFixture.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Twips.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

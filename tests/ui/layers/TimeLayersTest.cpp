@@ -9,8 +9,8 @@
 #include "chart/NatalChart.h"
 #include "tests/ui/layers/LayersFixture.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/ChartFill.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/ChartFill.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "tests/ui/layers/LayersFixture.h"
-#include "ui/main/TimelineView.h"
+#include "ui/reading/TimelineView.h"
 
 namespace velmora::testing {
 namespace {

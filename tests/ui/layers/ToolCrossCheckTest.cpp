@@ -7,7 +7,7 @@
 #include "tests/ui/layers/LayersFixture.h"
 #include "output/ChartRun.h"
 #include "output/ReferenceLoad.h"
-#include "ui/main/ChartFill.h"
+#include "ui/board/ChartFill.h"
 
 namespace velmora::testing {
 namespace {

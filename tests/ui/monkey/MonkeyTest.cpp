@@ -27,7 +27,7 @@
 #include "ui/common/ShownScript.h"
 #include "ui/editors/Form4.h"
 #include "ui/editors/Form5.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "ui/records/Form2.h"
 #include "ui/records/Form3.h"
 

@@ -10,7 +10,7 @@
 #include "tests/ui/records/RecordWindowFixture.h"
 #include "ui/common/ArrowSpinner.h"
 #include "ui/common/RowLabel.h"
-#include "ui/main/PalaceBoard.h"
+#include "ui/board/PalaceBoard.h"
 
 namespace velmora::testing {
 namespace {

@@ -13,10 +13,10 @@
 #include <QRadioButton>
 
 #include "tests/ui/records/RecordWindowFixture.h"
-#include "ui/main/DateInputs.h"
+#include "ui/session/DateInputs.h"
 #include "ui/moment/MomentDialog.h"
 #include "ui/common/ShownScript.h"
-#include "ui/main/ScriptCommand.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "ui/moment/PlaceBox.h"
 
 namespace velmora::testing {

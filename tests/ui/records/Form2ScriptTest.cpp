@@ -6,8 +6,8 @@
 
 #include "tests/ui/records/RecordWindowFixture.h"
 #include "ui/common/ShownScript.h"
-#include "ui/main/ScriptCommand.h"
-#include "ui/main/Session.h"
+#include "ui/chartio/ScriptCommand.h"
+#include "ui/session/Session.h"
 
 namespace velmora::testing {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "chart/Conventions.h"
 #include "tests/ui/records/RecordWindowFixture.h"
-#include "ui/main/SchoolCommands.h"
-#include "ui/main/SchoolDialog.h"
+#include "ui/schools/SchoolCommands.h"
+#include "ui/schools/SchoolDialog.h"
 
 namespace velmora::testing {
 namespace {

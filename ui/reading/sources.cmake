@@ -1,0 +1,9 @@
+# Views read from the chart: the timeline, the flying list, the unknown-hour grid.
+list(APPEND VELMORA_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.h
+)

@@ -1,0 +1,116 @@
+#include "ui/schools/SchoolDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "output/ConventionWords.h"
+
+namespace velmora {
+
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString GroupTitle(ConventionGroup group) {
+    return group == ConventionGroup::natal ? QStringLiteral("本命") : QStringLiteral("運限");
+}
+
+}  // namespace
+
+SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("SchoolDialog"));
+    setWindowTitle(QStringLiteral("流派"));
+    auto* layout = new QVBoxLayout(this);
+    layout_ = layout;
+    auto* profileRow = new QHBoxLayout;
+    profile_ = new QComboBox(this);
+    profile_->setObjectName(QStringLiteral("ProfileCombo"));
+    for (const ConventionProfile& p : ConventionProfiles()) profile_->addItem(Utf8(p.name));
+    profile_->setCurrentText(school.profile);
+    profileRow->addWidget(new QLabel(QStringLiteral("流派："), this));
+    profileRow->addWidget(profile_, 1);
+    layout->addLayout(profileRow);
+    layout->addWidget(buildGroup(ConventionGroup::natal));
+    layout->addWidget(buildGroup(ConventionGroup::layers));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("確定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(profile_, &QComboBox::currentIndexChanged, this, &SchoolDialog::profileChosen);
+    showConventions(school.conventions);
+}
+
+void SchoolDialog::offerRecord(const QString& name, bool carriesSchool) {
+    auto* row = new QHBoxLayout;
+    auto* apply = new QPushButton(QStringLiteral("套用到「%1」的資料").arg(name), this);
+    apply->setObjectName(QStringLiteral("ApplyToRecord"));
+    apply->setToolTip(QStringLiteral("把上面的流派存進這筆資料，這筆資料從此依它排盤。"));
+    auto* clear = new QPushButton(QStringLiteral("清除"), this);
+    clear->setObjectName(QStringLiteral("ClearRecordSchool"));
+    clear->setToolTip(QStringLiteral("移除這筆資料自己的流派，改依設定排盤。"));
+    clear->setEnabled(carriesSchool);
+    row->addWidget(apply, 1);
+    row->addWidget(clear);
+    layout_->insertLayout(layout_->count() - 1, row);  // above 確定 / 取消
+    connect(apply, &QPushButton::clicked, this, [this] { done(ApplyToRecord); });
+    connect(clear, &QPushButton::clicked, this, [this] { done(ClearRecord); });
+}
+
+QWidget* SchoolDialog::buildGroup(ConventionGroup group) {
+    auto* box = new QGroupBox(GroupTitle(group), this);
+    auto* form = new QFormLayout(box);
+    for (const ConventionSwitch& s : ConventionSwitches()) {
+        if (s.group != group) continue;
+        const int k = static_cast<int>(s.key);
+        auto* values = new QComboBox(box);
+        values->setObjectName(QStringLiteral("Convention_") + Utf8(s.name));
+        for (int v = 0; v < s.valueCount; ++v) values->addItem(Utf8(s.values[v]));
+        auto* words = new QLabel(box);
+        words->setObjectName(QStringLiteral("ConventionWords_") + Utf8(s.name));
+        auto* row = new QHBoxLayout;
+        row->addWidget(values);
+        row->addWidget(words, 1);
+        form->addRow(Utf8(tool::SwitchWord(s.key)) + QStringLiteral("："), row);
+        values_[k] = values;
+        words_[k] = words;
+        connect(values, &QComboBox::currentIndexChanged, this, [this, key = s.key] { describe(key); });
+    }
+    return box;
+}
+
+void SchoolDialog::profileChosen(int index) {
+    const auto profiles = ConventionProfiles();
+    if (index >= 0 && index < static_cast<int>(profiles.size())) showConventions(profiles[index].conventions);
+}
+
+void SchoolDialog::showConventions(const Conventions& conventions) {
+    for (const ConventionSwitch& s : ConventionSwitches()) {
+        QComboBox* box = values_[static_cast<int>(s.key)];
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(conventions.choice(s.key));
+        describe(s.key);
+    }
+}
+
+void SchoolDialog::describe(ConventionKey key) {
+    const int k = static_cast<int>(key);
+    words_[k]->setText(Utf8(tool::ValueWord(key, values_[k]->currentIndex())));
+}
+
+SchoolChoice SchoolDialog::choice() const {
+    SchoolChoice school;
+    school.profile = profile_->currentText();
+    for (const ConventionSwitch& s : ConventionSwitches()) school.conventions.set(s.key, values_[static_cast<int>(s.key)]->currentIndex());
+    return school;
+}
+
+}  // namespace velmora
