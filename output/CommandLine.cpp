@@ -23,6 +23,9 @@ struct ValueOption {
 constexpr std::string_view kNameOption = "--name";
 constexpr std::string_view kJobsOption = "--jobs";
 constexpr std::string_view kScriptOption = "--script";
+constexpr std::string_view kWithOption = "--with";
+constexpr std::string_view kWithProfileOption = "--with-profile";
+constexpr std::size_t kWithFields = 3;  // DATE PERIOD GENDER
 const std::array<ValueOption, 2> kFileOptions{{
     {"--png", "--png needs a FILE", &CommandLine::pngFile},
     {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
@@ -33,6 +36,8 @@ constexpr std::string_view kUsage =
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] [--relations] [--patterns]
                      --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
+                     DATE PERIOD GENDER --with DATE PERIOD GENDER [--with-lunar] [--with-profile NAME]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
@@ -62,6 +67,15 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     partner (暗合) and the major stars it borrows (with --text: a block)
   --patterns        add "patterns": the named patterns (格局) on the life palace, and
                     "layerPatterns" on the shown layer's palace (with --text: a block)
+  --with DATE PERIOD GENDER
+                    lay a second birth over the chart: add "overlay" with each
+                    branch's palace in both charts, each birth year's 祿 權 科 忌
+                    in the other's chart and where they meet (with --text: blocks);
+                    in --batch a line gives its own after "/" (DATE PERIOD GENDER
+                    [AT-DATE AT-PERIOD LAYER] / DATE PERIOD GENDER)
+  --with-lunar      the second birth's DATE is a lunar date (as --lunar)
+  --with-profile NAME
+                    the second person's school (default: the first's conventions)
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
@@ -155,6 +169,12 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         if (!problem) line.conventionPieces.push_back(std::move(piece));
         return problem;
     }
+    if (IsValueOption(option, kWithProfileOption)) {
+        std::string name;
+        auto problem = TakeValue(option, kWithProfileOption, "--with-profile needs a NAME", next, used, name);
+        if (!problem) line.withProfile = std::move(name);
+        return problem;
+    }
     if (option == "--compare") {
         line.compare = true;
         return std::nullopt;
@@ -171,6 +191,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--all-periods") line.allPeriods = true;
     else if (option == "--relations") line.reading.relations = true;
     else if (option == "--patterns") line.reading.patterns = true;
+    else if (option == "--with-lunar") line.overlay.calendar = DateCalendar::Lunar;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -193,6 +214,26 @@ std::optional<std::string> ResolveConventions(CommandLine& line) {
     for (const std::string& piece : line.conventionPieces) {
         if (auto problem = SetConventionPiece(line.conventions, piece)) return problem;
     }
+    return std::nullopt;
+}
+
+// The second birth of --with and its school, the first person's unless
+// --with-profile names another.
+std::optional<std::string> FinishOverlay(CommandLine& line) {
+    const bool secondOptions = line.withProfile || line.overlay.calendar == DateCalendar::Lunar;
+    if (line.withFields.empty() && secondOptions && !line.batch)
+        return "--with-lunar and --with-profile are for the second birth of --with";
+    if (line.withProfile) {
+        const ConventionProfile* profile = ProfileNamed(*line.withProfile);
+        if (profile == nullptr) return UnknownProfileMessage(*line.withProfile);
+        line.overlay.conventions = profile->conventions;
+    }
+    if (line.withFields.empty()) return std::nullopt;
+    if (line.allPeriods || line.picture()) return "--with lays a second birth over one chart or every --batch line";
+    const std::vector<std::string_view> fields(line.withFields.begin(), line.withFields.end());
+    ParsedQuery with = ParseSecondBirth(fields, line.overlay.calendar);
+    if (auto* problem = std::get_if<std::string>(&with)) return std::move(*problem);
+    line.overlay.with = std::get<Query>(with);
     return std::nullopt;
 }
 
@@ -219,6 +260,7 @@ ParsedCommandLine Finish(Pending pending) {
     if (auto problem = ResolveConventions(line)) return std::move(*problem);
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (auto problem = CheckMomentOptions(line.moment)) return *problem;
+    if (auto problem = FinishOverlay(line)) return std::move(*problem);
     if (line.moment.given() && line.picture()) return "--png and --pdf draw a chart of DATE PERIOD; give the period, not a clock time";
     if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
@@ -249,6 +291,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (!IsOption(argument)) {
             pending.positional.push_back(argument);
+            continue;
+        }
+        if (argument == kWithOption) {
+            // The second birth's three fields follow --with, options or not.
+            if (i + kWithFields >= arguments.size()) return "--with needs DATE PERIOD GENDER";
+            pending.line.withFields.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                           arguments.begin() + static_cast<std::ptrdiff_t>(i + kWithFields) + 1);
+            i += kWithFields;
             continue;
         }
         const std::string* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;

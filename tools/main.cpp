@@ -20,6 +20,7 @@
 #include "output/ChartText.h"
 #include "output/CommandLine.h"
 #include "output/MomentRun.h"
+#include "output/OverlayRun.h"
 #include "output/ReferenceLoad.h"
 
 namespace {
@@ -36,11 +37,17 @@ int Fail(const std::string& message) {
     return kExitBadInput;
 }
 
+// The readings asked for, and the second birth of --with laid over the chart.
+std::optional<std::string> ReadSingleChart(const CommandLine& line, const ReferenceTables& tables, ChartResult& result) {
+    const velmora::Conventions second = line.overlay.conventions.value_or(line.conventions);
+    return ReadChart(line.reading, line.overlay.with, second, tables, result);
+}
+
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
     if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
-    if (line.reading.any()) ComputeReading(line.reading, result);
+    if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables);
     else {
@@ -60,7 +67,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
     const MomentAnswer& asked = std::get<MomentAnswer>(answer);
     ChartResult result;
     if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
-    if (line.reading.any()) ComputeReading(line.reading, result);
+    if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
     else {
@@ -85,7 +92,7 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                 {line.conventions, line.compare}, moment, line.reading};
+                                 {line.conventions, line.compare}, moment, line.reading, line.overlay};
     // A zone's history is read through Qt's time-zone objects, which are not
     // made to be shared by threads: clock times are answered on one.
     const BatchOutcome outcome = line.jobs > 1 && moment == nullptr
