@@ -58,7 +58,7 @@ struct BatchSettings {
     BatchConventions conventions;
     const MomentSetting* moment = nullptr;
     ReadingOptions reading;  // what is read of every chart
-    OverlayOptions overlay;  // a second birth for every line; a line's own after "/" comes first
+    OverlayOptions overlay{};  // a second birth for every line; a line's own after "/" comes first
 };
 
 // One batch line answered into `out` with its line end: the chart's object,
