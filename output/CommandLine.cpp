@@ -24,6 +24,7 @@ constexpr std::string_view kNameOption = "--name";
 constexpr std::string_view kJobsOption = "--jobs";
 constexpr std::string_view kScriptOption = "--script";
 constexpr std::string_view kWithOption = "--with";
+constexpr std::string_view kWithPrefix = "--with-";
 constexpr std::string_view kWithProfileOption = "--with-profile";
 constexpr std::size_t kWithFields = 3;  // DATE PERIOD GENDER
 const std::array<ValueOption, 2> kFileOptions{{
@@ -76,6 +77,10 @@ Velmora and prints them as JSON (one object a line, UTF-8).
   --with-lunar      the second birth's DATE is a lunar date (as --lunar)
   --with-profile NAME
                     the second person's school (default: the first's conventions)
+  --with-place NAME, --with-longitude DEG, --with-zone IANA, --with-utc-offset O,
+  --with-basis B, --with-reading N
+                    the second birth's clock time at a place, as the options
+                    below for the first; its PERIOD may then be HH:MM
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
@@ -154,6 +159,12 @@ std::optional<std::string> TakeScript(std::string_view option, const std::string
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
                                        CommandLine& line) {
     if (auto applied = ApplyMomentOption(option, next, used, line.moment)) return *applied;
+    // --with-place and the others: the second birth's moment options, named
+    // as the first's with "with-" after the dashes.
+    if (option.starts_with("--with-")) {
+        const std::string own = "--" + std::string(option.substr(kWithPrefix.size()));
+        if (auto applied = ApplyMomentOption(own, next, used, line.withMoment)) return *applied;
+    }
     for (const ValueOption& file : kFileOptions) {
         if (!IsValueOption(option, file.option)) continue;
         std::string value;
@@ -228,8 +239,15 @@ std::optional<std::string> FinishOverlay(CommandLine& line) {
         if (profile == nullptr) return UnknownProfileMessage(*line.withProfile);
         line.overlay.conventions = profile->conventions;
     }
+    if (line.withMoment.given() && line.withFields.empty())
+        return "--with-place and the other moment options are for the second birth of --with";
     if (line.withFields.empty()) return std::nullopt;
     if (line.allPeriods || line.picture()) return "--with lays a second birth over one chart or every --batch line";
+    if (line.withMoment.given()) {
+        // The clock time is read once the places list is at hand (tools/main.cpp).
+        if (line.overlay.calendar == DateCalendar::Lunar) return "--with-lunar reads a date of the calendar, not a clock time at a place";
+        return CheckMomentOptions(line.withMoment);
+    }
     const std::vector<std::string_view> fields(line.withFields.begin(), line.withFields.end());
     ParsedQuery with = ParseSecondBirth(fields, line.overlay.calendar);
     if (auto* problem = std::get_if<std::string>(&with)) return std::move(*problem);

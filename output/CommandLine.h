@@ -43,6 +43,7 @@ struct CommandLine {
     OverlayOptions overlay;                 // --with, --with-lunar, --with-profile: a second birth laid over
     std::vector<std::string> withFields;    // --with's DATE PERIOD GENDER as typed
     std::optional<std::string> withProfile; // --with-profile NAME
+    MomentOptions withMoment;               // --with-place, --with-longitude, ..: the second PERIOD may be HH:MM
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

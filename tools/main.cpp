@@ -115,6 +115,25 @@ int RunDrawProgram(char** argv) {
     return Fail("cannot start " + program.string() + ": " + std::strerror(errno));
 }
 
+// After the reference tables: the run the command line asks for.
+int RunAfterTables(const CommandLine& line, const ReferenceTables& tables, const QString& folder) {
+    if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
+    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
+    if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
+    const MomentSetting& setting = std::get<MomentSetting>(moment);
+    return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
+}
+
+// --with's DATE PERIOD GENDER read as a clock time at the --with-place (or other) given.
+std::variant<Query, std::string> SecondBirthAtPlace(const CommandLine& line, const QString& folder) {
+    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.withMoment, folder);
+    if (auto* problem = std::get_if<std::string>(&moment)) return "the second birth: " + *problem;
+    const std::vector<std::string_view> fields(line.withFields.begin(), line.withFields.end());
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentFields(fields, std::get<MomentSetting>(moment));
+    if (auto* problem = std::get_if<std::string>(&answer)) return "the second birth: " + *problem;
+    return std::get<MomentAnswer>(answer).query;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,9 +159,15 @@ int main(int argc, char** argv) {
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
     if (line.allPeriods) return RunAllPeriods(line, tables);
-    if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
-    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
-    if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
-    const MomentSetting& setting = std::get<MomentSetting>(moment);
-    return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
+    if (line.withMoment.given()) {
+        // The second birth as a clock time at a place, read into a plain query.
+        std::variant<Query, std::string> with = SecondBirthAtPlace(line, folder);
+        if (const auto* problem = std::get_if<std::string>(&with)) return Fail(*problem);
+        CommandLine resolved = line;
+        resolved.overlay.with = std::get<Query>(with);
+        resolved.withMoment = {};
+        return RunAfterTables(resolved, tables, folder);
+    }
+    return RunAfterTables(line, tables, folder);
 }
+
