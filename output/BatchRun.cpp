@@ -12,21 +12,41 @@ namespace {
 constexpr std::size_t kFlushBytes = 1 << 16;
 const std::string kTooLongMessage = "line longer than " + std::to_string(LineReader::kMaxLineBytes) + " bytes";
 
+// The second birth a line gives after "/", else the command line's --with.
+std::optional<std::string> SecondBirthOf(const BatchLineParts& parts, const OverlayOptions& overlay,
+                                         std::optional<Query>& with) {
+    with = overlay.with;
+    if (!parts.second) return std::nullopt;
+    ParsedQuery parsed = ParseSecondBirthLine(*parts.second, overlay.calendar);
+    if (auto* problem = std::get_if<std::string>(&parsed)) return std::move(*problem);
+    with = std::get<Query>(parsed);
+    return std::nullopt;
+}
+
+// The readings asked for and the second birth laid over the chart.
+std::optional<std::string> ReadLineChart(const BatchSettings& settings, const std::optional<Query>& with,
+                                         const ReferenceTables& tables, ChartResult& result) {
+    const Conventions second = settings.overlay.conventions.value_or(settings.conventions.conventions);
+    return ReadChart(settings.reading, with, second, tables, result);
+}
+
 // A line with a clock time at a place: its object with "moment", or its error object.
 bool AnswerClockLine(std::string_view line, long long number, const MomentSetting& moment,
                      const ReferenceTables& tables, const ReferenceTables* words,
                      const BatchSettings& settings, ChartResult& result, std::string& out) {
     const BatchConventions& conventions = settings.conventions;
-    std::variant<MomentAnswer, std::string> answer = AnswerMomentLine(line, moment);
+    const BatchLineParts parts = SplitAtSecondBirth(line);
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentLine(parts.first, moment);
     const auto* problem = std::get_if<std::string>(&answer);
-    std::optional<std::string> computeProblem;
-    if (!problem)
+    std::optional<Query> with;
+    std::optional<std::string> computeProblem = SecondBirthOf(parts, settings.overlay, with);
+    if (!problem && !computeProblem)
         computeProblem = ComputeQuery(std::get<MomentAnswer>(answer).query, tables, result, conventions.conventions);
+    if (!problem && !computeProblem) computeProblem = ReadLineChart(settings, with, tables, result);
     if (problem || computeProblem) {
         AppendLineError(number, problem ? *problem : *computeProblem, out);
         return false;
     }
-    if (settings.reading.any()) ComputeReading(settings.reading, result);
     AppendChartJsonWithMoment(result, words, std::get<MomentAnswer>(answer), out);
     return true;
 }
@@ -35,17 +55,19 @@ bool AnswerClockLine(std::string_view line, long long number, const MomentSettin
 bool AnswerLine(std::string_view line, long long number, const ReferenceTables& tables,
                 const ReferenceTables* words, const BatchSettings& settings, ChartResult& result, std::string& out) {
     const BatchConventions& conventions = settings.conventions;
-    ParsedQuery parsed = ParseQueryLine(line, settings.calendar);
-    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    const BatchLineParts parts = SplitAtSecondBirth(line);
+    ParsedQuery parsed = ParseQueryLine(parts.first, settings.calendar);
+    std::optional<Query> with;
+    std::optional<std::string> problem;
+    if (const auto* wrong = std::get_if<std::string>(&parsed)) problem = *wrong;
+    if (!problem) problem = SecondBirthOf(parts, settings.overlay, with);
+    if (!problem) problem = ComputeQuery(std::get<Query>(parsed), tables, result, conventions.conventions);
+    if (!problem) problem = ReadLineChart(settings, with, tables, result);
+    if (problem) {
         AppendLineError(number, *problem, out);
         return false;
     }
     const Query& query = std::get<Query>(parsed);
-    if (auto problem = ComputeQuery(query, tables, result, conventions.conventions)) {
-        AppendLineError(number, *problem, out);
-        return false;
-    }
-    if (settings.reading.any()) ComputeReading(settings.reading, result);
     if (!conventions.compare) {
         AppendChartJson(result, words, out);
         return true;

@@ -10,6 +10,7 @@
 #include "output/ChartRun.h"
 #include "output/LineReader.h"
 #include "output/MomentRun.h"
+#include "output/OverlayRun.h"
 #include "script/CachedConverter.h"
 #include "script/Script.h"
 
@@ -57,6 +58,7 @@ struct BatchSettings {
     BatchConventions conventions;
     const MomentSetting* moment = nullptr;
     ReadingOptions reading;  // what is read of every chart
+    OverlayOptions overlay{};  // a second birth for every line; a line's own after "/" comes first
 };
 
 // One batch line answered into `out` with its line end: the chart's object,

@@ -23,6 +23,10 @@ struct ValueOption {
 constexpr std::string_view kNameOption = "--name";
 constexpr std::string_view kJobsOption = "--jobs";
 constexpr std::string_view kScriptOption = "--script";
+constexpr std::string_view kWithOption = "--with";
+constexpr std::string_view kWithPrefix = "--with-";
+constexpr std::string_view kWithProfileOption = "--with-profile";
+constexpr std::size_t kWithFields = 3;  // DATE PERIOD GENDER
 const std::array<ValueOption, 2> kFileOptions{{
     {"--png", "--png needs a FILE", &CommandLine::pngFile},
     {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
@@ -33,6 +37,8 @@ constexpr std::string_view kUsage =
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] [--relations] [--patterns]
                      --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
+                     DATE PERIOD GENDER --with DATE PERIOD GENDER [--with-lunar] [--with-profile NAME]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
@@ -62,6 +68,19 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     partner (暗合) and the major stars it borrows (with --text: a block)
   --patterns        add "patterns": the named patterns (格局) on the life palace, and
                     "layerPatterns" on the shown layer's palace (with --text: a block)
+  --with DATE PERIOD GENDER
+                    lay a second birth over the chart: add "overlay" with each
+                    branch's palace in both charts, each birth year's 祿 權 科 忌
+                    in the other's chart and where they meet (with --text: blocks);
+                    in --batch a line gives its own after "/" (DATE PERIOD GENDER
+                    [AT-DATE AT-PERIOD LAYER] / DATE PERIOD GENDER)
+  --with-lunar      the second birth's DATE is a lunar date (as --lunar)
+  --with-profile NAME
+                    the second person's school (default: the first's conventions)
+  --with-place NAME, --with-longitude DEG, --with-zone IANA, --with-utc-offset O,
+  --with-basis B, --with-reading N
+                    the second birth's clock time at a place, as the options
+                    below for the first; its PERIOD may then be HH:MM
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
   --png FILE        draw the chart as the program's board does into a PNG picture
@@ -140,6 +159,12 @@ std::optional<std::string> TakeScript(std::string_view option, const std::string
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
                                        CommandLine& line) {
     if (auto applied = ApplyMomentOption(option, next, used, line.moment)) return *applied;
+    // --with-place and the others: the second birth's moment options, named
+    // as the first's with "with-" after the dashes.
+    if (option.starts_with("--with-")) {
+        const std::string own = "--" + std::string(option.substr(kWithPrefix.size()));
+        if (auto applied = ApplyMomentOption(own, next, used, line.withMoment)) return *applied;
+    }
     for (const ValueOption& file : kFileOptions) {
         if (!IsValueOption(option, file.option)) continue;
         std::string value;
@@ -153,6 +178,12 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         std::string piece;
         auto problem = TakeValue(option, "--convention", "--convention needs KEY=VALUE", next, used, piece);
         if (!problem) line.conventionPieces.push_back(std::move(piece));
+        return problem;
+    }
+    if (IsValueOption(option, kWithProfileOption)) {
+        std::string name;
+        auto problem = TakeValue(option, kWithProfileOption, "--with-profile needs a NAME", next, used, name);
+        if (!problem) line.withProfile = std::move(name);
         return problem;
     }
     if (option == "--compare") {
@@ -171,6 +202,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--all-periods") line.allPeriods = true;
     else if (option == "--relations") line.reading.relations = true;
     else if (option == "--patterns") line.reading.patterns = true;
+    else if (option == "--with-lunar") line.overlay.calendar = DateCalendar::Lunar;
     else if (option == "-h" || option == "--help") line.help = true;
     else if (option == "--version") line.version = true;
     else if (option.starts_with(kDataOptionWithValue)) line.dataFolder = std::string(option.substr(kDataOptionWithValue.size()));
@@ -193,6 +225,33 @@ std::optional<std::string> ResolveConventions(CommandLine& line) {
     for (const std::string& piece : line.conventionPieces) {
         if (auto problem = SetConventionPiece(line.conventions, piece)) return problem;
     }
+    return std::nullopt;
+}
+
+// The second birth of --with and its school, the first person's unless
+// --with-profile names another.
+std::optional<std::string> FinishOverlay(CommandLine& line) {
+    const bool secondOptions = line.withProfile || line.overlay.calendar == DateCalendar::Lunar;
+    if (line.withFields.empty() && secondOptions && !line.batch)
+        return "--with-lunar and --with-profile are for the second birth of --with";
+    if (line.withProfile) {
+        const ConventionProfile* profile = ProfileNamed(*line.withProfile);
+        if (profile == nullptr) return UnknownProfileMessage(*line.withProfile);
+        line.overlay.conventions = profile->conventions;
+    }
+    if (line.withMoment.given() && line.withFields.empty())
+        return "--with-place and the other moment options are for the second birth of --with";
+    if (line.withFields.empty()) return std::nullopt;
+    if (line.allPeriods || line.picture()) return "--with lays a second birth over one chart or every --batch line";
+    if (line.withMoment.given()) {
+        // The clock time is read once the places list is at hand (tools/main.cpp).
+        if (line.overlay.calendar == DateCalendar::Lunar) return "--with-lunar reads a date of the calendar, not a clock time at a place";
+        return CheckMomentOptions(line.withMoment);
+    }
+    const std::vector<std::string_view> fields(line.withFields.begin(), line.withFields.end());
+    ParsedQuery with = ParseSecondBirth(fields, line.overlay.calendar);
+    if (auto* problem = std::get_if<std::string>(&with)) return std::move(*problem);
+    line.overlay.with = std::get<Query>(with);
     return std::nullopt;
 }
 
@@ -219,6 +278,7 @@ ParsedCommandLine Finish(Pending pending) {
     if (auto problem = ResolveConventions(line)) return std::move(*problem);
     if (!line.personName.empty() && !line.picture()) return "--name is for the drawn chart of --png and --pdf";
     if (auto problem = CheckMomentOptions(line.moment)) return *problem;
+    if (auto problem = FinishOverlay(line)) return std::move(*problem);
     if (line.moment.given() && line.picture()) return "--png and --pdf draw a chart of DATE PERIOD; give the period, not a clock time";
     if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
@@ -249,6 +309,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (!IsOption(argument)) {
             pending.positional.push_back(argument);
+            continue;
+        }
+        if (argument == kWithOption) {
+            // The second birth's three fields follow --with, options or not.
+            if (i + kWithFields >= arguments.size()) return "--with needs DATE PERIOD GENDER";
+            pending.line.withFields.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                           arguments.begin() + static_cast<std::ptrdiff_t>(i + kWithFields) + 1);
+            i += kWithFields;
             continue;
         }
         const std::string* next = i + 1 < arguments.size() ? &arguments[i + 1] : nullptr;

@@ -10,7 +10,9 @@
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 //   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
 // and --script traditional|simplified for the script of the words; --relations
-// and --patterns add the chart's readings to one chart or to every batch line.
+// and --patterns add the chart's readings to one chart or to every batch line;
+// --with DATE PERIOD GENDER [--with-lunar] [--with-profile NAME] lays a second
+// birth over it (a batch line gives its own after "/").
 
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@
 
 #include "chart/Conventions.h"
 #include "output/MomentOptions.h"
+#include "output/OverlayRun.h"
 #include "output/Query.h"
 #include "output/ReadingRun.h"
 #include "script/Script.h"
@@ -37,6 +40,10 @@ struct CommandLine {
     bool flying = false;                    // --flying: the twelve palaces' flying transformations
     bool allPeriods = false;                // --all-periods: the thirteen periods of a date as one array
     ReadingOptions reading;                 // --relations, --patterns: the chart read
+    OverlayOptions overlay;                 // --with, --with-lunar, --with-profile: a second birth laid over
+    std::vector<std::string> withFields;    // --with's DATE PERIOD GENDER as typed
+    std::optional<std::string> withProfile; // --with-profile NAME
+    MomentOptions withMoment;               // --with-place, --with-longitude, ..: the second PERIOD may be HH:MM
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture

@@ -1,4 +1,5 @@
-// The "relations", "patterns" and "layerPatterns" members of the chart JSON.
+// The "relations", "patterns" and "layerPatterns" members of the chart JSON
+// (and, after them, "overlay" from OverlayJson.cpp).
 
 #include "output/ReadingJson.h"
 
@@ -72,6 +73,7 @@ void AppendReadingJson(JsonWriter& json, const ChartReading& reading) {
     if (reading.relations) AppendRelationsJson(json.raw(','), *reading.relations);
     if (reading.patterns) AppendPatternsJson(json.raw(','), *reading.patterns);
     if (reading.layerPatterns) AppendLayerPatternsJson(json.raw(','), *reading.layerPatterns);
+    if (reading.overlay) AppendOverlayJson(json.raw(','), *reading.overlay);
 }
 
 }  // namespace velmora::tool

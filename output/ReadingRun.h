@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/ReferenceData.h"
+#include "reading/Overlay.h"
 #include "reading/Patterns.h"
 #include "reading/Relations.h"
 
@@ -31,6 +32,7 @@ struct ChartReading {
     std::optional<std::array<reading::PalaceRelations, 12>> relations;
     std::optional<std::vector<reading::FoundPattern>> patterns;  // natal, on the life palace
     std::optional<std::vector<LayerPattern>> layerPatterns;      // the shown layer, when there is one
+    std::optional<reading::Overlay> overlay;                     // with a second birth (--with)
 };
 
 struct ChartResult;

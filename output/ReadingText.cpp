@@ -63,6 +63,7 @@ void AppendReadingText(std::string& out, const ChartResult& result, const NameLi
         if (reading.layerPatterns->empty()) out.append(kIndent).append("無\n");
         for (const LayerPattern& p : *reading.layerPatterns) AppendPattern(out, p.found, p.flowing, names);
     }
+    if (reading.overlay) AppendOverlayText(out, *reading.overlay, names);
 }
 
 }  // namespace velmora::tool

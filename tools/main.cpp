@@ -20,6 +20,7 @@
 #include "output/ChartText.h"
 #include "output/CommandLine.h"
 #include "output/MomentRun.h"
+#include "output/OverlayRun.h"
 #include "output/ReferenceLoad.h"
 
 namespace {
@@ -36,11 +37,17 @@ int Fail(const std::string& message) {
     return kExitBadInput;
 }
 
+// The readings asked for, and the second birth of --with laid over the chart.
+std::optional<std::string> ReadSingleChart(const CommandLine& line, const ReferenceTables& tables, ChartResult& result) {
+    const velmora::Conventions second = line.overlay.conventions.value_or(line.conventions);
+    return ReadChart(line.reading, line.overlay.with, second, tables, result);
+}
+
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
     if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
-    if (line.reading.any()) ComputeReading(line.reading, result);
+    if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables);
     else {
@@ -60,7 +67,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
     const MomentAnswer& asked = std::get<MomentAnswer>(answer);
     ChartResult result;
     if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
-    if (line.reading.any()) ComputeReading(line.reading, result);
+    if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
     else {
@@ -85,7 +92,7 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                 {line.conventions, line.compare}, moment, line.reading};
+                                 {line.conventions, line.compare}, moment, line.reading, line.overlay};
     // A zone's history is read through Qt's time-zone objects, which are not
     // made to be shared by threads: clock times are answered on one.
     const BatchOutcome outcome = line.jobs > 1 && moment == nullptr
@@ -106,6 +113,25 @@ int RunDrawProgram(char** argv) {
     const std::filesystem::path program = (error ? std::filesystem::path(argv[0]) : self).parent_path() / kDrawProgram;
     ::execv(program.c_str(), argv);
     return Fail("cannot start " + program.string() + ": " + std::strerror(errno));
+}
+
+// After the reference tables: the run the command line asks for.
+int RunAfterTables(const CommandLine& line, const ReferenceTables& tables, const QString& folder) {
+    if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
+    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
+    if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
+    const MomentSetting& setting = std::get<MomentSetting>(moment);
+    return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
+}
+
+// --with's DATE PERIOD GENDER read as a clock time at the --with-place (or other) given.
+std::variant<Query, std::string> SecondBirthAtPlace(const CommandLine& line, const QString& folder) {
+    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.withMoment, folder);
+    if (auto* problem = std::get_if<std::string>(&moment)) return "the second birth: " + *problem;
+    const std::vector<std::string_view> fields(line.withFields.begin(), line.withFields.end());
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentFields(fields, std::get<MomentSetting>(moment));
+    if (auto* problem = std::get_if<std::string>(&answer)) return "the second birth: " + *problem;
+    return std::get<MomentAnswer>(answer).query;
 }
 
 }  // namespace
@@ -133,9 +159,15 @@ int main(int argc, char** argv) {
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
     if (line.allPeriods) return RunAllPeriods(line, tables);
-    if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
-    std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
-    if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
-    const MomentSetting& setting = std::get<MomentSetting>(moment);
-    return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
+    if (line.withMoment.given()) {
+        // The second birth as a clock time at a place, read into a plain query.
+        std::variant<Query, std::string> with = SecondBirthAtPlace(line, folder);
+        if (const auto* problem = std::get_if<std::string>(&with)) return Fail(*problem);
+        CommandLine resolved = line;
+        resolved.overlay.with = std::get<Query>(with);
+        resolved.withMoment = {};
+        return RunAfterTables(resolved, tables, folder);
+    }
+    return RunAfterTables(line, tables, folder);
 }
+

@@ -1,4 +1,4 @@
-// Finding the named patterns of one chart in process: the board made from the
+// Finding the named patterns of one chart (and laying two over each other) in process: the board made from the
 // chart's stars, then every rule of the table tried. Charts are cast once, up
 // front, from random births over the supported range; only the reading is timed.
 
@@ -11,6 +11,7 @@
 
 #include "chart/NatalChart.h"
 #include "chart/TimeLayers.h"
+#include "reading/Overlay.h"
 #include "reading/Patterns.h"
 #include "reading/Relations.h"
 
@@ -83,6 +84,22 @@ void BM_ChartRelations(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ChartRelations);
+
+// Two charts laid over each other, as --with asks: the palaces by branch, both
+// directions' transformations and where they meet.
+void BM_OverlayCharts(benchmark::State& state) {
+    const std::vector<Cast> casts = RandomCharts();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Cast& a = casts[i % casts.size()];
+        const Cast& b = casts[(i + 1) % casts.size()];
+        ++i;
+        Overlay overlay = OverlayCharts({&a.chart, a.transformed}, {&b.chart, b.transformed});
+        benchmark::DoNotOptimize(overlay.palaces.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_OverlayCharts);
 
 }  // namespace
 }  // namespace velmora::reading
