@@ -1,6 +1,7 @@
 #include "ui/main/SchoolComparison.h"
 
 #include <QLabel>
+#include <QShowEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,6 +9,8 @@
 #include "output/ChartRun.h"
 #include "output/ConventionCompare.h"
 #include "output/ConventionWords.h"
+#include "ui/common/Settings.h"
+#include "ui/common/ToolWindowPlace.h"
 #include "ui/main/ChartCopy.h"
 #include "ui/main/Form1.h"
 #include "ui/main/SchoolCommands.h"
@@ -16,7 +19,6 @@ namespace velmora {
 
 namespace {
 constexpr int kPanelWidth = 460;
-constexpr int kGap = 8;  // pixels between the main window and the panel
 }  // namespace
 
 SchoolComparison::SchoolComparison(Form1& form, SchoolCommands& commands)
@@ -89,19 +91,19 @@ void SchoolComparison::endVariant() {
 }
 
 void SchoolComparison::placeBesideBoard() {
-    const QRect frame = form_.frameGeometry();
-    move(frame.right() + kGap, frame.top());
     resize(kPanelWidth, form_.height());
+    PlaceToolWindow(*this, form_, *form_.session().settings, settings_keys::kComparisonPlace, Side::Right);
 }
 
 void SchoolComparison::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    placeBesideBoard();
+    if (!event->spontaneous()) placeBesideBoard();  // not when the window manager shows it again
     refresh();
 }
 
 void SchoolComparison::hideEvent(QHideEvent* event) {
     endVariant();
+    RememberToolWindow(*this, *form_.session().settings, settings_keys::kComparisonPlace);
     QWidget::hideEvent(event);
     emit closed();
 }
