@@ -1,7 +1,6 @@
 #include "ui/main/SchoolComparison.h"
 
 #include <QLabel>
-#include <QShowEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -95,9 +94,14 @@ void SchoolComparison::placeBesideBoard() {
     PlaceToolWindow(*this, form_, *form_.session().settings, settings_keys::kComparisonPlace, Side::Right);
 }
 
+// Placed before it is shown: the window manager takes the first place it is given.
+void SchoolComparison::setVisible(bool visible) {
+    if (visible && !isVisible()) placeBesideBoard();
+    QWidget::setVisible(visible);
+}
+
 void SchoolComparison::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) placeBesideBoard();  // not when the window manager shows it again
     refresh();
 }
 
