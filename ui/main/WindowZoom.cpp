@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QToolTip>
@@ -104,9 +105,16 @@ int WindowZoom::FittingPercent(const QSize& room, const QSize& design) {
     return std::clamp(static_cast<int>(std::floor(fit * kPercent)), kMinPercent, kMaxPercent);
 }
 
+// Without a window manager (the offscreen tests) the screen is a stand-in of
+// no particular size: nothing is fitted to it.
+static bool OnARealScreen(const QWidget& window) {
+    return window.isVisible() && window.screen() != nullptr &&
+           QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
 int WindowZoom::fittingPercent() const {
     const QScreen* screen = form_.screen();
-    if (!form_.isVisible() || screen == nullptr) return kMaxPercent;
+    if (!OnARealScreen(form_)) return kMaxPercent;
     const QSize frame = form_.frameGeometry().size() - form_.size();
     return FittingPercent(screen->availableGeometry().size() - frame, design_);
 }
@@ -150,7 +158,7 @@ void WindowZoom::sayCapped(int percent) {
 // The frame moved the least to lie inside its screen's available geometry.
 void WindowZoom::keepOnScreen() {
     const QScreen* screen = form_.screen();
-    if (!form_.isVisible() || screen == nullptr) return;
+    if (!OnARealScreen(form_)) return;
     const QRect frame = form_.frameGeometry();
     const QRect inside = PullInside(frame, screen->availableGeometry());
     if (inside.topLeft() != frame.topLeft()) form_.move(inside.topLeft());
