@@ -4,6 +4,7 @@
 // kept in the settings for the next start.
 
 #include <QPushButton>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,20 @@ TEST(Zoom, EverythingScalesTogetherAndComesBackExactly) {
     form.zoom().zoomTo(100);
     EXPECT_EQ(Places(form), atHundred);
     EXPECT_EQ(stars->font().pixelSize(), starPixels);
+}
+
+TEST(Zoom, RadioMarksGrowWithTheText) {
+    ProgramFolder folder;
+    auto started = StartForm1(folder, kNow);
+    Form1& form = *started.form;
+    const QWidget* layer = form.findChild<QWidget*>(QStringLiteral("Option2_0"));
+    const auto markWidth = [layer] { return layer->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, layer); };
+    const int atHundred = markWidth();
+    // Columns: percent, then back at 100 % exactly.
+    for (const int percent : {75, 200, 300, 100}) {
+        form.zoom().zoomTo(percent);
+        EXPECT_NEAR(markWidth(), atHundred * percent / 100.0, 0.5) << percent;
+    }
 }
 
 TEST(Zoom, AWindowOfAnotherShapeIsLetterboxed) {

@@ -24,6 +24,11 @@ QSize ArrowSpinner::sizeHint() const { return {33, 25}; }
 
 void ArrowSpinner::stepBy(int steps) { setValue(value() + steps * singleStep()); }
 
+void ArrowSpinner::setZoom(double factor) {
+    zoom_ = factor;
+    update();
+}
+
 QRect ArrowSpinner::partRect(Part part) const {
     const int half = height() / 2;
     if (part == Part::Up) {
@@ -53,15 +58,26 @@ void ArrowSpinner::paintEvent(QPaintEvent*) {
             option.state &= ~QStyle::State_Enabled;
         }
         style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &painter, this);
-        option.rect = option.rect.adjusted(3, 2, -3, -2);
-        const auto arrow = part == Part::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown;
-        style()->drawPrimitive(arrow, &option, &painter, this);
+        drawArrow(part, option, painter);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+// The style draws an arrow no larger than at 100 %, whatever its room: at a
+// zoom it is drawn at 100 % in a painter scaled by the zoom.
+void ArrowSpinner::drawArrow(Part part, QStyleOption& option, QPainter& painter) const {
+    const QRectF room = QRectF(option.rect.adjusted(3, 2, -3, -2));
+    painter.save();
+    painter.translate(room.topLeft());
+    painter.scale(zoom_, zoom_);
+    option.rect = QRectF(QPointF(0, 0), room.size() / zoom_).toRect();
+    const auto arrow = part == Part::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown;
+    style()->drawPrimitive(arrow, &option, &painter, this);
+    painter.restore();
 }
 
 void ArrowSpinner::mousePressEvent(QMouseEvent* event) {

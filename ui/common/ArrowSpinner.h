@@ -7,6 +7,9 @@
 
 #include <QAbstractSlider>
 
+class QPainter;
+class QStyleOption;
+
 namespace velmora {
 
 class ArrowSpinner : public QAbstractSlider {
@@ -18,6 +21,8 @@ public:
 
     // Steps by `steps` single steps (negative steps lower the value).
     void stepBy(int steps);
+    // The window's zoom: the arrows are drawn that much larger, as its text is.
+    void setZoom(double factor);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,8 +35,10 @@ private:
     enum class Part { None, Up, Down };
     Part partAt(const QPoint& position) const;
     QRect partRect(Part part) const;
+    void drawArrow(Part part, QStyleOption& option, QPainter& painter) const;
 
     Part pressed_ = Part::None;
+    double zoom_ = 1.0;
     int wheelRemainder_ = 0;  // angle not yet stepped, for fine-grained wheels
 };
 

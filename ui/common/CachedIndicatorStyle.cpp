@@ -6,6 +6,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <cmath>
+
 namespace velmora {
 
 namespace {
@@ -28,6 +30,13 @@ QString MarkKey(const QStyleOption& option, double scale) {
 
 // Over a style of the application's own kind, which the proxy owns.
 CachedIndicatorStyle::CachedIndicatorStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+int CachedIndicatorStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    const bool mark = metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight ||
+                      metric == PM_RadioButtonLabelSpacing;
+    return mark ? static_cast<int>(std::lround(pixels * zoom_)) : pixels;
+}
 
 void CachedIndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                          const QWidget* widget) const {

@@ -22,6 +22,10 @@ inline constexpr char kScript[] = "display/script";          // "traditional" or
 inline constexpr char kProfile[] = "school/profile";          // the active profile's name
 inline constexpr char kConventions[] = "school/conventions";  // switches set apart from the profile
 inline constexpr char kBasis[] = "moment/basis";              // clock | standard | mean | true
+// The tool windows' places where the user put them: QRect(frame's top-left, client size).
+inline constexpr char kTimelinePlace[] = "window/timeline";
+inline constexpr char kFlyingListPlace[] = "window/flyingList";
+inline constexpr char kComparisonPlace[] = "window/schoolComparison";
 inline constexpr char kSelfTransformations[] = "board/selfTransformations";  // bool: 自化 marks shown
 }  // namespace settings_keys
 

@@ -20,6 +20,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ShownScript.h
   ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Settings.h
+  ${CMAKE_CURRENT_LIST_DIR}/ToolWindowPlace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolWindowPlace.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationColours.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
 )

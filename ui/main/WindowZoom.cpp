@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -10,7 +13,11 @@
 #include <iterator>
 #include <utility>
 
+#include "ui/common/ArrowSpinner.h"
+#include "ui/common/CachedIndicatorStyle.h"
 #include "ui/common/Settings.h"
+#include "ui/common/ToolWindowPlace.h"
+#include "ui/session/Session.h"
 #include "ui/main/Form1.h"
 #include "ui/board/PalaceBoard.h"
 
@@ -50,6 +57,12 @@ bool InDesign(const QWidget* widget, const QWidget* form) {
     return true;
 }
 
+// Radio marks and spinner arrows grow with the text beside them.
+void ScaleMarks(QWidget& widget, double factor) {
+    if (auto* spinner = qobject_cast<ArrowSpinner*>(&widget)) spinner->setZoom(factor);
+    if (auto* style = dynamic_cast<CachedIndicatorStyle*>(widget.style())) style->setZoom(factor);
+}
+
 }  // namespace
 
 WindowZoom::WindowZoom(Form1& form) : QObject(&form), form_(form), design_(form.size()) {
@@ -86,15 +99,69 @@ double WindowZoom::FitFactor(const QSize& size, const QSize& design) {
     return std::clamp(fit, kMinPercent / kPercent, kMaxPercent / kPercent);
 }
 
-void WindowZoom::zoomTo(int percent) {
-    const double factor = std::clamp(percent, kMinPercent, kMaxPercent) / kPercent;
-    form_.resize(Scaled(design_.width(), factor), Scaled(design_.height(), factor));
-    fitToWindow();
+int WindowZoom::FittingPercent(const QSize& room, const QSize& design) {
+    const double fit = std::min(static_cast<double>(room.width()) / design.width(),
+                                static_cast<double>(room.height()) / design.height());
+    return std::clamp(static_cast<int>(std::floor(fit * kPercent)), kMinPercent, kMaxPercent);
 }
 
+// Without a window manager (the offscreen tests) the screen is a stand-in of
+// no particular size: nothing is fitted to it.
+static bool OnARealScreen(const QWidget& window) {
+    return window.isVisible() && window.screen() != nullptr &&
+           QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+int WindowZoom::fittingPercent() const {
+    const QScreen* screen = form_.screen();
+    if (!OnARealScreen(form_)) return kMaxPercent;
+    const QSize frame = form_.frameGeometry().size() - form_.size();
+    return FittingPercent(screen->availableGeometry().size() - frame, design_);
+}
+
+void WindowZoom::zoomTo(int percent) {
+    const int asked = std::clamp(percent, kMinPercent, kMaxPercent);
+    const int fitting = fittingPercent();
+    capNote_.clear();
+    if (asked > fitting) sayCapped(fitting);
+    const int shown = this->percent();
+    const int target = std::min(asked, fitting);
+    const int home = std::min(static_cast<int>(kPercent), fitting);  // where Ctrl+0 comes back to
+    if (shown == home && target != shown && form_.isVisible() && !unzoomedPlace_) unzoomedPlace_ = form_.pos();
+    const double factor = target / kPercent;
+    form_.resize(Scaled(design_.width(), factor), Scaled(design_.height(), factor));
+    fitToWindow();
+    if (target == home && unzoomedPlace_) {
+        form_.move(*std::exchange(unzoomedPlace_, std::nullopt));
+    }
+    keepOnScreen();
+}
+
+// Never smaller for a step up: a window already larger than the screen holds stays as it is.
 void WindowZoom::zoomIn() {
     const auto next = std::upper_bound(kSteps.begin(), kSteps.end(), percent());
-    zoomTo(next == kSteps.end() ? kMaxPercent : *next);
+    const int asked = next == kSteps.end() ? kMaxPercent : *next;
+    const int fitting = fittingPercent();
+    if (asked > fitting && fitting <= percent()) {
+        sayCapped(fitting);
+        return;
+    }
+    zoomTo(asked);
+}
+
+void WindowZoom::sayCapped(int percent) {
+    capNote_ = form_.session().script->text(QStringLiteral("已放大到螢幕容得下的最大：%1 %").arg(percent));
+    actions_[0]->setToolTip(capNote_);
+    if (form_.isVisible()) QToolTip::showText(form_.mapToGlobal(form_.rect().center()), capNote_, &form_);
+}
+
+// The frame moved the least to lie inside its screen's available geometry.
+void WindowZoom::keepOnScreen() {
+    const QScreen* screen = form_.screen();
+    if (!OnARealScreen(form_)) return;
+    const QRect frame = form_.frameGeometry();
+    const QRect inside = PullInside(frame, screen->availableGeometry());
+    if (inside.topLeft() != frame.topLeft()) form_.move(inside.topLeft());
 }
 
 void WindowZoom::zoomOut() {
@@ -109,6 +176,7 @@ void WindowZoom::restore() {
         zoomTo(settings.value(settings_keys::kZoom, static_cast<int>(kPercent)).toInt());
     }
     fitToWindow();
+    fitOnShow_ = !form_.isVisible();
 }
 
 void WindowZoom::save() const {
@@ -122,6 +190,10 @@ bool WindowZoom::eventFilter(QObject* watched, QEvent* event) {
         fitToWindow();
     } else if (watched == &form_ && event->type() == QEvent::Close) {
         save();
+    } else if (watched == &form_ && event->type() == QEvent::Show && std::exchange(fitOnShow_, false)) {
+        // The frame is known now: a window restored larger than this screen holds comes down to it.
+        if (percent() > fittingPercent()) zoomTo(percent());
+        keepOnScreen();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -175,6 +247,7 @@ void WindowZoom::apply(double factor, QPoint offset) {
         if (placed.font) {
             placed.widget->setFont(ScaledFont(*placed.font, factor));
         }
+        ScaleMarks(*placed.widget, factor);
         if (!placed.onBoard) {
             const bool inWindow = placed.widget->parentWidget() == &form_;
             placed.widget->setGeometry(ScaledRect(placed.rect, factor, inWindow ? offset : QPoint()));
@@ -182,5 +255,6 @@ void WindowZoom::apply(double factor, QPoint offset) {
     }
     form_.board().setZoom(factor);
 }
+
 
 }  // namespace velmora

@@ -4,14 +4,18 @@
 // the window's size and centred in it (the rest stays blank). Every control
 // keeps its place in proportion and its text is set at the scaled size, so
 // nothing is ever a stretched picture. Ctrl+= and Ctrl+- size the window to
-// the next factor, Ctrl+0 back to 100 %; the window's place, size and factor
-// are kept in the user's settings when it closes and come back at the next
-// start. At 100 % nothing is touched: every control stays where it is.
+// the next factor, Ctrl+0 back to 100 % and to where the window was before
+// zooming; the window's place, size and factor are kept in the user's
+// settings when it closes and come back at the next start. At 100 % nothing
+// is touched: every control stays where it is. A window on screen grows no
+// larger than its screen's available geometry holds, frame and all: the
+// zoom stops there and says so in a tooltip.
 
 #include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QString>
 
 #include <array>
 #include <optional>
@@ -49,6 +53,13 @@ public:
 
     // The factor that fits the design into a window of `size`, 75 % .. 300 %.
     static double FitFactor(const QSize& size, const QSize& design);
+    // The largest percent whose window fits `room` (the available geometry
+    // less the frame), 75 % .. 300 %.
+    static int FittingPercent(const QSize& room, const QSize& design);
+    // The largest percent the window's screen holds (300 while it is not on screen).
+    int fittingPercent() const;
+    // What the tooltip said when the zoom last stopped at the screen; empty when it did not.
+    const QString& capNote() const { return capNote_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +75,8 @@ private:
     void capture();
     void fitToWindow();
     void apply(double factor, QPoint offset);
+    void keepOnScreen();
+    void sayCapped(int percent);
 
     Form1& form_;
     QSize design_;
@@ -71,6 +84,9 @@ private:
     std::vector<Placed> placed_;
     QFont designFont_;  // the window's own font at 100 %
     bool captured_ = false;
+    bool fitOnShow_ = false;               // restored before being shown: fitted to the screen as it shows
+    std::optional<QPoint> unzoomedPlace_;  // where the window stood at 100 %, for Ctrl+0
+    QString capNote_;
     std::array<QAction*, 3> actions_{};
 };
 

@@ -17,7 +17,10 @@ namespace {
 // Columns: left, top, width, height in twips, below the gender dialog's area.
 constexpr TwipPlace kMomentButton{240, 1005, 2400, 420};
 constexpr int kMomentButtonRow = 540;
-constexpr int kDialogWidth = 600;  // pixels; the step line wraps within it
+constexpr int kDialogWidth = 600;  // pixels at least
+// The step line's longest line, in ideograph widths of its font: at any zoom
+// and in either script it breaks between steps, and the dialog grows to hold it.
+constexpr int kStepLineEms = 44;
 
 }  // namespace
 
@@ -42,6 +45,7 @@ MomentDialog::MomentDialog(Form1& form1, QWidget* parent) : QDialog(parent), for
     const DateInputs& dates = form1.dateInputs();
     inputs_->setSuggestedDate(QDate(dates.value(DateInputs::Year), dates.value(DateInputs::Month),
                                     dates.value(DateInputs::Day)));
+    inputs_->breakStepsAt(kStepLineEms);
     inputs_->useClockTime();
 }
 

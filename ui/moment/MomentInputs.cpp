@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include "moment/MomentText.h"
 #include "ui/session/Session.h"
 #include "ui/moment/PlaceBox.h"
+#include "ui/moment/StepLineBreaks.h"
 
 namespace velmora {
 namespace {
@@ -100,7 +102,22 @@ void MomentInputs::placePicked() {
     convert();
 }
 
-void MomentInputs::showStep(const QString& text) { steps_->setText(session_.script->text(text)); }
+void MomentInputs::showStep(const QString& text) {
+    const QString shown = session_.script->text(text);
+    if (stepEms_ == 0) {
+        steps_->setText(shown);
+        return;
+    }
+    // An ideograph's width is the font's em; digits and Latin letters are narrower.
+    const QFontMetrics metrics = steps_->fontMetrics();
+    steps_->setText(BreakBetweenSteps(shown, metrics, stepEms_ * metrics.horizontalAdvance(QChar(0x6642))));
+}
+
+void MomentInputs::breakStepsAt(int ems) {
+    stepEms_ = ems;
+    steps_->setWordWrap(ems == 0);
+    convert();
+}
 
 void MomentInputs::convert() {
     result_.reset();

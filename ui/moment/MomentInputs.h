@@ -55,6 +55,10 @@ public:
     QString caption() const;
     // The step line shown, for tests and the accessible description.
     QString stepText() const;
+    // The step line broken only between steps, at `ems` of its font's width
+    // (a dialog whose size follows its lines); by default it wraps within the
+    // inputs' width wherever the words allow.
+    void breakStepsAt(int ems);
 
 signals:
     // The conversion's chart date and period (1..13) of the chosen reading.
@@ -74,6 +78,7 @@ private:
 
     Session& session_;
     std::optional<moment::MomentResult> result_;
+    int stepEms_ = 0;  // 0: the step line wraps where the words allow
     QCheckBox* useClock_ = nullptr;
     QDateTimeEdit* clock_ = nullptr;
     PlaceBox* place_ = nullptr;

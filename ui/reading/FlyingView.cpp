@@ -13,6 +13,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Settings.h"
+#include "ui/common/ToolWindowPlace.h"
 #include "ui/common/Twips.h"
 #include "ui/board/BoardLabels.h"
 #include "ui/board/PalaceBoard.h"
@@ -25,7 +26,6 @@ namespace {
 
 constexpr int kListWidthTwips = 9000;
 constexpr int kListHeightTwips = 3600;
-constexpr int kWindowGapPixels = 8;
 const QString kSelfArrow = QStringLiteral("↓");
 constexpr double kSelfMarkPoints = 7.5;
 
@@ -65,10 +65,9 @@ FlyingView::FlyingView(Session& session, PalaceBoard& board, QWidget& window)
     window.addAction(listAction_);
     createListWindow(window);
     connect(listAction_, &QAction::toggled, this, [this, &window](bool on) {
-        if (on && !placed_) {
-            // Under the main window the first time, clear of the board.
-            listWindow_->move(window.frameGeometry().bottomLeft() + QPoint(0, kWindowGapPixels));
-            placed_ = true;
+        if (on && !listWindow_->isVisible()) {
+            // Under the main window where there is room, clear of the board.
+            PlaceToolWindow(*listWindow_, window, *session_.settings, settings_keys::kFlyingListPlace, Side::Below);
         }
         listWindow_->setVisible(on);
     });
@@ -88,9 +87,12 @@ void FlyingView::createListWindow(QWidget& window) {
     listWindow_->installEventFilter(this);
 }
 
-// Closing the list by its frame unticks the menu item.
+// Closing the list by its frame unticks the menu item; where the user put it is kept.
 bool FlyingView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == listWindow_ && event->type() == QEvent::Hide) listAction_->setChecked(false);
+    if (watched == listWindow_ && event->type() == QEvent::Hide) {
+        RememberToolWindow(*listWindow_, *session_.settings, settings_keys::kFlyingListPlace);
+        listAction_->setChecked(false);
+    }
     return QObject::eventFilter(watched, event);
 }
 

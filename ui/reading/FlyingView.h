@@ -72,7 +72,6 @@ private:
     std::vector<SelfMark> selfMarks_;
     std::vector<QLabel*> selfLabels_;  // on the board, above its labels like the marks
     int selected_ = -1;
-    bool placed_ = false;  // the list has been placed under the main window
     bool charted_ = false;
 };
 

@@ -11,6 +11,8 @@
 
 #include "calendar/LunarText.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Settings.h"
+#include "ui/common/ToolWindowPlace.h"
 #include "ui/common/Twips.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/session/DateInputs.h"
@@ -32,7 +34,6 @@ constexpr int kYearLayer = 3;
 constexpr int kMonthLayer = 4;
 constexpr int kWindowWidthTwips = 9600;
 constexpr int kWindowHeightTwips = 4200;
-constexpr int kWindowGapPixels = 8;
 // The stacked names: in the box's top-right corner, beside the palace name.
 constexpr int kStackedWidthTwips = 1100;
 constexpr int kStackedHeightTwips = 240;
@@ -69,10 +70,8 @@ TimelineView::TimelineView(ChartHost& form) : QObject(&form.hostWidget()), form_
     form.chartCommands().menu()->addAction(toggle_);
     createWindow();
     connect(toggle_, &QAction::toggled, this, [this](bool on) {
-        if (on && !placed_) {
-            // Beside the main window the first time, clear of the board.
-            window_->move(form_.hostWidget().frameGeometry().topRight() + QPoint(kWindowGapPixels, 0));
-            placed_ = true;
+        if (on && !window_->isVisible()) {
+            PlaceToolWindow(*window_, form_.hostWidget(), *form_.session().settings, settings_keys::kTimelinePlace, Side::Right);
         }
         window_->setVisible(on);
         if (on) {
@@ -122,9 +121,12 @@ void TimelineView::createWindow() {
     }
 }
 
-// Closing the window by its frame unticks the menu item.
+// Closing the window by its frame unticks the menu item; where the user put it is kept.
 bool TimelineView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Hide) toggle_->setChecked(false);
+    if (watched == window_ && event->type() == QEvent::Hide) {
+        RememberToolWindow(*window_, *form_.session().settings, settings_keys::kTimelinePlace);
+        toggle_->setChecked(false);
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -71,7 +71,6 @@ private:
     int shownDecadeAge_ = -1;  // first age of the decade the years are listed for
     int shownYear_ = -1;       // the year the months are listed for
     BirthInput listedFor_;     // the birth the years and months are listed for
-    bool placed_ = false;      // the window has been placed beside the main window
     bool moving_ = false;      // a chosen entry is moving the date: refresh once at the end
 };
 

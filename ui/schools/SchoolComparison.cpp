@@ -10,6 +10,8 @@
 #include "output/ConventionWords.h"
 #include "ui/chartio/ChartCopy.h"
 #include "ui/chartio/ChartHost.h"
+#include "ui/common/Settings.h"
+#include "ui/common/ToolWindowPlace.h"
 #include "ui/session/Session.h"
 #include "ui/schools/SchoolCommands.h"
 
@@ -17,7 +19,6 @@ namespace velmora {
 
 namespace {
 constexpr int kPanelWidth = 460;
-constexpr int kGap = 8;  // pixels between the main window and the panel
 }  // namespace
 
 SchoolComparison::SchoolComparison(ChartHost& form, SchoolCommands& commands)
@@ -90,19 +91,24 @@ void SchoolComparison::endVariant() {
 }
 
 void SchoolComparison::placeBesideBoard() {
-    const QRect frame = form_.hostWidget().frameGeometry();
-    move(frame.right() + kGap, frame.top());
     resize(kPanelWidth, form_.hostWidget().height());
+    PlaceToolWindow(*this, form_.hostWidget(), *form_.session().settings, settings_keys::kComparisonPlace, Side::Right);
+}
+
+// Placed before it is shown: the window manager takes the first place it is given.
+void SchoolComparison::setVisible(bool visible) {
+    if (visible && !isVisible()) placeBesideBoard();
+    QWidget::setVisible(visible);
 }
 
 void SchoolComparison::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    placeBesideBoard();
     refresh();
 }
 
 void SchoolComparison::hideEvent(QHideEvent* event) {
     endVariant();
+    RememberToolWindow(*this, *form_.session().settings, settings_keys::kComparisonPlace);
     QWidget::hideEvent(event);
     emit closed();
 }

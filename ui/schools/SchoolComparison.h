@@ -30,6 +30,7 @@ public:
     void endVariant();
     void showVariant(int row);
     QListWidget* list() const { return list_; }
+    void setVisible(bool visible) override;
 
 signals:
     void closed();

@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -18,6 +19,7 @@
 #include "ui/common/ShownScript.h"
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/moment/PlaceBox.h"
+#include "ui/main/WindowZoom.h"
 
 namespace velmora::testing {
 namespace {
@@ -155,6 +157,45 @@ TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
               QDate(2010, 12, 24));
     EXPECT_EQ(dates.value(DateInputs::Period), 12);  // 亥
     EXPECT_EQ(form1->session().dateMomentCaption, QStringLiteral("真太陽時・喀什"));
+}
+
+// The step line is the dialog's key result: at every zoom and in either
+// script each step stands whole on one line, and every line is shown in full.
+TEST_F(MomentRecordTest, TheChartByDateDialogShowsEveryStepWhole) {
+    startWithPlaces();
+    const QString oneLine = QStringLiteral("1988-07-15 11:20 北京（夏令時 UTC+9）→ 標準時 10:20 → 平太陽時 10:05:35 → "
+                                           "真太陽時 09:59:41 → 巳時");
+    // Columns: zoom in percent, script.
+    const struct {
+        int percent;
+        Script script;
+    } rows[] = {{75, Script::Traditional}, {100, Script::Traditional}, {100, Script::Simplified},
+                {200, Script::Traditional}, {200, Script::Simplified}, {300, Script::Simplified}};
+    for (const auto& row : rows) {
+        form1->zoom().zoomTo(row.percent);
+        form1->scriptCommand().setScript(row.script);
+        MomentDialog dialog(*form1, form1.get());
+        dialog.show();
+        pickPlace(QStringLiteral("北京"), &dialog);
+        auto* bases = dialog.findChild<QComboBox*>(QStringLiteral("MomentBasis"));
+        bases->setCurrentIndex(bases->findData(QStringLiteral("true")));  // the basis's name is in the script
+        setMoment(QDateTime(QDate(1988, 7, 15), QTime(11, 20)), bases->currentText(), &dialog);
+        dialog.layout()->activate();
+        const auto* label = dialog.findChild<QLabel*>(QStringLiteral("MomentSteps"));
+        const QString shown = label->text();
+        const std::string where = std::to_string(row.percent) + "% " + shown.toStdString();
+        QString joined = shown;
+        EXPECT_EQ(joined.remove(QLatin1Char('\n')).remove(QLatin1Char(' ')),
+                  form1->session().script->text(oneLine).remove(QLatin1Char(' '))) << where;
+        for (const QString& line : shown.split(QLatin1Char('\n')).mid(1)) {
+            EXPECT_TRUE(line.startsWith(QChar(0x2192))) << where;  // broken only before an arrow
+        }
+        const int needed = label->hasHeightForWidth() ? label->heightForWidth(label->width())
+                                                      : label->sizeHint().height();
+        EXPECT_GE(label->height(), needed) << where;
+        EXPECT_GE(label->width(), label->sizeHint().width()) << where;
+        EXPECT_TRUE(dialog.rect().contains(label->geometry().translated(label->parentWidget()->pos()))) << where;
+    }
 }
 
 }  // namespace
