@@ -138,8 +138,35 @@ void Form1::modeChosen(int index) {
 
 void Form1::openRecordList() {
     endPalaceSelection();
+    // While the record window is open no record counts as charted: its 確定
+    // casts one anew and starts by clearing the chart's input. Closed without
+    // a record charted (Escape, the title bar, a refused 確定), the window
+    // leaves the record that was on the board charted as it was.
+    struct KeptRecord {
+        BirthInput birth;
+        ChartState chart;
+        CalendarDay birthDay;
+    };
+    const bool recordShown = chartOnBoard() && session_.RecordLoaded == 1;
+    const KeptRecord kept{session_.birth, session_.chart, session_.birthDay};
     session_.RecordLoaded = 0;
-    openSecondary(windows_.records);
+    QWidget* window = openSecondary(windows_.records);
+    if (window == nullptr) {
+        session_.RecordLoaded = recordShown ? 1 : 0;  // nothing opened: nothing changes
+        return;
+    }
+    if (!recordShown) {
+        return;
+    }
+    connect(window, &QObject::destroyed, this, [this, kept] {
+        if (session_.RecordLoaded != 0 || !recordsMode()) {
+            return;
+        }
+        session_.birth = kept.birth;
+        session_.chart = kept.chart;
+        session_.birthDay = kept.birthDay;
+        session_.RecordLoaded = 1;
+    });
 }
 
 void Form1::openTransformationEditor() { openSecondary(windows_.transformationEditor); }
