@@ -5,7 +5,9 @@
 #include <QList>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace velmora {
 
@@ -17,8 +19,41 @@ QHash<const QWidget*, QList<QPointer<QWidget>>>& Holders() {
     return holders;
 }
 
+// The newest visible window holding `owner`, or nullptr.
+QWidget* NewestHolder(const QWidget* owner) {
+    const QList<QPointer<QWidget>> holding = Holders().value(owner);
+    for (auto it = holding.crbegin(); it != holding.crend(); ++it) {
+        if (*it != nullptr && (*it)->isVisible()) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+// A click on a held owner (its controls are disabled) lets the window manager
+// make the owner active, though the window holding it stays above it: the keys
+// would go nowhere. The activation is handed on to the holder.
+void PassActivationToHolder(QWindow* focused) {
+    for (auto it = Holders().cbegin(); it != Holders().cend(); ++it) {
+        const QWidget* owner = it.key();
+        if (focused == nullptr || owner->windowHandle() != focused) {
+            continue;
+        }
+        if (QWidget* holder = NewestHolder(owner)) {
+            // After the activation now under way has ended, or it would win.
+            QTimer::singleShot(0, holder, [holder] { RaiseAndActivate(holder); });
+        }
+        return;
+    }
+}
+
 void Hold(QWidget* window, QWidget* owner) {
     auto& holders = Holders();
+    static const bool passing = [] {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, &PassActivationToHolder);
+        return true;
+    }();
+    Q_UNUSED(passing);
     if (!holders.contains(owner)) {
         QObject::connect(owner, &QObject::destroyed, [owner] { Holders().remove(owner); });
     }
