@@ -1,13 +1,12 @@
 #include "ui/common/SecondaryWindow.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 namespace velmora {
 
@@ -32,30 +31,29 @@ QWidget* NewestHolder(const QWidget* owner) {
 
 // A click on a held owner (its controls are disabled) lets the window manager
 // make the owner active, though the window holding it stays above it: the keys
-// would go nowhere. The activation is handed on to the holder.
-void PassActivationToHolder(QWindow* focused) {
-    for (auto it = Holders().cbegin(); it != Holders().cend(); ++it) {
-        const QWidget* owner = it.key();
-        if (focused == nullptr || owner->windowHandle() != focused) {
-            continue;
+// would go nowhere. The activation is handed on to the newest holder.
+class PassActivation : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            const auto* owner = static_cast<const QWidget*>(watched);
+            QWidget* holder = owner->isEnabled() ? nullptr : NewestHolder(owner);
+            if (holder != nullptr && !holder->isActiveWindow()) {
+                RaiseAndActivate(holder);
+            }
         }
-        if (QWidget* holder = NewestHolder(owner)) {
-            // After the activation now under way has ended, or it would win.
-            QTimer::singleShot(0, holder, [holder] { RaiseAndActivate(holder); });
-        }
-        return;
+        return QObject::eventFilter(watched, event);
     }
-}
+};
 
 void Hold(QWidget* window, QWidget* owner) {
     auto& holders = Holders();
-    static const bool passing = [] {
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, &PassActivationToHolder);
-        return true;
-    }();
-    Q_UNUSED(passing);
     if (!holders.contains(owner)) {
         QObject::connect(owner, &QObject::destroyed, [owner] { Holders().remove(owner); });
+        owner->installEventFilter(new PassActivation(owner));
     }
     holders[owner].append(window);
 }

@@ -12,6 +12,7 @@
 #include "files/UserFile.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/SecondaryWindow.h"
+#include "ui/common/ShownScript.h"
 #include "ui/main/Accessibility.h"
 #include "ui/main/ChartCommands.h"
 #include "ui/main/FlyingView.h"
@@ -49,6 +50,9 @@ Form1::Form1(Session session, QWidget* parent)
     InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
+    // The owner's name stands as typed; RunText writes the rest of its line in
+    // the shown script, so a switch of the script must not convert the name.
+    MarkAsUserText(board_->centreLabel(board::CentreLabel::Label6_0));
     scriptCommand_ = new ScriptCommand(*this);
 }
 

@@ -3,6 +3,7 @@
 // ends on the chart a fresh window draws for the same record: the centre lines
 // and the copied text, while the date inputs show a year other than the birth's.
 
+#include <QDialog>
 #include <QPushButton>
 #include <QtTest/QTest>
 
@@ -10,6 +11,7 @@
 
 #include "tests/ui/editors/EditorFixture.h"
 #include "tests/ui/layers/ChartRecord.h"
+#include "ui/common/RowLabel.h"
 #include "ui/main/BoardLabels.h"
 #include "ui/main/ChartCopy.h"
 #include "ui/main/PalaceBoard.h"
