@@ -88,6 +88,8 @@ Shown ShownChart(Form1& form) {
     return shown;
 }
 
+void PrintTo(const PathRow& row, std::ostream* out) { *out << row.name; }
+
 class RecomputePathsTest : public EditorTest, public ::testing::WithParamInterface<PathRow> {};
 
 TEST_P(RecomputePathsTest, EndsOnTheChartAFreshWindowDraws) {
