@@ -1,5 +1,5 @@
-// The five pillars of a birth moment: year (from the lunar new year and from 立春),
-// month (by solar-term month), day and hour.
+// The six pillars of a birth moment: year (from the lunar new year and from 立春),
+// month (by solar-term month, its stem counted from either year), day and hour.
 
 #include <chrono>
 
@@ -91,7 +91,8 @@ void CalcPillars(CalendarDay& day) {
     const int birthDay = day.ClockHour > kLastClockHourOfDay ? day.SolarDay + 1 : day.SolarDay;
     const std::chrono::sys_days birth = CivilDate(year, day.SolarMonth, birthDay);
 
-    // Month stems follow the lunar-new-year year, not the 立春 year.
+    // MonthPillar's stem follows the lunar-new-year year, as the date line's year
+    // does; SolarMonthPillar's follows the 立春 year, as a 四柱 is written.
     const int lunarNewYearYear = birth < NewYearDate(year) ? year - 1 : year;
     const int springYear = birth < CivilDate(year, 2, JieDay(year, kSpringMonth)) ? year - 1 : year;
     const int k = SolarMonthIndex(year, day.SolarMonth, birth);
@@ -100,6 +101,7 @@ void CalcPillars(CalendarDay& day) {
     pillars.YearPillar = YearPillarOf(lunarNewYearYear);
     pillars.SolarYearPillar = YearPillarOf(springYear);
     pillars.MonthPillar = MonthPillarOf(lunarNewYearYear, k);
+    pillars.SolarMonthPillar = MonthPillarOf(springYear, k);
     pillars.DayPillar = CyclePillar(DaysBetween(kDayCountEpoch, birth) % kCycleLength + 1);
     pillars.HourPillar = HourPillarOf(pillars.DayPillar.stem, day.HourBranch);
 }

@@ -20,6 +20,9 @@ struct PillarTable {
     Pillar DayPillar;        // changes at midnight; the late 子 period counts as the next day
     Pillar HourPillar;       // changes every two-hour period
     Pillar SolarYearPillar;  // changes at 立春
+    // The month pillar of the 立春 year (五虎遁 from SolarYearPillar's stem): with
+    // SolarYearPillar, DayPillar and HourPillar it reads as one 四柱.
+    Pillar SolarMonthPillar;
     friend bool operator==(const PillarTable&, const PillarTable&) = default;
 };
 

@@ -163,7 +163,7 @@ void AppendCalendarJson(JsonWriter& json, const CalendarDay& day) {
         else if (plainDigit) run.raw('"').raw(digit).raw('"');
     });
     if (!plainDigit) json.string(std::string_view(&digit, 1));
-    json.run(RunMostBytes(6), [&day](JsonRun& run) {
+    json.run(RunMostBytes(7), [&day](JsonRun& run) {
         run.raw(",\"hourBranch\":").number(day.HourBranch);
         const PillarTable& p = day.Pillars;
         AppendPillar(run, ",\"pillars\":{\"year\":", p.YearPillar);
@@ -171,6 +171,7 @@ void AppendCalendarJson(JsonWriter& json, const CalendarDay& day) {
         AppendPillar(run, ",\"day\":", p.DayPillar);
         AppendPillar(run, ",\"hour\":", p.HourPillar);
         AppendPillar(run, ",\"solarYear\":", p.SolarYearPillar);
+        AppendPillar(run, ",\"solarMonth\":", p.SolarMonthPillar);
         run.raw("}}");
     });
 }

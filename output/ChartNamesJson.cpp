@@ -27,6 +27,7 @@ void AppendCalendarNames(JsonWriter& json, const CalendarDay& day, const NameLis
     AppendPillarName(json, ",\"day\":", names, p.DayPillar);
     AppendPillarName(json, ",\"hour\":", names, p.HourPillar);
     AppendPillarName(json, ",\"solarYear\":", names, p.SolarYearPillar);
+    AppendPillarName(json, ",\"solarMonth\":", names, p.SolarMonthPillar);
     json.raw("}}");
 }
 

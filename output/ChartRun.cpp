@@ -12,7 +12,7 @@ bool CalendarComplete(const CalendarDay& day) {
     const PillarTable& p = day.Pillars;
     return day.LunarYear != 0 && day.LunarMonth != 0 && day.LunarDay != 0 && IsBranch(day.HourBranch) &&
            IsPillar(p.YearPillar) && IsPillar(p.MonthPillar) && IsPillar(p.DayPillar) && IsPillar(p.HourPillar) &&
-           IsPillar(p.SolarYearPillar);
+           IsPillar(p.SolarYearPillar) && IsPillar(p.SolarMonthPillar);
 }
 
 std::string DateText(const QueryDate& date, int period) {

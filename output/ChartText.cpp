@@ -95,7 +95,8 @@ void AppendSummary(std::string& out, const ChartResult& r, const ReferenceTables
     out += "命局:  " + BureauName(n, r.chart.BureauIndex) + "      命主:  " + StarName(n, b.LifeMaster) +
            "        身主:  " + StarName(n, b.BodyMaster) + "        子年斗君: " + BranchName(n, b.DouJunBranch) + "\n";
     const PillarTable& p = r.birthDay.Pillars;
-    out += "年柱:   " + PillarName(n, p.SolarYearPillar) + "        月柱:   " + PillarName(n, p.MonthPillar) +
+    // The 四柱 of the birth: year and month both counted from 立春.
+    out += "年柱:   " + PillarName(n, p.SolarYearPillar) + "        月柱:   " + PillarName(n, p.SolarMonthPillar) +
            "        日柱:   " + PillarName(n, p.DayPillar) + "        時柱:   " + PillarName(n, p.HourPillar) + "\n";
     out += "生年四化:  " + Transformations(b.YearStem, r.transformations, n) + "\n";
 }

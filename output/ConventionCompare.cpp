@@ -37,16 +37,16 @@ FieldValue PillarValue(const Pillar& p) { return Numbers({p.stem, p.branch}); }
 
 // The field names of a calendar: the birth's, and the shown moment's under "layer.".
 struct CalendarFieldNames {
-    std::string_view clockHour, lunar, leapKind, year, month, day, hour, solarYear;
+    std::string_view clockHour, lunar, leapKind, year, month, day, hour, solarYear, solarMonth;
 };
 constexpr CalendarFieldNames kBirthCalendar = {"calendar.clockHour", "calendar.lunar", "calendar.leapKind",
                                                "calendar.pillars.year", "calendar.pillars.month",
                                                "calendar.pillars.day", "calendar.pillars.hour",
-                                               "calendar.pillars.solarYear"};
+                                               "calendar.pillars.solarYear", "calendar.pillars.solarMonth"};
 constexpr CalendarFieldNames kShownCalendar = {
     "layer.calendar.clockHour",     "layer.calendar.lunar",        "layer.calendar.leapKind",
     "layer.calendar.pillars.year",  "layer.calendar.pillars.month", "layer.calendar.pillars.day",
-    "layer.calendar.pillars.hour",  "layer.calendar.pillars.solarYear"};
+    "layer.calendar.pillars.hour",  "layer.calendar.pillars.solarYear", "layer.calendar.pillars.solarMonth"};
 
 void CollectCalendar(const CalendarDay& day, const CalendarFieldNames& names, std::vector<NamedField>& fields) {
     const PillarTable& p = day.Pillars;
@@ -58,6 +58,7 @@ void CollectCalendar(const CalendarDay& day, const CalendarFieldNames& names, st
     fields.push_back({names.day, PillarValue(p.DayPillar)});
     fields.push_back({names.hour, PillarValue(p.HourPillar)});
     fields.push_back({names.solarYear, PillarValue(p.SolarYearPillar)});
+    fields.push_back({names.solarMonth, PillarValue(p.SolarMonthPillar)});
 }
 
 void CollectNatal(const ChartResult& r, std::vector<NamedField>& fields) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
 #include <string>
 
 #include "calendar/CivilDate.h"
@@ -80,6 +81,31 @@ TEST(CalendarReference, EverySolarTermFallsOnItsReferenceDay) {
             EXPECT_EQ(CalculateOn(day - std::chrono::days{1}).Pillars.MonthPillar.branch, (branch + 10) % 12 + 1)
                 << "month pillar the day before " << row[2];
         }
+    }
+}
+
+// The 四柱 of the days whose 立春 year and lunar-new-year year differ (four_pillars.csv,
+// written by make_four_pillars.mjs from lunar-javascript); on every other day the two
+// years and the two month pillars agree.
+TEST(CalendarReference, FourPillarsReadAsOneOnEveryDayTheTwoYearsDiffer) {
+    // Columns: day, lunar-new-year year, year from 立春, month, day, hour (午), as stem-branch names.
+    const test::ReferenceList reference = test::ReadReference(kReferenceDir + "/four_pillars.csv");
+    ASSERT_GT(reference.rows.size(), 1400u) << "four_pillars.csv missing or short";
+    std::map<sys_days, test::CsvRow> differing;
+    for (const test::CsvRow& row : reference.rows) differing[ParseDay(row[0])] = row;
+    for (sys_days day = CivilDate(1901, 1, 1); day <= CivilDate(2099, 12, 31); day += std::chrono::days{1}) {
+        const PillarTable p = CalculateOn(day).Pillars;
+        const auto found = differing.find(day);
+        if (found == differing.end()) {
+            EXPECT_TRUE(p.YearPillar == p.SolarYearPillar && p.MonthPillar == p.SolarMonthPillar)
+                << "the two years differ on day " << int(year_month_day{day}.year()) << "-"
+                << unsigned(year_month_day{day}.month()) << "-" << unsigned(year_month_day{day}.day());
+            continue;
+        }
+        const test::CsvRow& row = found->second;
+        const PillarTable expected{test::PillarOf(row[1]), p.MonthPillar, test::PillarOf(row[4]),
+                                   test::PillarOf(row[5]), test::PillarOf(row[2]), test::PillarOf(row[3])};
+        EXPECT_EQ(p, expected) << row[0];
     }
 }
 

@@ -68,7 +68,8 @@ TEST(Batch, KeysComeInTheirFixedOrder) {
     ASSERT_EQ(run.exitCode, 0);
     const char* keys[] = {"{\"calendar\":{\"solar\":", "\"clockHour\":", "\"lunar\":", "\"leapKind\":",
                           "\"leapMonthDigit\":", "\"hourBranch\":", "\"pillars\":{\"year\":", "\"month\":",
-                          "\"day\":", "\"hour\":", "\"solarYear\":", "\"chart\":{\"gender\":", "\"yinYang\":",
+                          "\"day\":", "\"hour\":", "\"solarYear\":", "\"solarMonth\":", "\"chart\":{\"gender\":",
+                          "\"yinYang\":",
                           "\"palaces\":", "\"bureauIndex\":", "\"bureauNumber\":", "\"stars\":",
                           "\"branchStarList\":", "\"douJunBranch\":", "\"lifeMaster\":", "\"bodyMaster\":",
                           "\"majorLimitStart\":", "\"transformations\":", "\"layer\":{\"index\":", "\"calendar\":",

@@ -2,7 +2,7 @@
 // conventions: 10,000 seeded random queries (birth, shown moment, layer) are
 // written as JSON and hashed; the hash was taken from the writer before the
 // conventions came in and is kept here. The "conventions" object the writer
-// now adds is taken out first, as it is new.
+// now adds is taken out first, as it is new, and so are the pillars' "solarMonth".
 
 #include <gtest/gtest.h>
 
@@ -76,6 +76,15 @@ std::string WithoutConventions(std::string json) {
     return json;
 }
 
+// The JSON line without the "solarMonth" pillars (the birth's and the layer's),
+// added after the hash was taken; every key before them is as it was.
+std::string WithoutSolarMonth(std::string json) {
+    const std::string key = ",\"solarMonth\":[";
+    for (auto start = json.find(key); start != std::string::npos; start = json.find(key, start))
+        json.erase(start, json.find(']', start) + 1 - start);
+    return json;
+}
+
 TEST(DefaultProfile, ChartsTenThousandQueriesAsBefore) {
     ReferenceTables tables;
     const LoadOutcome outcome = LoadReferenceTables(QStringLiteral(VELMORA_DATA_DIR), false, tables);
@@ -87,7 +96,7 @@ TEST(DefaultProfile, ChartsTenThousandQueriesAsBefore) {
         ASSERT_FALSE(ComputeQuery(RandomQuery(random), tables, result).has_value());
         std::string json;
         AppendChartJson(result, nullptr, json);
-        hash = Fnv1a(hash, WithoutConventions(std::move(json)) + '\n');
+        hash = Fnv1a(hash, WithoutSolarMonth(WithoutConventions(std::move(json))) + '\n');
     }
     EXPECT_EQ(hash, kDefaultBatchHash) << std::hex << "0x" << hash;
 }

@@ -96,6 +96,39 @@ struct RefusedRow {
     const char* messagePart;
 };
 
+// Between 立春 and the lunar new year the year counted from each differs: the
+// month pillar counted from the lunar year stays under "month", the one counted
+// from 立春 is added as "solarMonth", and the text's 四柱 takes that one.
+TEST(EndToEnd, TheFourPillarsCountTheMonthFromTheSpringYear) {
+    struct Row {
+        const char* date;
+        QJsonArray month, solarMonth;
+        const char* solarMonthName;
+        const char* fourPillars;
+    };
+    // Columns: birth date (午 period), month, solarMonth, its name, the text's 四柱 line.
+    const Row rows[] = {
+        {"1984-02-01", Pair(2, 2), Pair(2, 2), "乙丑", "癸亥        月柱:   乙丑        日柱:   乙丑        時柱:   壬午"},
+        {"1984-02-02", Pair(4, 2), Pair(2, 2), "乙丑", "癸亥        月柱:   乙丑        日柱:   丙寅        時柱:   甲午"},
+        {"1984-02-04", Pair(3, 3), Pair(3, 3), "丙寅", "甲子        月柱:   丙寅        日柱:   戊辰        時柱:   戊午"},
+        {"1980-02-14", Pair(3, 3), Pair(5, 3), "戊寅", "庚申        月柱:   戊寅        日柱:   丁巳        時柱:   丙午"},
+        {"1980-02-16", Pair(5, 3), Pair(5, 3), "戊寅", "庚申        月柱:   戊寅        日柱:   己未        時柱:   庚午"},
+    };
+    for (const Row& row : rows) {
+        const ToolRun json = RunTool({"--names", row.date, "7", "M"});
+        ASSERT_EQ(json.exitCode, 0) << row.date << json.err.toStdString();
+        const QJsonObject object = ParseObject(json.out);
+        const QJsonObject pillars = object.value("calendar").toObject().value("pillars").toObject();
+        EXPECT_EQ(pillars.value("month").toArray(), row.month) << row.date;
+        EXPECT_EQ(pillars.value("solarMonth").toArray(), row.solarMonth) << row.date;
+        const QJsonObject names = object.value("names").toObject().value("calendar").toObject();
+        EXPECT_EQ(names.value("pillars").toObject().value("solarMonth").toString(), QString::fromUtf8(row.solarMonthName));
+        const ToolRun text = RunTool({"--text", row.date, "7", "M"});
+        EXPECT_TRUE(QString::fromUtf8(text.out).contains(QStringLiteral("年柱:   ") + QString::fromUtf8(row.fourPillars)))
+            << row.date << "\n" << text.out.toStdString();
+    }
+}
+
 TEST(EndToEnd, BadArgumentsExitTwoWithOneLine) {
     const RefusedRow rows[] = {
         {{"2001-02-29", "1", "M"}, "DATE \"2001-02-29\""},

@@ -180,6 +180,7 @@ void AppendCalendarJson(ReferenceWriter& json, const CalendarDay& day) {
     AppendPillar(json, ",\"day\":", p.DayPillar);
     AppendPillar(json, ",\"hour\":", p.HourPillar);
     AppendPillar(json, ",\"solarYear\":", p.SolarYearPillar);
+    AppendPillar(json, ",\"solarMonth\":", p.SolarMonthPillar);
     json.raw("}}");
 }
 

@@ -1,9 +1,13 @@
 // The chart's words for the palace labels and the centre lines.
 
+#include <QDate>
+
 #include <gtest/gtest.h>
 
+#include "chart/NatalChart.h"
 #include "files/MiaFile.h"
 #include "files/NameListFile.h"
+#include "tests/ReferenceCsv.h"
 #include "ui/board/ChartFill.h"
 
 namespace velmora {
@@ -125,6 +129,7 @@ TEST_F(ChartFillTest, CentreLinesOfALeapMonthBirth) {
     CalendarDay day;
     day.LeapKind = 2;
     day.Pillars.SolarYearPillar = {7, 1};
+    day.Pillars.SolarMonthPillar = {9, 7};
     birth = {};
     birth.SolarYear = 2020;
     birth.SolarMonth = 6;
@@ -151,6 +156,29 @@ TEST_F(ChartFillTest, CentreLinesOfALeapMonthBirth) {
     EXPECT_EQ(centre.Label6_4,
               QStringLiteral("命局:  火六局      命主:  貪狼        身主:  文曲        子年斗君: 寅"));
     EXPECT_EQ(centre.Label6_5, QStringLiteral("年柱:   庚子        月柱:   壬午        日柱:   戊辰        時柱:   壬子"));
+}
+
+// The centre's 四柱 against lunar-javascript's on every day whose 立春 year and
+// lunar-new-year year differ (tests/calendar/reference/four_pillars.csv).
+TEST_F(ChartFillTest, CentreFourPillarsReadAsOneWhereTheTwoYearsDiffer) {
+    // Columns: day, lunar-new-year year, year from 立春, month, day, hour (午).
+    const test::ReferenceList reference = test::ReadReference(VELMORA_CALENDAR_REFERENCE_DIR "/four_pillars.csv");
+    ASSERT_GT(reference.rows.size(), 1400u);
+    constexpr int kNoon = 12;
+    for (const test::CsvRow& row : reference.rows) {
+        const QDate date = QDate::fromString(QString::fromStdString(row[0]), Qt::ISODate);
+        CalendarDay day;
+        day.SolarYear = static_cast<std::int16_t>(date.year());
+        day.SolarMonth = static_cast<std::int16_t>(date.month());
+        day.SolarDay = static_cast<std::int16_t>(date.day());
+        day.ClockHour = kNoon;
+        CalcCalendar(day);
+        CopyBirthMoment(day, birth);
+        const QString expected = QStringLiteral("年柱:   %1        月柱:   %2        日柱:   %3        時柱:   %4")
+                                     .arg(QString::fromStdString(row[2]), QString::fromStdString(row[3]),
+                                          QString::fromStdString(row[4]), QString::fromStdString(row[5]));
+        EXPECT_EQ(RunTextLines(birth, chart, day, names, {}).Label6_5, expected) << row[0];
+    }
 }
 
 TEST(NumberTextTest, WritesABlankOrAMinusSign) {

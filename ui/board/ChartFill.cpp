@@ -180,9 +180,11 @@ CentreTexts RunTextLines(const BirthInput& birth, const ChartState& chart, const
                       shown.text(QStringLiteral("      命主:  ")) + StarText(names, birth.LifeMaster) +
                       shown.text(QStringLiteral("        身主:  ")) + StarText(names, birth.BodyMaster) +
                       shown.text(QStringLiteral("        子年斗君: ")) + NameOf(names, kBranchLine, birth.DouJunBranch);
+    // The 四柱 of the birth: year and month both counted from 立春.
     const Pillar& solarYear = day.Pillars.SolarYearPillar;
+    const Pillar& solarMonth = day.Pillars.SolarMonthPillar;
     centre.Label6_5 = shown.text(QStringLiteral("年柱:   ")) + PillarText(names, solarYear.stem, solarYear.branch) +
-                      shown.text(QStringLiteral("        月柱:   ")) + PillarText(names, birth.MonthStem, birth.MonthBranch) +
+                      shown.text(QStringLiteral("        月柱:   ")) + PillarText(names, solarMonth.stem, solarMonth.branch) +
                       shown.text(QStringLiteral("        日柱:   ")) + PillarText(names, birth.DayStem, birth.DayBranch) +
                       shown.text(QStringLiteral("        時柱:   ")) +
                       PillarText(names, birth.HourStem, birth.HourPillarBranch);

@@ -1,5 +1,6 @@
 #include "ui/common/SecondaryWindow.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
@@ -17,10 +18,42 @@ QHash<const QWidget*, QList<QPointer<QWidget>>>& Holders() {
     return holders;
 }
 
+// The newest visible window holding `owner`, or nullptr.
+QWidget* NewestHolder(const QWidget* owner) {
+    const QList<QPointer<QWidget>> holding = Holders().value(owner);
+    for (auto it = holding.crbegin(); it != holding.crend(); ++it) {
+        if (*it != nullptr && (*it)->isVisible()) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+// A click on a held owner (its controls are disabled) lets the window manager
+// make the owner active, though the window holding it stays above it: the keys
+// would go nowhere. The activation is handed on to the newest holder.
+class PassActivation : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            const auto* owner = static_cast<const QWidget*>(watched);
+            QWidget* holder = owner->isEnabled() ? nullptr : NewestHolder(owner);
+            if (holder != nullptr && !holder->isActiveWindow()) {
+                RaiseAndActivate(holder);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 void Hold(QWidget* window, QWidget* owner) {
     auto& holders = Holders();
     if (!holders.contains(owner)) {
         QObject::connect(owner, &QObject::destroyed, [owner] { Holders().remove(owner); });
+        owner->installEventFilter(new PassActivation(owner));
     }
     holders[owner].append(window);
 }

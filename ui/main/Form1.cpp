@@ -12,6 +12,7 @@
 #include "files/UserFile.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/SecondaryWindow.h"
+#include "ui/common/ShownScript.h"
 #include "ui/main/Accessibility.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/reading/FlyingView.h"
@@ -49,6 +50,9 @@ Form1::Form1(Session session, QWidget* parent)
     InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
+    // The owner's name stands as typed; RunText writes the rest of its line in
+    // the shown script, so a switch of the script must not convert the name.
+    MarkAsUserText(board_->centreLabel(board::CentreLabel::Label6_0));
     scriptCommand_ = new ScriptCommand(*this);
 }
 
@@ -138,8 +142,35 @@ void Form1::modeChosen(int index) {
 
 void Form1::openRecordList() {
     endPalaceSelection();
+    // While the record window is open no record counts as charted: its 確定
+    // casts one anew and starts by clearing the chart's input. Closed without
+    // a record charted (Escape, the title bar, a refused 確定), the window
+    // leaves the record that was on the board charted as it was.
+    struct KeptRecord {
+        BirthInput birth;
+        ChartState chart;
+        CalendarDay birthDay;
+    };
+    const bool recordShown = chartOnBoard() && session_.RecordLoaded == 1;
+    const KeptRecord kept{session_.birth, session_.chart, session_.birthDay};
     session_.RecordLoaded = 0;
-    openSecondary(windows_.records);
+    QWidget* window = openSecondary(windows_.records);
+    if (window == nullptr) {
+        session_.RecordLoaded = recordShown ? 1 : 0;  // nothing opened: nothing changes
+        return;
+    }
+    if (!recordShown) {
+        return;
+    }
+    connect(window, &QObject::destroyed, this, [this, kept] {
+        if (session_.RecordLoaded != 0 || !recordsMode()) {
+            return;
+        }
+        session_.birth = kept.birth;
+        session_.chart = kept.chart;
+        session_.birthDay = kept.birthDay;
+        session_.RecordLoaded = 1;
+    });
 }
 
 void Form1::openTransformationEditor() { openSecondary(windows_.transformationEditor); }

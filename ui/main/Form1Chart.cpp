@@ -65,7 +65,8 @@ void Form1::df_date() {
 }
 
 void Form1::user() {
-    ComputeNatalChart(session_.calendar, session_.birth, session_.chart, session_.conventions);
+    session_.birthDay = session_.calendar;
+    ComputeNatalChart(session_.birthDay, session_.birth, session_.chart, session_.conventions);
     referenceReads_.reread(session_, this);
     session_.YinYangWord = session_.birth.YinYang == 1 ? QStringLiteral("陽") : QStringLiteral("陰");
     session_.GenderWord = session_.birth.Gender != 0 ? QStringLiteral("男") : QStringLiteral("女");
@@ -114,7 +115,7 @@ void Form1::pp() {
 
 void Form1::RunText() {
     const ShownScript& shown = *session_.script;
-    const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.calendar, session_.names,
+    const CentreTexts centre = RunTextLines(session_.birth, session_.chart, session_.birthDay, session_.names,
                                            {NameWithMoment(session_.PersonName, shown.text(session_.momentCaption)),
                                             shown.text(session_.YinYangWord), shown.text(session_.GenderWord)},
                                            shown);

@@ -33,6 +33,9 @@ struct Session {
 
     // Shared records.
     CalendarDay calendar;
+    // The calendar of the charted birth as user() cast it. `calendar` moves on
+    // with the date inputs over a charted record; the centre lines read this.
+    CalendarDay birthDay;
     BirthInput birth;
     ChartState chart;
     // The words as shown (in the shown script), converted from the tables as

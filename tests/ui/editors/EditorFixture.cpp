@@ -11,8 +11,8 @@
 
 namespace velmora::testing {
 
-void EditorTest::startWithEditors() {
-    start();
+void EditorTest::startWithEditors(const QDateTime& now) {
+    start(now);
     SecondaryWindows windows = DefaultSecondaryWindows();
     windows.records = nullptr;
     form->setSecondaryWindows(windows);

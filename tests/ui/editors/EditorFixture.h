@@ -20,7 +20,7 @@ namespace velmora::testing {
 class EditorTest : public MainWindowTest {
 protected:
     // Starts the main window with the editors installed and a counting writer.
-    void startWithEditors();
+    void startWithEditors(const QDateTime& now = QDateTime(QDate(2024, 1, 31), QTime(10, 0)));
 
     // Presses 廟旺 (Form4) or 四化 (Form5); the editor shown, or nullptr.
     Form4* openForm4();

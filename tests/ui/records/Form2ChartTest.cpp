@@ -1,16 +1,22 @@
 // "確定" and the main window: when the record window opens, what a charted
 // record sets there, and the time layers following the date afterwards.
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest/QTest>
+
+#include <functional>
+#include <vector>
 
 #include "tests/ui/records/RecordWindowFixture.h"
 #include "ui/common/ArrowSpinner.h"
 #include "ui/common/RowLabel.h"
 #include "ui/board/PalaceBoard.h"
+#include "ui/chartio/ChartCommands.h"
 
 namespace velmora::testing {
 namespace {
@@ -126,6 +132,50 @@ TEST_F(RecordWindowTest, ClosingTheWindowEnablesTheMainWindow) {
     EXPECT_TRUE(form1->isEnabled());
     settle();
     EXPECT_EQ(form2, nullptr);
+}
+
+// 排盤 over a charted record, then the record window closed without charting
+// another: the board's record stays charted, its layers and commands live.
+TEST_F(RecordWindowTest, ClosingTheWindowAnyWayLeavesTheChartLive) {
+    constexpr int kFlowingMonth = 4;
+    // Columns: how the record window is closed.
+    const std::vector<std::pair<const char*, std::function<void(RecordWindowTest&)>>> ways{
+        {"Escape", [](RecordWindowTest& t) { QTest::keyClick(t.form2, Qt::Key_Escape); }},
+        {"TitleBarClose", [](RecordWindowTest& t) { t.form2->close(); }},
+        {"ConfirmUnchanged", [](RecordWindowTest& t) { t.press(4); }},
+        {"RefusedThenEscape",
+         [](RecordWindowTest& t) {
+             t.combo(Form2::HourCombo)->setCurrentIndex(-1);
+             t.press(4);
+             QTest::keyClick(t.form2, Qt::Key_Escape);
+         }},
+    };
+    for (const auto& [name, close] : ways) {
+        start({kA});
+        clickRow(0);
+        press(4);
+        settle();
+        const QString centre = MainLabel(*form1, QStringLiteral("Label6_5"));
+        QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);  // Ctrl+R
+        form2 = OpenRecordWindow();
+        ASSERT_NE(form2, nullptr) << name;
+        clickRow(0);
+        close(*this);
+        settle();
+        ASSERT_EQ(form2, nullptr) << name;
+        EXPECT_TRUE(form1->chartShown()) << name;
+        EXPECT_EQ(MainLabel(*form1, QStringLiteral("Label6_5")), centre) << name;
+        QTest::mouseClick(form1->findChild<QRadioButton*>(QStringLiteral("Option2_%1").arg(kFlowingMonth)), Qt::LeftButton);
+        EXPECT_EQ(form1->session().LayerIndex, kFlowingMonth) << name;
+        bool flowingStars = false;
+        for (int b = 0; b < 12; ++b) flowingStars = flowingStars || FlowingLine(*form1, b).contains(QStringLiteral("流祿"));
+        EXPECT_TRUE(flowingStars) << name;
+        emit form1->chartCommands().menu()->aboutToShow();
+        for (int command = 0; command < ChartCommands::kCommandCount; ++command)  // 匯出, 列印, 複製
+            EXPECT_TRUE(form1->chartCommands().action(ChartCommands::Command(command))->isEnabled()) << name;
+        form1.reset();
+        boxes.reset();
+    }
 }
 
 TEST_F(RecordWindowTest, PaipanAndTheRecordsModeOpenTheWindow) {

@@ -158,8 +158,8 @@ start_display
 # Places in the main window's client area (pixels at 96 dpi: twips / 15).
 readonly records_button=(44 20) transformations_button=(100 20) brightness_button=(156 20)
 readonly records_mode=(679 23) chart_by_date_mode=(762 23)
-# "確定" of the record window.
-readonly confirm_button=(374 19)
+# "確定" of the record window and of the gender dialog.
+readonly confirm_button=(374 19) gender_confirm_button=(298 33)
 
 start_program
 box=$(expect_on_top "提示" "first start, no User")
@@ -174,13 +174,19 @@ click "$main" "${chart_by_date_mode[@]}"
 window=$(expect_on_top "輸入男女盤" "擇盤")
 expect_transient "$window" "$main"
 expect_centred "$window"
-key Return
-expect_on_top "Velmora" "after the gender dialog" >/dev/null
+click "$window" "${gender_confirm_button[@]}"
+expect_on_top "Velmora" "after the gender dialog's 確定 was clicked" >/dev/null
 
 click "$main" "${records_mode[@]}"
 records=$(expect_on_top "排盤" "使用者 after the gender dialog")
 expect_transient "$records" "$main"
 expect_centred "$records"
+# A click on the held main window (its 排盤 button is disabled) leaves the
+# record window on top; it must be the active window too, or typing goes nowhere.
+click "$main" "${records_button[@]}"
+expect_on_top "排盤" "排盤 clicked while the record window is open" >/dev/null
+click "$main" "${chart_by_date_mode[@]}"
+expect_on_top "排盤" "擇盤 clicked while the record window is open" >/dev/null
 click "$records" "${confirm_button[@]}"
 window=$(expect_on_top "提示" "確定 refused in the record window")
 expect_transient "$window" "$records"
@@ -194,6 +200,8 @@ click "$main" "${transformations_button[@]}"
 window=$(expect_on_top "編修四化表" "四化")
 expect_transient "$window" "$main"
 expect_centred "$window"
+click "$main" "${brightness_button[@]}"
+expect_on_top "編修四化表" "廟旺 clicked while the transformation editor is open" >/dev/null
 key Escape
 expect_on_top "Velmora" "after the transformation editor" >/dev/null
 
