@@ -11,6 +11,14 @@ constexpr std::string_view kSecondBirth = "the second birth: ";
 constexpr int kBirthFields = 3;  // DATE PERIOD GENDER
 constexpr char kSeparator = '/';
 
+// The message built in one string: gcc 12 at -O2 mistakes a temporary
+// std::string + literal moved into the variant for an out-of-bounds copy.
+std::string SecondBirthProblem(std::string_view problem) {
+    std::string message(kSecondBirth);
+    message.append(problem);
+    return message;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 reading::Quartet QuartetOf(const StarQuartet& stars) { return {stars[0], stars[1], stars[2], stars[3]}; }
@@ -18,9 +26,9 @@ reading::Quartet QuartetOf(const StarQuartet& stars) { return {stars[0], stars[1
 }  // namespace
 
 ParsedQuery ParseSecondBirth(std::span<const std::string_view> fields, DateCalendar calendar) {
-    if (fields.size() != kBirthFields) return std::string(kSecondBirth) + "needs DATE PERIOD GENDER";
+    if (fields.size() != kBirthFields) return SecondBirthProblem("needs DATE PERIOD GENDER");
     ParsedQuery parsed = ParseQueryFields(fields, calendar);
-    if (auto* problem = std::get_if<std::string>(&parsed)) return std::string(kSecondBirth) + *problem;
+    if (auto* problem = std::get_if<std::string>(&parsed)) return SecondBirthProblem(*problem);
     return parsed;
 }
 
@@ -46,7 +54,7 @@ std::optional<std::string> ComputeOverlay(const Query& with, const Conventions& 
                                           const ReferenceTables& tables, ChartResult& result) {
     // The second chart is kept per thread: a batch casts one for every line.
     thread_local ChartResult second;
-    if (auto problem = ComputeQuery(with, tables, second, conventions)) return std::string(kSecondBirth) + *problem;
+    if (auto problem = ComputeQuery(with, tables, second, conventions)) return SecondBirthProblem(*problem);
     result.reading.overlay = reading::OverlayCharts({&result.chart, QuartetOf(result.transformations)},
                                                     {&second.chart, QuartetOf(second.transformations)});
     return std::nullopt;
