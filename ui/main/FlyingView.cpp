@@ -18,6 +18,7 @@
 #include "ui/main/PalaceBoard.h"
 #include "ui/main/Session.h"
 #include "ui/main/TransformationMarks.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -81,6 +82,7 @@ void FlyingView::createListWindow(QWidget& window) {
     listWindow_->resize(TwipSize(kListWidthTwips, kListHeightTwips));
     list_ = new QListWidget(listWindow_);
     list_->setObjectName(QStringLiteral("FlyingLines"));
+    SpaceRows(*list_);
     list_->setAccessibleName(QStringLiteral("飛化列表"));
     auto* layout = new QVBoxLayout(listWindow_);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -11,6 +11,7 @@
 #include "ui/main/ChartCopy.h"
 #include "ui/main/Form1.h"
 #include "ui/main/SchoolCommands.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -28,6 +29,7 @@ SchoolComparison::SchoolComparison(Form1& form, SchoolCommands& commands)
     title_->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("SchoolComparisonList"));
+    SpaceRows(*list_);
     list_->setWordWrap(true);
     auto* again = new QPushButton(QStringLiteral("重新比較"), this);
     layout->addWidget(title_);

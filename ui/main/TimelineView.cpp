@@ -16,6 +16,7 @@
 #include "ui/main/DateInputs.h"
 #include "ui/main/Form1.h"
 #include "ui/main/PalaceBoard.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -93,6 +94,7 @@ void TimelineView::createWindow() {
         auto* heading = new QLabel(QString::fromUtf8(kColumns[static_cast<std::size_t>(c)].heading), window_);
         auto* entries = new QListWidget(window_);
         entries->setObjectName(QStringLiteral("TimelineList_%1").arg(c));
+        SpaceRows(*entries);
         entries->setAccessibleName(QString::fromUtf8(kColumns[static_cast<std::size_t>(c)].accessible));
         heading->setBuddy(entries);
         column->addWidget(heading);
