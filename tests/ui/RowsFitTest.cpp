@@ -49,7 +49,8 @@ QStringList RowFaults(QAbstractItemView& view, int column, const QFont& rowsFont
         const int room = std::min(rect.right(), view.viewport()->width() - 1) - rect.left() + 1;
         const int ink = metrics.boundingRect(text).height();
         if (width > room) faults << QStringLiteral("too narrow: %1 %2 > %3").arg(text).arg(width).arg(room);
-        if (ink + 2 > rect.height()) faults << QStringLiteral("too low: %1 %2 > %3").arg(text).arg(ink + 2).arg(rect.height());
+        if (ink + 2 > rect.height())
+            faults << QStringLiteral("too low: %1 %2 > %3").arg(text).arg(ink + 2).arg(rect.height());
         if (above.isValid() && rect.top() <= above.bottom()) faults << QStringLiteral("over the row above: ") + text;
         above = rect;
     }
@@ -91,9 +92,11 @@ QStringList WindowFaults(QWidget& window) {
         for (int column = 0; tree->isVisible() && tree->window() == &window && column < tree->columnCount(); ++column)
             faults << where(tree, RowFaults(*tree, column, tree->font()));
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        if (!edit->isVisible() || edit->window() != &window) continue;
         const int room = edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        if (edit->isVisible() && edit->window() == &window && edit->fontMetrics().horizontalAdvance(edit->placeholderText()) > room)
-            faults << where(edit, {QStringLiteral("prompt cut: %1 %2 > %3").arg(edit->placeholderText()).arg(edit->fontMetrics().horizontalAdvance(edit->placeholderText())).arg(room)});
+        const int prompt = edit->fontMetrics().horizontalAdvance(edit->placeholderText());
+        if (prompt > room)
+            faults << where(edit, {QStringLiteral("prompt cut: %1 %2 > %3").arg(edit->placeholderText()).arg(prompt).arg(room)});
     }
     return faults;
 }
