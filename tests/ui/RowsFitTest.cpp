@@ -96,7 +96,8 @@ QStringList WindowFaults(QWidget& window) {
         const int room = edit->contentsRect().width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         const int prompt = edit->fontMetrics().horizontalAdvance(edit->placeholderText());
         if (prompt > room)
-            faults << where(edit, {QStringLiteral("prompt cut: %1 %2 > %3").arg(edit->placeholderText()).arg(prompt).arg(room)});
+            faults << where(edit, {QStringLiteral("prompt cut: %1 %2 > %3")
+                                       .arg(edit->placeholderText()).arg(prompt).arg(room)});
     }
     return faults;
 }
