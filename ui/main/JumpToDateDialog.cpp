@@ -16,6 +16,7 @@
 #include "ui/chartio/ChartCommands.h"
 #include "ui/session/DateInputs.h"
 #include "ui/main/Form1.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -67,6 +68,7 @@ void JumpToDateDialog::buildControls() {
     lunar_->showRowsWith([script = form_.session().script](const QString& row) { return script->text(row); });
     period_ = new QComboBox(this);
     period_->setObjectName(QStringLiteral("JumpPeriod"));
+    SpaceRows(*period_);
     period_->setAccessibleName(QStringLiteral("時辰"));
     period_->addItem(QStringLiteral("時辰不變"));
     for (int period = 1; period <= kPeriodCount; ++period) {

@@ -17,6 +17,7 @@
 #include "ui/session/Session.h"
 #include "ui/moment/MomentInputs.h"
 #include "ui/moment/PlaceBox.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 namespace {
@@ -46,14 +47,16 @@ void MomentInputs::buildControls() {
     place_ = new PlaceBox(PlacesOfFolder(session_.programFolder), this);
     place_->showLabelsWith([script = session_.script](const QString& label) { return script->text(label); });
     place_->setObjectName(QStringLiteral("MomentPlace"));
-    // Rows: clock time and basis; place; longitude and zone; the step line; the readings.
+    // Rows: clock time and basis; place; longitude and zone; the step line and
+    // the sources button; the readings. The place has the whole row, for its
+    // prompt is long.
     grid->addWidget(useClock_, 0, 0);
     grid->addWidget(clock_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("地點"), this), 1, 0);
-    grid->addWidget(place_, 1, 1, 1, 2);
+    grid->addWidget(place_, 1, 1, 1, 3);
     about_ = new QPushButton(QStringLiteral("資料來源"), this);
     about_->setObjectName(QStringLiteral("MomentAbout"));
-    grid->addWidget(about_, 1, 3, Qt::AlignRight);
+    grid->addWidget(about_, 3, 3, Qt::AlignRight | Qt::AlignTop);
 
     longitude_ = new QLineEdit(this);
     longitude_->setObjectName(QStringLiteral("MomentLongitude"));
@@ -61,11 +64,13 @@ void MomentInputs::buildControls() {
     longitude_->setPlaceholderText(QStringLiteral("東經為正"));
     zone_ = new QComboBox(this);
     zone_->setObjectName(QStringLiteral("MomentZone"));
+    SpaceRows(*zone_);
     zone_->setEditable(true);
     zone_->addItems(kCommonZones);
     zone_->setToolTip(QStringLiteral("IANA 時區，或固定時差如 UTC+08:00（1950 年前的中國、存疑的紀錄）"));
     basis_ = new QComboBox(this);
     basis_->setObjectName(QStringLiteral("MomentBasis"));
+    SpaceRows(*basis_);
     for (moment::Basis basis : {moment::Basis::Clock, moment::Basis::Standard, moment::Basis::MeanSolar,
                                 moment::Basis::TrueSolar}) {
         basis_->addItem(moment::BasisLabel(basis), moment::BasisKey(basis));
@@ -83,7 +88,7 @@ void MomentInputs::buildControls() {
     QPalette palette = steps_->palette();
     palette.setColor(QPalette::WindowText, kStepColour);
     steps_->setPalette(palette);
-    grid->addWidget(steps_, 3, 0, 1, 4);
+    grid->addWidget(steps_, 3, 0, 1, 3);
 
     readingGroup_ = new QButtonGroup(this);
     readingGroup_->setExclusive(true);

@@ -3,8 +3,10 @@
 #include <QCompleter>
 #include <QDir>
 #include <QStringListModel>
+#include <QStyle>
 #include <QtDebug>
 
+#include <algorithm>
 #include <map>
 
 namespace velmora {
@@ -24,6 +26,21 @@ PlaceBox::PlaceBox(std::shared_ptr<const moment::PlaceSearch> search, QWidget* p
     connect(this, &QLineEdit::textEdited, this, &PlaceBox::offerMatches);
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, &PlaceBox::pickLabel);
 }
+
+// The line edit's own hints are a fixed number of characters wide, whatever
+// its prompt; the prompt is cut ("…臺北、N…") where the box is laid out narrower.
+QSize PlaceBox::minimumSizeHint() const {
+    constexpr int kTextSideMargin = 2;  // the edit's own gap between frame and text
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QMargins margins = textMargins() + contentsMargins();
+    const int prompt = fontMetrics().horizontalAdvance(placeholderText()) + margins.left() + margins.right() +
+                       2 * (frame + kTextSideMargin);
+    QSize size = QLineEdit::minimumSizeHint();
+    size.setWidth(std::max(size.width(), prompt));
+    return size;
+}
+
+QSize PlaceBox::sizeHint() const { return QLineEdit::sizeHint().expandedTo(minimumSizeHint()); }
 
 void PlaceBox::offerMatches(const QString& text) {
     picked_ = nullptr;

@@ -32,6 +32,10 @@ public:
     // the name as the places list and User hold it.
     void showLabelsWith(std::function<QString(const QString&)> shown) { shown_ = std::move(shown); }
 
+    // Never narrower than its prompt, which names an example place to type.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 signals:
     void placePicked(const files::Place& place);
 

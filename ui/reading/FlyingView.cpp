@@ -19,6 +19,7 @@
 #include "ui/board/PalaceBoard.h"
 #include "ui/session/Session.h"
 #include "ui/board/TransformationMarks.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -80,6 +81,7 @@ void FlyingView::createListWindow(QWidget& window) {
     listWindow_->resize(TwipSize(kListWidthTwips, kListHeightTwips));
     list_ = new QListWidget(listWindow_);
     list_->setObjectName(QStringLiteral("FlyingLines"));
+    SpaceRows(*list_);
     list_->setAccessibleName(QStringLiteral("飛化列表"));
     auto* layout = new QVBoxLayout(listWindow_);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -20,6 +20,7 @@
 #include "ui/session/DateInputs.h"
 #include "ui/session/Session.h"
 #include "ui/board/PalaceBoard.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -94,6 +95,7 @@ void TimelineView::createWindow() {
         auto* heading = new QLabel(QString::fromUtf8(kColumns[static_cast<std::size_t>(c)].heading), window_);
         auto* entries = new QListWidget(window_);
         entries->setObjectName(QStringLiteral("TimelineList_%1").arg(c));
+        SpaceRows(*entries);
         entries->setAccessibleName(QString::fromUtf8(kColumns[static_cast<std::size_t>(c)].accessible));
         heading->setBuddy(entries);
         column->addWidget(heading);

@@ -15,6 +15,7 @@
 #include "ui/records/Form2.h"
 #include "ui/records/GapCaption.h"
 #include "ui/records/RecordListView.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -139,6 +140,7 @@ void Form2::buildButtonRow() {
 void Form2::buildList() {
     listView1_ = new QTreeWidget(this);
     listView1_->setObjectName(QStringLiteral("ListView1"));
+    SpaceRows(*listView1_);
     listView1_->setRootIsDecorated(false);
     listView1_->setUniformRowHeights(true);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -14,6 +14,7 @@
 #include "ui/common/ToolWindowPlace.h"
 #include "ui/session/Session.h"
 #include "ui/schools/SchoolCommands.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -30,6 +31,7 @@ SchoolComparison::SchoolComparison(ChartHost& form, SchoolCommands& commands)
     title_->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("SchoolComparisonList"));
+    SpaceRows(*list_);
     list_->setWordWrap(true);
     auto* again = new QPushButton(QStringLiteral("重新比較"), this);
     layout->addWidget(title_);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "output/ConventionWords.h"
+#include "ui/common/DropDownRows.h"
 
 namespace velmora {
 
@@ -32,6 +33,7 @@ SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialo
     auto* profileRow = new QHBoxLayout;
     profile_ = new QComboBox(this);
     profile_->setObjectName(QStringLiteral("ProfileCombo"));
+    SpaceRows(*profile_);
     for (const ConventionProfile& p : ConventionProfiles()) profile_->addItem(Utf8(p.name));
     profile_->setCurrentText(school.profile);
     profileRow->addWidget(new QLabel(QStringLiteral("流派："), this));
@@ -73,6 +75,7 @@ QWidget* SchoolDialog::buildGroup(ConventionGroup group) {
         const int k = static_cast<int>(s.key);
         auto* values = new QComboBox(box);
         values->setObjectName(QStringLiteral("Convention_") + Utf8(s.name));
+        SpaceRows(*values);
         for (int v = 0; v < s.valueCount; ++v) values->addItem(Utf8(s.values[v]));
         auto* words = new QLabel(box);
         words->setObjectName(QStringLiteral("ConventionWords_") + Utf8(s.name));
