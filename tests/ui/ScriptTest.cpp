@@ -9,7 +9,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -74,6 +77,26 @@ TEST_F(ScriptTest, CtrlTShowsEveryTextInSimplifiedAndBackExactly) {
 QByteArray FileBytes(const ProgramFolder& folder, const QString& name) {
     QFile file(QDir(folder.path()).filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Qt's own buttons and file dialog words follow the script, so "請按確定"
+// stands over a 確定 button. Rows in turn: script after the press, then the words.
+TEST_F(ScriptTest, QtsOwnWordsFollowTheScript) {
+    start();
+    const struct {
+        bool simplified;
+        const char* ok;
+        const char* cancel;
+        const char* save;
+    } rows[] = {{false, "確定", "取消", "儲存"}, {true, "确定", "取消", "保存"}, {false, "確定", "取消", "儲存"}};
+    for (const auto& row : rows) {
+        if (form->session().script->simplified() != row.simplified) form->scriptCommand().action()->trigger();
+        QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Save);
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QString::fromUtf8(row.ok)) << row.simplified;
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(row.cancel)) << row.simplified;
+        EXPECT_EQ(box.button(QMessageBox::Save)->text(), QString::fromUtf8(row.save)) << row.simplified;
+        EXPECT_NE(QFileDialog::tr("Look in:"), QStringLiteral("Look in:"));
+    }
 }
 
 TEST_F(ScriptTest, TheTablesAreShownConvertedAndStayAsRead) {

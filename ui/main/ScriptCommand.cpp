@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "ui/common/QtTranslations.h"
 #include "ui/main/BoardLabels.h"
 #include "ui/main/ChartCommands.h"
 #include "ui/main/Form1.h"
@@ -27,6 +28,7 @@ ScriptCommand::ScriptCommand(Form1& form) : QObject(&form), form_(form) {
     session.script->setScript(ScriptFromSettings(*session.settings));
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(session.script->script());
+    ShowQtWordsIn(session.script->script());
     action_ = new QAction(kCommandCaption, this);
     action_->setCheckable(true);
     action_->setChecked(session.script->simplified());
@@ -54,6 +56,7 @@ void ScriptCommand::setScript(Script script) {
     session.settings->setValue(settings_keys::kScript, QString::fromUtf8(ScriptKey(script)));
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(script);
+    ShowQtWordsIn(script);
     form_.recomputeChart();
     showWindows();
 }

@@ -13,6 +13,7 @@
 #include "moment/MomentText.h"
 #include "ui/main/Session.h"
 #include "ui/moment/PlaceBox.h"
+#include "ui/moment/ZoneNames.h"
 
 namespace velmora {
 namespace {
@@ -41,8 +42,7 @@ void MomentInputs::showStored(const std::optional<moment::StoredMoment>& stored)
             clock_->setDateTime(QDateTime(stored->clockDate, stored->clock));
             place_->showPlace(stored->place);
             longitude_->setText(QString::number(stored->longitude, 'f', kLongitudeDecimals));
-            zone_->setCurrentText(stored->utcOffset ? moment::FixedOffsetText(*stored->utcOffset)
-                                                    : QString::fromUtf8(stored->zone));
+            showZone(stored->utcOffset ? moment::FixedOffsetText(*stored->utcOffset) : QString::fromUtf8(stored->zone));
             basis_->setCurrentIndex(basis_->findData(moment::BasisKey(stored->basis)));
         } else {
             place_->clear();
@@ -73,7 +73,7 @@ moment::MomentInput MomentInputs::input() const {
     input.clock = QTime(clock_->time().hour(), clock_->time().minute());
     input.longitude = longitude_->text().toDouble();
     // A zone typed as "UTC+08:00" is a fixed offset, for records whose zone history is doubtful.
-    const QString zone = zone_->currentText().trimmed();
+    const QString zone = typedZone();
     if (zone.startsWith(QLatin1String("UTC"), Qt::CaseInsensitive) && zone.size() > 3) {
         input.fixedOffsetSeconds = moment::ParseFixedOffset(zone);
         if (!input.fixedOffsetSeconds) input.zone = zone.toUtf8();  // refused by the conversion, naming it
@@ -93,11 +93,29 @@ void MomentInputs::placePicked() {
     for (const QByteArray& zone : {place->altZone, place->zone}) {
         const QString name = QString::fromUtf8(zone);
         if (name.isEmpty()) continue;
-        if (zone_->findText(name) >= 0) zone_->removeItem(zone_->findText(name));
-        zone_->insertItem(0, name);
+        if (zone_->findData(name) >= 0) zone_->removeItem(zone_->findData(name));
+        offerZone(name, 0);
     }
-    zone_->setCurrentText(QString::fromUtf8(place->zone));
+    zone_->setCurrentIndex(0);
+    showZoneTip();
     convert();
+}
+
+void MomentInputs::showZone(const QString& zone) {
+    if (zone_->findData(zone) < 0 && ZoneCaption(zone, session_.script->script()) != zone) offerZone(zone, 0);
+    const int row = zone_->findData(zone);
+    if (row >= 0) {
+        zone_->setCurrentIndex(row);
+    } else {
+        zone_->setCurrentText(zone);
+    }
+    showZoneTip();
+}
+
+QString MomentInputs::typedZone() const {
+    const QString typed = zone_->currentText().trimmed();
+    const int row = zone_->findText(typed, Qt::MatchExactly);
+    return row >= 0 ? zone_->itemData(row).toString() : typed;
 }
 
 void MomentInputs::showStep(const QString& text) { steps_->setText(session_.script->text(text)); }

@@ -8,4 +8,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MomentInputsBuild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlaceBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlaceBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/ZoneNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZoneNames.h
 )
