@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include <map>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/common/Fonts.h"
 #include "ui/common/ShownScript.h"
 #include "ui/common/Settings.h"
 #include "ui/main/ChartCommands.h"
@@ -96,6 +98,28 @@ TEST_F(ScriptTest, QtsOwnWordsFollowTheScript) {
         EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(row.cancel)) << row.simplified;
         EXPECT_EQ(box.button(QMessageBox::Save)->text(), QString::fromUtf8(row.save)) << row.simplified;
         EXPECT_NE(QFileDialog::tr("Look in:"), QStringLiteral("Look in:"));
+    }
+}
+
+// In 简体 the Chinese faces are Simplified ones (真 in its mainland form),
+// on the board and in windows opened later; back in 繁體 the Taiwan ones.
+TEST_F(ScriptTest, TheTypefacesFollowTheScript) {
+    start();
+    // Columns: script, the regions whose faces the shown font may come from.
+    const struct {
+        bool simplified;
+        QStringList regions;
+    } rows[] = {{true, {QStringLiteral("SC"), QStringLiteral("CN")}}, {false, {QStringLiteral("TW"), QStringLiteral("TC")}}};
+    for (const auto& row : rows) {
+        if (form->session().script->simplified() != row.simplified) form->scriptCommand().action()->trigger();
+        for (const char* name : {"Label6_0", "Label6_2"}) {
+            const QString family = QFontInfo(find<QLabel>(QString::fromLatin1(name))->font()).family();
+            EXPECT_TRUE(family.endsWith(row.regions[0]) || family.endsWith(row.regions[1])) << family.toStdString();
+        }
+        QWidget later;
+        later.setFont(MingFont(9));
+        EXPECT_TRUE(QFontInfo(later.font()).family().endsWith(row.regions[0]) ||
+                    QFontInfo(later.font()).family().endsWith(row.regions[1]));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "ui/common/Fonts.h"
 #include "ui/common/QtTranslations.h"
 #include "ui/main/BoardLabels.h"
 #include "ui/main/ChartCommands.h"
@@ -29,6 +30,7 @@ ScriptCommand::ScriptCommand(Form1& form) : QObject(&form), form_(form) {
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(session.script->script());
     ShowQtWordsIn(session.script->script());
+    UseFontsFor(session.script->script());
     action_ = new QAction(kCommandCaption, this);
     action_->setCheckable(true);
     action_->setChecked(session.script->simplified());
@@ -57,16 +59,19 @@ void ScriptCommand::setScript(Script script) {
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(script);
     ShowQtWordsIn(script);
+    UseFontsFor(script);
     form_.recomputeChart();
     showWindows();
 }
 
 void ScriptCommand::showWindows() const {
     const ShownScript& shown = *form_.session().script;
+    RefontWidgets(&form_);
     shown.applyTo(&form_);
     shown.applyTo(form_.chartCommands().menu());  // a popup of its own, not the window's child
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != &form_ && ownsWindow(window)) {
+            RefontWidgets(window);
             shown.applyTo(window);
         }
     }
@@ -85,6 +90,7 @@ bool ScriptCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && (widget == &form_ || ownsWindow(widget))) {
+            RefontWidgets(widget);
             form_.session().script->applyTo(widget);
         }
     }

@@ -180,7 +180,7 @@ std::optional<std::size_t> MomentInputs::chosenReading() const {
 std::optional<moment::StoredMoment> MomentInputs::entered() const {
     if (!useClock_->isChecked()) return std::nullopt;
     const moment::MomentInput typed = input();
-    moment::StoredMoment stored{typed.date, typed.clock, place_->text().trimmed(), typed.longitude,
+    moment::StoredMoment stored{typed.date, typed.clock, place_->storedName(), typed.longitude,
                                 typed.zone, typed.fixedOffsetSeconds, typed.basis, std::nullopt};
     const std::optional<std::size_t> chosen = chosenReading();
     if (result_ && result_->status != moment::ClockStatus::Single && chosen) {
@@ -199,9 +199,8 @@ std::optional<QString> MomentInputs::problem() const {
 
 QString MomentInputs::caption() const {
     if (!useClock_->isChecked() || !chosenReading()) return {};
-    const QString where = place_->text().trimmed().isEmpty()
-                              ? QStringLiteral("經度 %1°").arg(longitude_->text())
-                              : place_->text().trimmed();
+    const QString where = place_->storedName().isEmpty() ? QStringLiteral("經度 %1°").arg(longitude_->text())
+                                                         : place_->storedName();
     return moment::BasisLabel(input().basis) + QStringLiteral("・") + where;
 }
 

@@ -88,7 +88,7 @@ TEST_F(MomentRecordTest, InSimplifiedThePlacesAreOfferedInSimplifiedAndStoredAsL
         EXPECT_EQ(label, SimplifiedText(label));
     }
     pickPlace(QStringLiteral("广州"));
-    EXPECT_EQ(box->text(), QStringLiteral("廣州")) << "the box keeps the name as User holds it";
+    EXPECT_EQ(box->text(), QStringLiteral("广州")) << "the box shows the script; User keeps the name as listed";
     EXPECT_EQ(steps(), SimplifiedText(steps()));
     typeName(QStringLiteral("甲"));
     pickBirth(1988, 7, 15, 5);
