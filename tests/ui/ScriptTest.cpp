@@ -81,6 +81,20 @@ QByteArray FileBytes(const ProgramFolder& folder, const QString& name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A caption set through text() and walked again keeps its form: the Taiwan
+// phrases would rewrite the mainland word once more. Columns: Traditional, shown.
+TEST(ShownScriptTest, AShownTextIsNotConvertedTwice) {
+    ShownScript shown;
+    shown.setScript(Script::Simplified);
+    const std::pair<const char*, const char*> rows[] = {
+        {"進入主程式", "进入主程序"}, {"找不到檔案", "找不到文件"}, {"這是資料夾", "这是文件夹"}, {"命宮", "命宫"}};
+    for (const auto& [traditional, simplified] : rows) {
+        const QString once = shown.text(QString::fromUtf8(traditional));
+        EXPECT_EQ(once, QString::fromUtf8(simplified));
+        EXPECT_EQ(shown.text(once), once) << simplified;
+    }
+}
+
 // Qt's own buttons and file dialog words follow the script, so "請按確定"
 // stands over a 確定 button. Rows in turn: script after the press, then the words.
 TEST_F(ScriptTest, QtsOwnWordsFollowTheScript) {
