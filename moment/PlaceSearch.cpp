@@ -8,10 +8,17 @@ namespace {
 // How well a place's names match the typed text; lower is better.
 enum Match { kExact, kPrefix, kInside, kNone };
 
+// Case and accents folded away (Ürümqi, São Paulo are found as typed on a
+// plain keyboard), and 臺 read as 台.
 QString Fold(const QString& text) {
-    QString folded = text.trimmed().toCaseFolded();
+    const QString decomposed = text.trimmed().toCaseFolded().normalized(QString::NormalizationForm_D);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing) folded += c;
+    }
     folded.replace(QChar(0x81FA), QChar(0x53F0));  // 臺 → 台
-    return folded;
+    return folded.normalized(QString::NormalizationForm_C);
 }
 
 Match MatchOf(const std::array<QString, 3>& names, const QString& text) {

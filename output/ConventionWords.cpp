@@ -28,6 +28,27 @@ constexpr std::array<SwitchWords, kConventionCount> kWords = {{
     {"流月閏月", {"閏月自佔一月", "閏月十六日起算下月", "閏月全月算本月"}},
 }};
 
+// Columns: the values' short names as practitioners say them (default first). Rows in key order.
+constexpr std::array<std::array<std::string_view, kMaxConventionValues>, kConventionCount> kValueNames = {{
+    {"以正月初一換年", "以立春換年"},
+    {"晚子時算次日", "晚子時算當日"},
+    {"閏月十五日起算下月", "閏月十六日起算下月", "閏月算本月", "閏月算下月"},
+    {"只用於命宮", "全盤皆用"},
+    {"依生年地支", "依命宮地支"},
+    {"鈴星", "火星"},
+    {"兩宮都安", "依年支陰陽安一宮"},
+    {"兩宮都安", "依年干陰陽安一宮"},
+    {"天傷天使不換", "陰陽不合時互換"},
+    {"逢農曆新年加一", "逢農曆生日加一"},
+    {"以正月初一換年", "以立春換年"},
+    {"初運前沿用大限", "初運前行童限"},
+    {"依生年干", "依宮干"},
+    {"閏月自佔一月", "閏月十六日起算下月", "閏月全月算本月"},
+}};
+
+// What the default profile is called where people read it.
+constexpr std::string_view kDefaultProfileWord = "預設";
+
 // "全書派改 2 項": a profile with switches set apart from it.
 constexpr std::string_view kChangedOpen = "改 ";
 constexpr std::string_view kChangedClose = " 項";
@@ -101,6 +122,14 @@ std::string_view ValueWord(ConventionKey key, int value) {
     return value >= 0 && value < kMaxConventionValues ? kWords[static_cast<int>(key)].values[value] : "";
 }
 
+std::string_view ValueName(ConventionKey key, int value) {
+    return value >= 0 && value < kMaxConventionValues ? kValueNames[static_cast<int>(key)][value] : "";
+}
+
+std::string_view ProfileWord(std::string_view profile) {
+    return profile == kDefaultProfileName ? kDefaultProfileWord : profile;
+}
+
 std::string SchoolCaption(const Conventions& conventions) {
     if (conventions.isDefault()) return {};
     // The profile the conventions differ least from, and by how many switches.
@@ -124,8 +153,7 @@ std::string DifferenceWords(const ConventionDifference& difference, const NameLi
     for (const FieldChange& change : difference.changes) Note(change, names, t);
     if (t.movedStars > 0) t.add(std::string(t.ziWeiMoved ? "紫微等 " : "") + std::to_string(t.movedStars) + " 星移宮");
     if (t.parts.empty()) t.add("其他 " + std::to_string(difference.changes.size()) + " 項改變");
-    const ConventionSwitch& s = SwitchOf(difference.key);
-    return std::string(SwitchWord(difference.key)) + "（" + std::string(s.values[difference.value]) + "）：" + t.parts;
+    return std::string(SwitchWord(difference.key)) + "（" + std::string(ValueName(difference.key, difference.value)) + "）：" + t.parts;
 }
 
 }  // namespace velmora::tool

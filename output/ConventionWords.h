@@ -17,6 +17,11 @@ namespace velmora::tool {
 std::string_view SwitchWord(ConventionKey key);
 // One line saying what the value does.
 std::string_view ValueWord(ConventionKey key, int value);
+// The value's short name as practitioners say it ("以立春換年"); the key and
+// value names of files and the command line are for tooltips only.
+std::string_view ValueName(ConventionKey key, int value);
+// A profile as people read it: "預設" for Velmora's own defaults.
+std::string_view ProfileWord(std::string_view profile);
 // The profile the conventions are exactly, or the nearest with the count of
 // switches apart from it ("全書派改 1 項"); empty for Velmora's own defaults,
 // which charts are not labelled with.

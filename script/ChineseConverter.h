@@ -1,6 +1,6 @@
 #pragma once
-// Traditional ↔ Simplified conversion of UTF-8 text through OpenCC's t2s and
-// s2t configurations (phrase tables first, then single characters). Each
+// Traditional ↔ Simplified conversion of UTF-8 text through OpenCC's tw2sp
+// and s2t configurations (phrase tables first, then single characters). Each
 // direction is loaded once, on first use, and is safe to share between
 // threads: OpenCC's converters keep no state between calls.
 
@@ -36,6 +36,7 @@ private:
 
     std::unique_ptr<opencc::SimpleConverter> converter_;
     std::string loadProblem_;
+    bool towardsSimplified_ = false;  // Taiwan words become the mainland's
 };
 
 }  // namespace velmora

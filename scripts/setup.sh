@@ -25,7 +25,7 @@ packages=(
   # 简体 on screen: OpenCC's library, its t2s/s2t dictionaries and the opencc tool
   # the vocabulary list was generated with.
   libopencc-dev libopencc-data opencc
-  # Qt's own dialogs and buttons in Chinese (qtbase zh_TW / zh_CN).
+  # Qt's own buttons and file dialogs in Chinese (qtbase_zh_TW / zh_CN).
   qt6-translations-l10n
 )
 # The packages of every command the scripts and tests run (scripts/commands.txt).

@@ -106,11 +106,18 @@ function wanted(row) {
   return population >= kWorldPopulation;
 }
 
+// GeoNames' ASCII column spells an umlaut the German way (Ürümqi as
+// UEruemqi), which no reader of the place would recognise: a name with an
+// umlaut keeps it as written there. Search folds the marks away, so "Urumqi"
+// still finds it. Other names keep the ASCII column.
+const kUmlaut = /[äöüÄÖÜ]/u;
+const latinName = (row) => (kUmlaut.test(row[1]) ? row[1] : row[2]);
+
 function fromGeonames(row) {
   const [country, admin1] = [row[8], row[10]];
   const china = country === 'CN';
   return {
-    han: hanName(row), keepTraditional: kTraditionalCountries.has(country), english: row[2],
+    han: hanName(row), keepTraditional: kTraditionalCountries.has(country), english: latinName(row),
     country: kCountries[country] ?? country,
     region: china ? kChinaProvinces[admin1] ?? '' : '',
     lat: Number(row[4]), lon: Number(row[5]),

@@ -43,6 +43,8 @@ TEST(PlaceSearch, ResolvesNamesInEveryScript) {
         {"范县", "范縣", 115.50056, "Asia/Shanghai", ""},
         {"岳普湖县", "岳普湖縣", 76.76432, "Asia/Shanghai", "Asia/Urumqi"},
         {"斗湖", "斗湖", 117.89115, "Asia/Kuching", ""},
+        {"urumqi", "烏魯木齊", 87.60046, "Asia/Shanghai", "Asia/Urumqi"},
+        {"Ürümqi", "烏魯木齊", 87.60046, "Asia/Shanghai", "Asia/Urumqi"},
         {"中正區", nullptr, 0, "", ""},
     };
     for (const PlaceRow& row : rows) {
@@ -58,6 +60,19 @@ TEST(PlaceSearch, ResolvesNamesInEveryScript) {
         EXPECT_DOUBLE_EQ(resolved.place->longitude, row.longitude);
         EXPECT_EQ(resolved.place->zone.toStdString(), row.zone);
         EXPECT_EQ(resolved.place->altZone.toStdString(), row.altZone);
+    }
+}
+
+TEST(PlaceSearch, LatinNamesKeepTheirMarks) {
+    // Columns: typed, the English name shown.
+    const struct {
+        const char* typed;
+        const char* english;
+    } rows[] = {{"烏魯木齊", "Ürümqi"}, {"北京", "Beijing"}};
+    for (const auto& row : rows) {
+        const PlaceSearch::Resolved resolved = ShippedPlaces().resolve(QString::fromUtf8(row.typed));
+        ASSERT_NE(resolved.place, nullptr) << row.typed;
+        EXPECT_EQ(resolved.place->english.toStdString(), row.english);
     }
 }
 

@@ -167,6 +167,30 @@ TEST(Vocabulary, ListsExactlyTheTextsTheProgramCanShow) {
     EXPECT_EQ(stale, "") << "texts no longer shown: run tests/script/make_vocabulary.py";
 }
 
+TEST(Vocabulary, TaiwanWordsBecomeTheMainlandsAndNoPhraseRewritesAName) {
+    const ChineseConverter& converter = ChineseConverter::TraditionalToSimplified();
+    // Columns: the Taiwan word, what a mainland reader says.
+    const std::pair<const char*, const char*> rows[] = {
+        {"滑鼠", "鼠标"}, {"使用者", "用户"}, {"匯出", "导出"}, {"西元", "公元"},
+        {"程式", "程序"}, {"複製", "复制"}, {"儲存", "保存"}, {"列印", "打印"},
+    };
+    for (const auto& [taiwan, mainland] : rows) EXPECT_EQ(converter.convert(taiwan), mainland) << taiwan;
+    // Any two entries of the name list side by side (stars, palaces, stems)
+    // read as each does alone: a phrase never spans or rewrites a name.
+    NameList names;
+    ASSERT_TRUE(files::LoadNameList(QString::fromStdString((kSource / "data").string()), names).ok());
+    std::set<std::string> entries;
+    for (const auto& line : names.entries)
+        for (const std::string& entry : line)
+            if (!entry.empty()) entries.insert(entry);
+    std::string rewritten;
+    for (const std::string& first : entries)
+        for (const std::string& second : entries)
+            if (converter.convert(first + second) != converter.convert(first) + converter.convert(second))
+                rewritten += first + second + "\n";
+    EXPECT_EQ(rewritten, "");
+}
+
 TEST(Vocabulary, NamesTypedInSimplifiedGetTheirTraditionalForm) {
     // Columns: name as typed, the Traditional form offered.
     const std::pair<const char*, const char*> rows[] = {

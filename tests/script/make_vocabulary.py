@@ -18,7 +18,8 @@ The texts:
 Place names are not among them: the places list carries its own Simplified
 column.
 
-Each is converted by `opencc -c t2s`; where that is wrong for our text the
+Each is converted by `opencc -c tw2sp` (Taiwan phrases to the mainland's:
+滑鼠 → 鼠标, 匯出 → 导出), then MAINLAND_WORDS below; where that is wrong for our text the
 right form, checked by eye, comes from vocabulary_overrides.tsv beside this
 script. The C++ test scans the sources by the same rules, so the two must agree.
 """
@@ -37,7 +38,10 @@ NAME_SEPARATOR = "."
 UNSET_LEVEL_NAME = "\u3000"  # an unset level is an ideographic space
 HOUR_LABEL_SOURCE = ROOT / "chart" / "ReferenceData.cpp"
 OPENCC_PINNED = "1.1.6"
-OPENCC_CONFIG = "t2s"
+OPENCC_CONFIG = "tw2sp"
+# Taiwan words the Taiwan phrases leave (or make) that a mainland reader says
+# otherwise, replaced after opencc as script/ChineseConverter.cpp replaces them.
+MAINLAND_WORDS = [("西元", "公元"), ("拷贝", "复制")]
 
 
 def is_identifier_char(c):
@@ -142,7 +146,13 @@ def convert(texts):
     converted = out.split("\n")[:len(texts)]
     if len(converted) != len(texts):
         sys.exit("opencc gave a different number of lines")
-    return converted
+    return [mainland_words(text) for text in converted]
+
+
+def mainland_words(text):
+    for taiwan, mainland in MAINLAND_WORDS:
+        text = text.replace(taiwan, mainland)
+    return text
 
 
 def overrides():

@@ -14,16 +14,24 @@
 namespace velmora::tool::testing {
 namespace {
 
-// Traditional character → Simplified, from rows converted character for character.
+// Traditional character → Simplified, from rows of as many characters in
+// both forms. Taiwan phrases are rewritten whole (欄位 → 字段, 西元 → 公元), so a
+// character takes the form it has in the shortest row holding it: the word
+// it is shown in before the sentences around other phrases.
 QHash<QChar, QChar> VocabularyCharacters() {
     QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/tests/script/vocabulary.tsv"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     QHash<QChar, QChar> simplified;
+    QHash<QChar, qsizetype> fromRowOf;  // the length of the row each form was taken from
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QStringList columns = QString::fromUtf8(line).split(QLatin1Char('\t'));
         if (line.startsWith('#') || columns.size() != 2 || columns[0].size() != columns[1].size()) continue;
-        for (qsizetype i = 0; i < columns[0].size(); ++i)
-            if (columns[0][i] != columns[1][i]) simplified.insert(columns[0][i], columns[1][i]);
+        for (qsizetype i = 0; i < columns[0].size(); ++i) {
+            const QChar c = columns[0][i];
+            if (fromRowOf.value(c, columns[0].size() + 1) <= columns[0].size()) continue;
+            fromRowOf.insert(c, columns[0].size());
+            simplified.insert(c, columns[1][i]);
+        }
     }
     return simplified;
 }

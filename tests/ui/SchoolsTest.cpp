@@ -1,6 +1,8 @@
 // "流派…", "流派比較" and a record's own school, driven headless.
 
+#include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -22,8 +24,9 @@ Conventions Profile(const char* name) { return ProfileNamed(name)->conventions; 
 TEST_F(MainWindowTest, SchoolDialogSetsTheSettingAndRechartsTheBoard) {
     start();
     ChartByDate(*form, QDate(2000, 1, 1), 1);
-    // Columns: profile chosen, switch then turned (none: ""), setting's pieces, conventions.
+    // Columns: profile as shown, as kept, switch then turned (none: ""), setting's pieces, conventions.
     struct Row {
+        QString shown;
         QString profile;
         QString turnedSwitch;
         int turnedValue;
@@ -33,15 +36,16 @@ TEST_F(MainWindowTest, SchoolDialogSetsTheSettingAndRechartsTheBoard) {
     Conventions quanShuSameDay = Profile("全書派");
     quanShuSameDay.set(ConventionKey::lateZi, 1);
     const Row rows[] = {
-        {QStringLiteral("中州派"), {}, 0, {}, Profile("中州派")},
-        {QStringLiteral("全書派"), QStringLiteral("Convention_lateZi"), 1, QStringLiteral("lateZi=sameDay"), quanShuSameDay},
-        {QStringLiteral("Velmora"), {}, 0, {}, Conventions{}},
+        {QStringLiteral("中州派"), QStringLiteral("中州派"), {}, 0, {}, Profile("中州派")},
+        {QStringLiteral("全書派"), QStringLiteral("全書派"), QStringLiteral("Convention_lateZi"), 1,
+         QStringLiteral("lateZi=sameDay"), quanShuSameDay},
+        {QStringLiteral("預設"), QStringLiteral("Velmora"), {}, 0, {}, Conventions{}},
     };
     for (const Row& row : rows) {
         form->schools().setDialogRunner([&row](SchoolDialog& dialog) {
             EXPECT_EQ(dialog.findChildren<QGroupBox*>().size(), 2);
             EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), kConventionCount + 1);
-            dialog.profileBox()->setCurrentText(row.profile);
+            dialog.profileBox()->setCurrentText(row.shown);
             if (!row.turnedSwitch.isEmpty())
                 dialog.findChild<QComboBox*>(row.turnedSwitch)->setCurrentIndex(row.turnedValue);
             return static_cast<int>(QDialog::Accepted);
@@ -71,7 +75,7 @@ TEST_F(MainWindowTest, ComparisonLinesNameWhatChanges) {
         QString words;
     };
     const Row rows[] = {
-        {QDate(2000, 1, 1), 1, QStringLiteral("旬空"), QStringLiteral("旬空（yearPolarity）：1 星移宮")},
+        {QDate(2000, 1, 1), 1, QStringLiteral("旬空"), QStringLiteral("旬空（依年支陰陽安一宮）：1 星移宮")},
         {QDate(1990, 2, 3), 6, QStringLiteral("立春換年"), QStringLiteral("命主 破軍→武曲，身主 鈴星→天機")},
         {QDate(1990, 2, 3), 6, QStringLiteral("立春換年"),
          QStringLiteral("生年化祿 太陽→武曲，生年化權 武曲→貪狼，生年化科 太陰→天梁，生年化忌 天同→文曲")},
@@ -84,6 +88,32 @@ TEST_F(MainWindowTest, ComparisonLinesNameWhatChanges) {
         ASSERT_EQ(lines.size(), 1) << row.switchWord.toStdString();
         EXPECT_TRUE(lines.front()->text().contains(row.words)) << lines.front()->text().toStdString();
         form->schools().comparisonAction()->setChecked(false);
+    }
+}
+
+// Whatever profile is chosen, every value reads in words with its key only in
+// the tooltip, every description fits its label whole, and the dialog keeps its size.
+TEST_F(MainWindowTest, SchoolDialogShowsWordsThatFitWhateverTheProfile) {
+    start();
+    SchoolDialog dialog(SchoolChoice{}, form);
+    dialog.show();
+    EXPECT_EQ(dialog.profileBox()->currentText(), QStringLiteral("預設"));
+    const QSize size = dialog.sizeHint();
+    for (int p = 0; p < dialog.profileBox()->count(); ++p) {
+        dialog.profileBox()->setCurrentIndex(p);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.sizeHint(), size) << p;
+        for (const ConventionSwitch& s : ConventionSwitches()) {
+            const QComboBox* values = dialog.switchBox(s.key);
+            const QString key = QString::fromUtf8(s.name.data(), s.name.size());
+            EXPECT_FALSE(values->currentText().contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << p;
+            EXPECT_TRUE(values->itemData(values->currentIndex(), Qt::ToolTipRole).toString().startsWith(key + '='));
+            const auto* words = dialog.findChild<QLabel*>(QStringLiteral("ConventionWords_") + key);
+            const QRect needed = words->fontMetrics().boundingRect(QRect(0, 0, words->width(), 1 << 12),
+                                                                   Qt::TextWordWrap, words->text());
+            EXPECT_LE(needed.height(), words->contentsRect().height()) << key.toStdString() << ' ' << p;
+            EXPECT_LE(needed.width(), words->contentsRect().width()) << key.toStdString() << ' ' << p;
+        }
     }
 }
 

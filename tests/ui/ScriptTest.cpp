@@ -9,12 +9,17 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QFileDialog>
+#include <QFontInfo>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <map>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/common/Fonts.h"
 #include "ui/common/ShownScript.h"
 #include "ui/common/Settings.h"
 #include "ui/chartio/ChartCommands.h"
@@ -74,6 +79,62 @@ TEST_F(ScriptTest, CtrlTShowsEveryTextInSimplifiedAndBackExactly) {
 QByteArray FileBytes(const ProgramFolder& folder, const QString& name) {
     QFile file(QDir(folder.path()).filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A caption set through text() and walked again keeps its form: the Taiwan
+// phrases would rewrite the mainland word once more. Columns: Traditional, shown.
+TEST(ShownScriptTest, AShownTextIsNotConvertedTwice) {
+    ShownScript shown;
+    shown.setScript(Script::Simplified);
+    const std::pair<const char*, const char*> rows[] = {
+        {"進入主程式", "进入主程序"}, {"找不到檔案", "找不到文件"}, {"這是資料夾", "这是文件夹"}, {"命宮", "命宫"}};
+    for (const auto& [traditional, simplified] : rows) {
+        const QString once = shown.text(QString::fromUtf8(traditional));
+        EXPECT_EQ(once, QString::fromUtf8(simplified));
+        EXPECT_EQ(shown.text(once), once) << simplified;
+    }
+}
+
+// Qt's own buttons and file dialog words follow the script, so "請按確定"
+// stands over a 確定 button. Rows in turn: script after the press, then the words.
+TEST_F(ScriptTest, QtsOwnWordsFollowTheScript) {
+    start();
+    const struct {
+        bool simplified;
+        const char* ok;
+        const char* cancel;
+        const char* save;
+    } rows[] = {{false, "確定", "取消", "儲存"}, {true, "确定", "取消", "保存"}, {false, "確定", "取消", "儲存"}};
+    for (const auto& row : rows) {
+        if (form->session().script->simplified() != row.simplified) form->scriptCommand().action()->trigger();
+        QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Save);
+        EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QString::fromUtf8(row.ok)) << row.simplified;
+        EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(row.cancel)) << row.simplified;
+        EXPECT_EQ(box.button(QMessageBox::Save)->text(), QString::fromUtf8(row.save)) << row.simplified;
+        EXPECT_NE(QFileDialog::tr("Look in:"), QStringLiteral("Look in:"));
+    }
+}
+
+// In 简体 the Chinese faces are Simplified ones (真 in its mainland form),
+// on the board and in windows opened later; back in 繁體 the Taiwan ones.
+TEST_F(ScriptTest, TheTypefacesFollowTheScript) {
+    start();
+    // Columns: script, the regions whose faces the shown font may come from.
+    const struct {
+        bool simplified;
+        QStringList regions;
+    } rows[] = {{true, {QStringLiteral("SC"), QStringLiteral("CN")}}, {false, {QStringLiteral("TW"), QStringLiteral("TC")}}};
+    for (const auto& row : rows) {
+        if (form->session().script->simplified() != row.simplified) form->scriptCommand().action()->trigger();
+        for (const char* name : {"Label6_0", "Label6_2"}) {
+            const QString family = QFontInfo(find<QLabel>(QString::fromLatin1(name))->font()).family();
+            EXPECT_TRUE(family.endsWith(row.regions[0]) || family.endsWith(row.regions[1])) << family.toStdString();
+        }
+        QWidget later;
+        later.setFont(MingFont(9));
+        EXPECT_TRUE(QFontInfo(later.font()).family().endsWith(row.regions[0]) ||
+                    QFontInfo(later.font()).family().endsWith(row.regions[1]));
+    }
 }
 
 TEST_F(ScriptTest, TheTablesAreShownConvertedAndStayAsRead) {

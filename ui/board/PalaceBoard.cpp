@@ -9,6 +9,7 @@
 #include "chart/NatalChart.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
+#include "ui/common/ShownScript.h"
 #include "ui/common/Twips.h"
 #include "ui/board/BoardRouting.h"
 #include "ui/board/TransformationMarks.h"
@@ -109,6 +110,9 @@ void PalaceBoard::createDesignMembers() {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         centreLabels_[At(centre)] = label;
     }
+    // The owner's name reads as typed, as the record list shows it; the words
+    // beside it are put in the script as the line is filled.
+    MarkAsUserText(centreLabel(CentreLabel::Label6_0));
 }
 
 RowLabel* PalaceBoard::copyOf(const RowLabel* member0, const QString& name) {

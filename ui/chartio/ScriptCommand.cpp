@@ -9,6 +9,8 @@
 #include "ui/board/BoardLabels.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/chartio/ChartHost.h"
+#include "ui/common/Fonts.h"
+#include "ui/common/QtTranslations.h"
 #include "ui/session/Session.h"
 
 namespace velmora {
@@ -28,6 +30,8 @@ ScriptCommand::ScriptCommand(ChartHost& form) : QObject(&form.hostWidget()), for
     session.script->setScript(ScriptFromSettings(*session.settings));
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(session.script->script());
+    ShowQtWordsIn(session.script->script());
+    UseFontsFor(session.script->script());
     action_ = new QAction(kCommandCaption, this);
     action_->setCheckable(true);
     action_->setChecked(session.script->simplified());
@@ -55,16 +59,20 @@ void ScriptCommand::setScript(Script script) {
     session.settings->setValue(settings_keys::kScript, QString::fromUtf8(ScriptKey(script)));
     ShowTablesInScript(session);
     board::ShowMarkCaptionsIn(script);
+    ShowQtWordsIn(script);
+    UseFontsFor(script);
     form_.recomputeChart();
     showWindows();
 }
 
 void ScriptCommand::showWindows() const {
     const ShownScript& shown = *form_.session().script;
+    RefontWidgets(&form_.hostWidget());
     shown.applyTo(&form_.hostWidget());
     shown.applyTo(form_.chartCommands().menu());  // a popup of its own, not the window's child
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != &form_.hostWidget() && ownsWindow(window)) {
+            RefontWidgets(window);
             shown.applyTo(window);
         }
     }
@@ -83,6 +91,7 @@ bool ScriptCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && (widget == &form_.hostWidget() || ownsWindow(widget))) {
+            RefontWidgets(widget);
             form_.session().script->applyTo(widget);
         }
     }

@@ -191,10 +191,17 @@ QString ShownScript::text(const QString& traditional) const {
     }
     auto found = simplified_.constFind(traditional);
     if (found == simplified_.constEnd()) {
+        // A text shown already (a caption set through text() and walked again)
+        // stays: the Taiwan phrases would rewrite a mainland word (程序 → 进程).
+        if (shownForms_.contains(traditional)) {
+            return traditional;
+        }
         if (simplified_.size() >= kMostKeptTexts) {
             simplified_.clear();  // lines of past charts; the words come back at once
+            shownForms_.clear();
         }
         found = simplified_.insert(traditional, SimplifiedText(traditional));
+        shownForms_.insert(*found);
     }
     return *found;
 }

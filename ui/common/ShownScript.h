@@ -9,6 +9,7 @@
 // switch in either direction. Texts a window sets later go through text().
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include "script/Script.h"
@@ -41,6 +42,7 @@ private:
     Script script_ = Script::Traditional;
     bool everSimplified_ = false;  // captions may show Simplified and need restoring
     mutable QHash<QString, QString> simplified_;  // Traditional text → its Simplified form
+    mutable QSet<QString> shownForms_;            // the Simplified forms given out
 };
 
 // `widget` shows what the user typed (names in a list): no walk converts it.

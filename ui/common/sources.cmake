@@ -12,6 +12,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/LunarDatePicker.h
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessageBoxes.h
+  ${CMAKE_CURRENT_LIST_DIR}/QtTranslations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtTranslations.h
   ${CMAKE_CURRENT_LIST_DIR}/RowLabel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowLabel.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindow.cpp

@@ -14,7 +14,7 @@ namespace velmora {
 
 namespace {
 constexpr double kEditorPoints = 9;  // the editors' default font
-const QString kSavedNotice = QStringLiteral("編修過的資料，要重新啟動程式才能生效！");
+const QString kSavedNotice = QStringLiteral("編修過的資料已儲存，命盤已依新資料重新排好。");
 const QString kSaveQuestion = QStringLiteral("資料已編修過，要儲存請按確定！");
 
 QString OverwriteQuestion(const QString& fileName, const QString& path) {
@@ -49,6 +49,9 @@ files::GuardedSave EditorWindow::saveOverRead(bool overwrite) {
 }
 
 bool EditorWindow::writeAndReport() {
+    if (!confirmWrite()) {
+        return false;
+    }
     files::GuardedSave saved = saveOverRead(false);
     if (saved.changedElsewhere) {
         const QString path = files::ReferencePath(session().dataFolder, fileName_);

@@ -53,6 +53,8 @@ protected:
 
     // Writes the whole table; the problem when nothing was written.
     virtual std::optional<files::FileProblem> writeTable() = 0;
+    // Asked before every write: false keeps the edits on screen unwritten.
+    virtual bool confirmWrite() { return true; }
 
     void closeEvent(QCloseEvent* event) override;
 

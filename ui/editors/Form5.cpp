@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
+
+#include <algorithm>
 
 #include "chart/TimeLayers.h"
 #include "files/FourFile.h"
@@ -185,6 +188,37 @@ std::array<QString, kTransformationLines> Form5::lines() const {
         }
     }
     return written;
+}
+
+QStringList Form5::doubledStars() {
+    const NameList& names = session().names;
+    QStringList doubled;
+    for (int s = 0; s < kStems; ++s) {
+        const auto& row = table_[static_cast<std::size_t>(s)];
+        for (int c = 0; c < kTransformations; ++c) {
+            const int star = row[static_cast<std::size_t>(c)];
+            if (star == kNoStar || std::find(row.begin(), row.begin() + c, star) != row.begin() + c) continue;
+            QStringList columns;
+            for (int d = c; d < kTransformations; ++d) {
+                if (row[static_cast<std::size_t>(d)] == star) columns << QString::fromUtf16(kHeadings[static_cast<std::size_t>(d)].caption);
+            }
+            if (columns.size() < 2) continue;
+            doubled << QString::fromStdString(names.at(kStemNameLine, s + 1)) + QStringLiteral("：") +
+                           StarText(names, star) + columns.join(QStringLiteral("、"));
+        }
+    }
+    return doubled;
+}
+
+bool Form5::confirmWrite() {
+    const QStringList doubled = doubledStars();
+    if (doubled.isEmpty()) {
+        return true;
+    }
+    return session().messages->question(
+        this, kMessageTitle,
+        doubled.join(QStringLiteral("；")) +
+            QStringLiteral("。同一天干讓一顆星有兩個四化。仍要儲存請按確定；按取消則不存檔，可繼續編修。"));
 }
 
 std::optional<files::FileProblem> Form5::writeTable() {

@@ -4,6 +4,7 @@
 // Four and writes all ten lines back.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -44,12 +45,16 @@ public:
 
 protected:
     std::optional<files::FileProblem> writeTable() override;
+    // A stem giving one star two transformations is written only when the user agrees.
+    bool confirmWrite() override;
 
 private:
     void buildHeadings();
     // Reads the lines into the table and builds the stem rows and the 40 cells.
     void LoadData(const std::vector<QString>& lines);
     void buildCell(int k);
+    // "庚：天同化科、化忌" for each stem that gives one star more than one transformation.
+    QStringList doubledStars();
 
     // TransformEditTable: [stem row 0..9][column 0..3] = star number, 0 for none.
     std::array<std::array<int, kTransformations>, kStems> table_{};

@@ -76,9 +76,6 @@ void JumpToDateDialog::buildControls() {
     }
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("JumpProblem"));
-    QPalette palette = problem_->palette();
-    palette.setColor(QPalette::WindowText, kProblemColour);
-    problem_->setPalette(palette);
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
@@ -121,7 +118,15 @@ std::optional<DateJump> JumpToDateDialog::jump() const {
 
 QString JumpToDateDialog::problemText() const { return problem_->text(); }
 
-void JumpToDateDialog::showProblem(const QString& text) { problem_->setText(form_.session().script->text(text)); }
+void JumpToDateDialog::showProblem(const QString& text) { showLine(text, true); }
+
+// A problem reads in red; the date a lunar entry names is plain news, in the dialog's own colour.
+void JumpToDateDialog::showLine(const QString& text, bool problem) {
+    QPalette palette = this->palette();
+    if (problem) palette.setColor(QPalette::WindowText, kProblemColour);
+    problem_->setPalette(palette);
+    problem_->setText(form_.session().script->text(text));
+}
 
 // The entry of the chosen calendar only; the other stays as it was, greyed.
 void JumpToDateDialog::refresh() {
@@ -131,7 +136,7 @@ void JumpToDateDialog::refresh() {
     const std::optional<DateJump> named = jump();
     ok_->setEnabled(named.has_value());
     if (named) {
-        showProblem(lunar ? QStringLiteral("西曆 ") + named->date.toString(kDateFormat) : QString());
+        showLine(lunar ? QStringLiteral("西曆 ") + named->date.toString(kDateFormat) : QString(), false);
     } else if (lunar) {
         showProblem(QStringLiteral("請選農曆年、月、日"));
     } else if (ParseTypedDate(typed_->text())) {

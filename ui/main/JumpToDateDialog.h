@@ -38,12 +38,14 @@ public:
     // Chooses 農曆 (true) or 西曆 entry.
     void chooseLunar(bool lunar);
     QString problemText() const;
+    QLabel& problemLine() const { return *problem_; }
 
 private:
     void buildControls();
     void refresh();
     // The line under the entries, in the shown script.
     void showProblem(const QString& text);
+    void showLine(const QString& text, bool problem);
 
     Form1& form_;
     QRadioButton* gregorianChoice_ = nullptr;

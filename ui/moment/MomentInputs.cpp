@@ -15,6 +15,7 @@
 #include "ui/session/Session.h"
 #include "ui/moment/PlaceBox.h"
 #include "ui/moment/StepLineBreaks.h"
+#include "ui/moment/ZoneNames.h"
 
 namespace velmora {
 namespace {
@@ -43,8 +44,7 @@ void MomentInputs::showStored(const std::optional<moment::StoredMoment>& stored)
             clock_->setDateTime(QDateTime(stored->clockDate, stored->clock));
             place_->showPlace(stored->place);
             longitude_->setText(QString::number(stored->longitude, 'f', kLongitudeDecimals));
-            zone_->setCurrentText(stored->utcOffset ? moment::FixedOffsetText(*stored->utcOffset)
-                                                    : QString::fromUtf8(stored->zone));
+            showZone(stored->utcOffset ? moment::FixedOffsetText(*stored->utcOffset) : QString::fromUtf8(stored->zone));
             basis_->setCurrentIndex(basis_->findData(moment::BasisKey(stored->basis)));
         } else {
             place_->clear();
@@ -75,7 +75,7 @@ moment::MomentInput MomentInputs::input() const {
     input.clock = QTime(clock_->time().hour(), clock_->time().minute());
     input.longitude = longitude_->text().toDouble();
     // A zone typed as "UTC+08:00" is a fixed offset, for records whose zone history is doubtful.
-    const QString zone = zone_->currentText().trimmed();
+    const QString zone = typedZone();
     if (zone.startsWith(QLatin1String("UTC"), Qt::CaseInsensitive) && zone.size() > 3) {
         input.fixedOffsetSeconds = moment::ParseFixedOffset(zone);
         if (!input.fixedOffsetSeconds) input.zone = zone.toUtf8();  // refused by the conversion, naming it
@@ -95,11 +95,29 @@ void MomentInputs::placePicked() {
     for (const QByteArray& zone : {place->altZone, place->zone}) {
         const QString name = QString::fromUtf8(zone);
         if (name.isEmpty()) continue;
-        if (zone_->findText(name) >= 0) zone_->removeItem(zone_->findText(name));
-        zone_->insertItem(0, name);
+        if (zone_->findData(name) >= 0) zone_->removeItem(zone_->findData(name));
+        offerZone(name, 0);
     }
-    zone_->setCurrentText(QString::fromUtf8(place->zone));
+    zone_->setCurrentIndex(0);
+    showZoneTip();
     convert();
+}
+
+void MomentInputs::showZone(const QString& zone) {
+    if (zone_->findData(zone) < 0 && ZoneCaption(zone, session_.script->script()) != zone) offerZone(zone, 0);
+    const int row = zone_->findData(zone);
+    if (row >= 0) {
+        zone_->setCurrentIndex(row);
+    } else {
+        zone_->setCurrentText(zone);
+    }
+    showZoneTip();
+}
+
+QString MomentInputs::typedZone() const {
+    const QString typed = zone_->currentText().trimmed();
+    const int row = zone_->findText(typed, Qt::MatchExactly);
+    return row >= 0 ? zone_->itemData(row).toString() : typed;
 }
 
 void MomentInputs::showStep(const QString& text) {
@@ -179,7 +197,7 @@ std::optional<std::size_t> MomentInputs::chosenReading() const {
 std::optional<moment::StoredMoment> MomentInputs::entered() const {
     if (!useClock_->isChecked()) return std::nullopt;
     const moment::MomentInput typed = input();
-    moment::StoredMoment stored{typed.date, typed.clock, place_->text().trimmed(), typed.longitude,
+    moment::StoredMoment stored{typed.date, typed.clock, place_->storedName(), typed.longitude,
                                 typed.zone, typed.fixedOffsetSeconds, typed.basis, std::nullopt};
     const std::optional<std::size_t> chosen = chosenReading();
     if (result_ && result_->status != moment::ClockStatus::Single && chosen) {
@@ -198,9 +216,8 @@ std::optional<QString> MomentInputs::problem() const {
 
 QString MomentInputs::caption() const {
     if (!useClock_->isChecked() || !chosenReading()) return {};
-    const QString where = place_->text().trimmed().isEmpty()
-                              ? QStringLiteral("經度 %1°").arg(longitude_->text())
-                              : place_->text().trimmed();
+    const QString where = place_->storedName().isEmpty() ? QStringLiteral("經度 %1°").arg(longitude_->text())
+                                                         : place_->storedName();
     return moment::BasisLabel(input().basis) + QStringLiteral("・") + where;
 }
 

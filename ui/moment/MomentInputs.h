@@ -74,6 +74,12 @@ private:
     void showReadings();
     void showResult();
     moment::MomentInput input() const;
+    // The zone box: rows read in Chinese and keep the IANA name as their data and tooltip.
+    void offerZone(const QString& zone, int row);
+    void showZone(const QString& zone);
+    // The zone chosen or typed: a row's IANA name, or the text as typed.
+    QString typedZone() const;
+    void showZoneTip();
     std::optional<std::size_t> chosenReading() const;
 
     Session& session_;

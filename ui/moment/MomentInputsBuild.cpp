@@ -18,6 +18,7 @@
 #include "ui/moment/MomentInputs.h"
 #include "ui/moment/PlaceBox.h"
 #include "ui/common/DropDownRows.h"
+#include "ui/moment/ZoneNames.h"
 
 namespace velmora {
 namespace {
@@ -66,8 +67,8 @@ void MomentInputs::buildControls() {
     zone_->setObjectName(QStringLiteral("MomentZone"));
     SpaceRows(*zone_);
     zone_->setEditable(true);
-    zone_->addItems(kCommonZones);
-    zone_->setToolTip(QStringLiteral("IANA 時區，或固定時差如 UTC+08:00（1950 年前的中國、存疑的紀錄）"));
+    for (const QString& zone : kCommonZones) offerZone(zone, zone_->count());
+    showZoneTip();
     basis_ = new QComboBox(this);
     basis_->setObjectName(QStringLiteral("MomentBasis"));
     SpaceRows(*basis_);
@@ -104,6 +105,17 @@ void MomentInputs::buildControls() {
     grid->setColumnStretch(3, 1);
 }
 
+void MomentInputs::offerZone(const QString& zone, int row) {
+    zone_->insertItem(row, ZoneCaption(zone, session_.script->script()), zone);
+    zone_->setItemData(row, zone, Qt::ToolTipRole);
+}
+
+void MomentInputs::showZoneTip() {
+    const QString zone = typedZone();
+    zone_->setToolTip((zone.isEmpty() ? QString() : zone + QLatin1Char('\n')) +
+                      QStringLiteral("IANA 時區，或固定時差如 UTC+08:00（1950 年前的中國、存疑的紀錄）"));
+}
+
 void MomentInputs::wireControls() {
     connect(useClock_, &QCheckBox::clicked, this, [this](bool ticked) {
         if (ticked && suggestedDate) {
@@ -116,6 +128,7 @@ void MomentInputs::wireControls() {
     connect(place_, &PlaceBox::placePicked, this, &MomentInputs::placePicked);
     connect(longitude_, &QLineEdit::textEdited, this, &MomentInputs::convert);
     connect(zone_, &QComboBox::currentTextChanged, this, &MomentInputs::convert);
+    connect(zone_, &QComboBox::currentTextChanged, this, &MomentInputs::showZoneTip);
     connect(basis_, &QComboBox::currentIndexChanged, this, [this] {
         session_.settings->setValue(settings_keys::kBasis, basis_->currentData());
         convert();

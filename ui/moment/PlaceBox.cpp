@@ -63,11 +63,19 @@ QString PlaceBox::shownLabel(const files::Place& place) const {
     return place.simplified + converted.mid(convertedName.size());
 }
 
+QString PlaceBox::shownName(const files::Place& place) const {
+    const QString name = place.name();
+    if (!shown_ || shown_(name) == name) return name;
+    return place.simplified.isEmpty() ? shown_(name) : place.simplified;
+}
+
+QString PlaceBox::storedName() const { return picked_ != nullptr ? picked_->name() : text().trimmed(); }
+
 void PlaceBox::pickLabel(const QString& label) {
     for (const files::Place* place : matches_) {
         if (shownLabel(*place) != label) continue;
         picked_ = place;
-        setText(place->name());
+        setText(shownName(*place));
         emit placePicked(*place);
         return;
     }
@@ -79,6 +87,7 @@ void PlaceBox::showPlace(const QString& name) {
     if (!search_ || name.isEmpty()) return;
     const moment::PlaceSearch::Resolved resolved = search_->resolve(name);
     picked_ = resolved.place;
+    if (picked_ != nullptr) setText(shownName(*picked_));
 }
 
 std::shared_ptr<const moment::PlaceSearch> PlacesOfFolder(const QString& programFolder) {

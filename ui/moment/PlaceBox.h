@@ -27,6 +27,9 @@ public:
     const files::Place* picked() const { return picked_; }
     // Shows `name` as if picked, when the list has exactly that place.
     void showPlace(const QString& name);
+    // The place's name as the places list and User hold it (Traditional),
+    // whatever script the box shows it in; the text as typed when none was picked.
+    QString storedName() const;
 
     // The matches are offered through `shown` (the script); the box keeps
     // the name as the places list and User hold it.
@@ -43,6 +46,8 @@ private:
     void offerMatches(const QString& text);
     void pickLabel(const QString& label);
     QString shownLabel(const files::Place& place) const;
+    // The place's own name in the shown script: in 简体 the list's Simplified name.
+    QString shownName(const files::Place& place) const;
 
     std::shared_ptr<const moment::PlaceSearch> search_;
     QCompleter* completer_ = nullptr;

@@ -10,4 +10,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PlaceBox.h
   ${CMAKE_CURRENT_LIST_DIR}/StepLineBreaks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StepLineBreaks.h
+  ${CMAKE_CURRENT_LIST_DIR}/ZoneNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZoneNames.h
 )

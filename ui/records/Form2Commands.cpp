@@ -43,7 +43,6 @@ void Form2::changeRecord() {
     if (!record) {
         return;
     }
-    setWindowTitle(QString::number(row + 1));
     files::BirthRecord& stored = records_[static_cast<std::size_t>(row)];
     files::UserEdit edit{files::UserEdit::Kind::Change, stored, {}};  // the record as it stood finds it again on disk
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was

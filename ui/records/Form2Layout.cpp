@@ -157,7 +157,7 @@ void Form2::buildList() {
         listView1_->setColumnWidth(static_cast<int>(i), TwipsToPixels(kColumns[i].width));
     }
     PlaceAt(listView1_, kListView1);
-    label2_ = new QLabel(QStringLiteral("滑鼠點使用者資料，再按【排盤】可進入主程式排盤。"), this);
+    label2_ = new QLabel(QStringLiteral("滑鼠點使用者資料，再按【確定】可進入主程式排盤。"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     PlaceAt(label2_, kLabel2);
 }

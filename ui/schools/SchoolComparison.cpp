@@ -61,7 +61,7 @@ void SchoolComparison::refresh() {
     tool::ChartResult active;
     if (tool::ComputeQuery(*query, tables, active, own)) return;
     const std::string school = tool::SchoolCaption(own);
-    title_->setText(QStringLiteral("本盤流派：") + QString::fromStdString(school.empty() ? "Velmora" : school) +
+    title_->setText(QStringLiteral("本盤流派：") + QString::fromStdString(school.empty() ? std::string(tool::ProfileWord(kDefaultProfileName)) : school) +
                     QStringLiteral("。點一行，盤面改用該設定，關閉本窗即還原。"));
     for (const tool::ConventionDifference& difference : tool::CompareConventions(*query, tables, active)) {
         const std::string words = tool::DifferenceWords(difference, session.names);

@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "output/ConventionWords.h"
 #include "ui/common/DropDownRows.h"
 
@@ -23,6 +25,37 @@ QString GroupTitle(ConventionGroup group) {
     return group == ConventionGroup::natal ? QStringLiteral("本命") : QStringLiteral("運限");
 }
 
+// The descriptions wrap at this many characters, so the widest value of any
+// profile fits without the dialog growing when a profile is chosen.
+constexpr int kWordsWidthInCharacters = 20;
+
+// A value's short words shown, its file and command-line spelling in the tooltip.
+void AddValues(QComboBox* values, const ConventionSwitch& s) {
+    for (int v = 0; v < s.valueCount; ++v) {
+        values->addItem(Utf8(tool::ValueName(s.key, v)));
+        values->setItemData(v, Utf8(s.name) + QLatin1Char('=') + Utf8(s.values[v]), Qt::ToolTipRole);
+    }
+    values->setToolTip(Utf8(s.name));
+    values->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
+
+// A wrapping description label as high as its longest value needs, so no
+// choice clips it or moves the rows below.
+QLabel* WordsLabel(const ConventionSwitch& s, QWidget* parent) {
+    auto* words = new QLabel(parent);
+    words->setObjectName(QStringLiteral("ConventionWords_") + Utf8(s.name));
+    words->setWordWrap(true);
+    const int width = words->fontMetrics().horizontalAdvance(QString(kWordsWidthInCharacters, QChar(0x570B)));
+    words->setFixedWidth(width);
+    int height = 0;
+    for (int v = 0; v < s.valueCount; ++v) {
+        words->setText(Utf8(tool::ValueWord(s.key, v)));
+        height = std::max(height, words->heightForWidth(width));
+    }
+    words->setMinimumHeight(height);
+    return words;
+}
+
 }  // namespace
 
 SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialog(parent) {
@@ -34,8 +67,11 @@ SchoolDialog::SchoolDialog(const SchoolChoice& school, QWidget* parent) : QDialo
     profile_ = new QComboBox(this);
     profile_->setObjectName(QStringLiteral("ProfileCombo"));
     SpaceRows(*profile_);
-    for (const ConventionProfile& p : ConventionProfiles()) profile_->addItem(Utf8(p.name));
-    profile_->setCurrentText(school.profile);
+    for (const ConventionProfile& p : ConventionProfiles()) {
+        profile_->addItem(Utf8(tool::ProfileWord(p.name)), Utf8(p.name));
+        profile_->setItemData(profile_->count() - 1, Utf8(p.name), Qt::ToolTipRole);
+    }
+    profile_->setCurrentIndex(std::max(0, profile_->findData(school.profile)));
     profileRow->addWidget(new QLabel(QStringLiteral("流派："), this));
     profileRow->addWidget(profile_, 1);
     layout->addLayout(profileRow);
@@ -76,12 +112,11 @@ QWidget* SchoolDialog::buildGroup(ConventionGroup group) {
         auto* values = new QComboBox(box);
         values->setObjectName(QStringLiteral("Convention_") + Utf8(s.name));
         SpaceRows(*values);
-        for (int v = 0; v < s.valueCount; ++v) values->addItem(Utf8(s.values[v]));
-        auto* words = new QLabel(box);
-        words->setObjectName(QStringLiteral("ConventionWords_") + Utf8(s.name));
+        AddValues(values, s);
+        QLabel* words = WordsLabel(s, box);
         auto* row = new QHBoxLayout;
         row->addWidget(values);
-        row->addWidget(words, 1);
+        row->addWidget(words);
         form->addRow(Utf8(tool::SwitchWord(s.key)) + QStringLiteral("："), row);
         values_[k] = values;
         words_[k] = words;
@@ -111,7 +146,7 @@ void SchoolDialog::describe(ConventionKey key) {
 
 SchoolChoice SchoolDialog::choice() const {
     SchoolChoice school;
-    school.profile = profile_->currentText();
+    school.profile = profile_->currentData().toString();
     for (const ConventionSwitch& s : ConventionSwitches()) school.conventions.set(s.key, values_[static_cast<int>(s.key)]->currentIndex());
     return school;
 }

@@ -162,7 +162,7 @@ TEST_P(BrightnessSaveTest, WritesTheLevelLineAndTwentyRowsThenCloses) {
     ASSERT_FALSE(boxes->shown().empty());
     EXPECT_EQ(boxes->shown().back().kind, ScriptedMessageBoxes::Kind::Information);
     EXPECT_EQ(boxes->shown().back().title, kTitle);
-    EXPECT_EQ(boxes->shown().back().text, QStringLiteral("編修過的資料，要重新啟動程式才能生效！"));
+    EXPECT_EQ(boxes->shown().back().text, QStringLiteral("編修過的資料已儲存，命盤已依新資料重新排好。"));
     const QStringList lines = readLines(QStringLiteral("Mia"));
     ASSERT_EQ(lines.size(), 21);
     EXPECT_EQ(lines[0], kLevelLine);

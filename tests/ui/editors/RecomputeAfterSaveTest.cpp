@@ -66,7 +66,7 @@ TEST_P(RecomputeTest, TheBoardShowsTheSavedTableAtOnce) {
     QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     settle();
     EXPECT_TRUE(row.shows(form->session(), levelBefore));
-    EXPECT_EQ(boxes->shown().back().text, QStringLiteral("編修過的資料，要重新啟動程式才能生效！"));
+    EXPECT_EQ(boxes->shown().back().text, QStringLiteral("編修過的資料已儲存，命盤已依新資料重新排好。"));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachEditorAndChart, RecomputeTest, ::testing::ValuesIn(kSaves),

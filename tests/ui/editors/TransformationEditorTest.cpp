@@ -108,12 +108,34 @@ TEST_F(EditorTest, APickTurnsTheCellYellowAndSavingWritesTenLinesOfEightDigits) 
     EXPECT_TRUE(form->isEnabled());
     ASSERT_EQ(boxes->shown().size(), 1u);
     EXPECT_EQ(boxes->shown()[0].title, kTitle);
-    EXPECT_EQ(boxes->shown()[0].text, QStringLiteral("編修過的資料，要重新啟動程式才能生效！"));
+    EXPECT_EQ(boxes->shown()[0].text, QStringLiteral("編修過的資料已儲存，命盤已依新資料重新排好。"));
     const QByteArray written = bytes(QStringLiteral("Four"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("\\A([0-9]{8}\r\n){10}\\z")).match(QString::fromLatin1(written)).hasMatch());
     QStringList expected = shipped;
     expected[1] = QStringLiteral("02130108");
     EXPECT_EQ(readLines(QStringLiteral("Four")), expected);
+}
+
+// 庚's 化科 set to 天同, its 化忌 already: each save asks first. Rows in
+// turn: the answer, then whether Four was written and the editor closed.
+TEST_F(EditorTest, AStarTransformedTwiceByOneStemIsSavedOnlyWhenTheUserAgrees) {
+    startWithEditors();
+    const QStringList shipped = readLines(QStringLiteral("Four"));
+    Form5* editor = openForm5();
+    ASSERT_NE(editor, nullptr);
+    Pick(editor, 4 * 6 + 2, 4);  // 天同 (5) as 庚's 科
+    for (const bool agreed : {false, true}) {
+        SCOPED_TRACE(agreed);
+        boxes->clear();
+        boxes->queueAnswer(agreed);
+        PressSave(editor);
+        settle();
+        ASSERT_FALSE(boxes->shown().empty());
+        EXPECT_EQ(boxes->shown()[0].kind, ScriptedMessageBoxes::Kind::Question);
+        EXPECT_TRUE(boxes->shown()[0].text.startsWith(QStringLiteral("庚：天同化科、化忌。"))) << boxes->shown()[0].text.toStdString();
+        EXPECT_EQ(readLines(QStringLiteral("Four"))[6], agreed ? QStringLiteral("03040505") : shipped[6]);
+        EXPECT_EQ(ShownWindow<Form5>() == nullptr, agreed);
+    }
 }
 
 // Rows: entries of a stem that is 0, an empty line, and lines the file lacks;

@@ -115,6 +115,11 @@ TEST_F(DateJumpTest, AJumpEndsWhereStepsEndWithTheLayerOfTheRecord) {
     }
 }
 
+// The line under the entries stands out from the dialog's own text colour.
+bool RedLine(const JumpToDateDialog& dialog) {
+    return dialog.problemLine().palette().color(QPalette::WindowText) != dialog.palette().color(QPalette::WindowText);
+}
+
 TEST_F(DateJumpTest, TheDialogRefusesTextThatNamesNoDayAndOpensOnlyWhereStepsMay) {
     chart({QDate(1984, 2, 2), 6});
     EXPECT_EQ(openByKey(), nullptr);  // the natal layer of a record: its date is not stepped
@@ -134,7 +139,12 @@ TEST_F(DateJumpTest, TheDialogRefusesTextThatNamesNoDayAndOpensOnlyWhereStepsMay
         dialog->typedDate().setText(QString::fromUtf8(row.typed));
         EXPECT_EQ(dialog->problemText(), QString::fromUtf8(row.problem)) << row.typed;
         EXPECT_EQ(dialog->jump().has_value(), *row.problem == '\0') << row.typed;
+        EXPECT_EQ(RedLine(*dialog), *row.problem != '\0') << row.typed;
     }
+    // The Gregorian date a lunar entry names is news, not a problem.
+    dialog->chooseLunar(true);
+    EXPECT_TRUE(dialog->problemText().startsWith(QStringLiteral("西曆 ")));
+    EXPECT_FALSE(RedLine(*dialog));
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form->isEnabled());

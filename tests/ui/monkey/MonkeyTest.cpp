@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QTreeWidget>
@@ -155,9 +156,23 @@ protected:
         for (const ScriptedMessageBoxes::Shown& box : boxes_->shown()) shown << box.title << box.text;
         for (QString text : shown) {
             text.remove(QChar(0x5F35));
-            if (text != SimplifiedText(text)) return QStringLiteral("shown in Traditional: ") + text;
+            if (HoldsTraditional(text)) return QStringLiteral("shown in Traditional: ") + text;
         }
         return {};
+    }
+
+    // Whether a character of `text` has another Simplified form. Character by
+    // character: the Taiwan phrases would rewrite a Simplified text again
+    // (程序 → 进程), so a whole text converted is no test of its script.
+    static bool HoldsTraditional(const QString& text) {
+        static QHash<QChar, bool> traditional;
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80 || c.isSurrogate()) continue;
+            auto found = traditional.find(c);
+            if (found == traditional.end()) found = traditional.insert(c, SimplifiedText(QString(c)) != QString(c));
+            if (*found) return true;
+        }
+        return false;
     }
 
     void run(std::uint64_t seed, long long events);

@@ -64,13 +64,13 @@ TEST_F(RecordWindowTest, SelectingARecordFillsTheInputs) {
     EXPECT_EQ(combo(Form2::HourCombo)->currentText(), kHorse);
 }
 
-TEST_F(RecordWindowTest, ChangeOfTheThirdRecordSetsTheCaptionAndRewritesUser) {
+TEST_F(RecordWindowTest, ChangeOfTheThirdRecordKeepsTheCaptionAndRewritesUser) {
     start({kA, kB, kC});
     clickRow(2);
     typeName(QStringLiteral("丁"));
     pickText(Form2::DayCombo, QStringLiteral("6"));
     press(2);
-    EXPECT_EQ(form2->windowTitle(), QStringLiteral("3"));
+    EXPECT_EQ(form2->windowTitle(), QStringLiteral("排盤"));
     EXPECT_EQ(listRows()[2], QStringLiteral("丁|男|1992|7|6|") + kHorse);
     EXPECT_EQ(userFile(), UserBytes({kA, kB, QStringLiteral("丁\t男\t1992\t7\t6\t") + kHorse}));
 }

@@ -78,6 +78,9 @@ TEST_F(RecordWindowTest, RecordsListInFileOrderAndEnableTheHintChangeAndDelete) 
     EXPECT_TRUE(find<QLabel>(QStringLiteral("Label2"))->isEnabled());
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("Command2"))->isEnabled());
     EXPECT_TRUE(find<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+    // The hint names the button that charts the record, as it is captioned.
+    const QString charting = QStringLiteral("【") + find<QPushButton>(QStringLiteral("Command4"))->text() + QStringLiteral("】");
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("Label2"))->text().contains(charting));
 }
 
 TEST_F(RecordWindowTest, YearComboOffers1902To2099InThirtyRows) {

@@ -90,7 +90,7 @@ TEST_F(MomentRecordTest, InSimplifiedThePlacesAreOfferedInSimplifiedAndStoredAsL
         EXPECT_EQ(label, SimplifiedText(label));
     }
     pickPlace(QStringLiteral("广州"));
-    EXPECT_EQ(box->text(), QStringLiteral("廣州")) << "the box keeps the name as User holds it";
+    EXPECT_EQ(box->text(), QStringLiteral("广州")) << "the box shows the script; User keeps the name as listed";
     EXPECT_EQ(steps(), SimplifiedText(steps()));
     typeName(QStringLiteral("甲"));
     pickBirth(1988, 7, 15, 5);
@@ -149,7 +149,19 @@ TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
     startWithPlaces();
     MomentDialog dialog(*form1, nullptr);
     pickPlace(QStringLiteral("喀什"), &dialog);
-    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("MomentZone"))->currentText(), QStringLiteral("Asia/Shanghai"));
+    // Zones read in Chinese, the IANA name kept as data and tooltip. Columns: row, caption, zone.
+    const auto* zones = dialog.findChild<QComboBox*>(QStringLiteral("MomentZone"));
+    EXPECT_EQ(zones->currentIndex(), 0);
+    const struct {
+        int row;
+        const char* caption;
+        const char* zone;
+    } zoneRows[] = {{0, "北京時間", "Asia/Shanghai"}, {1, "新疆時間（烏魯木齊）", "Asia/Urumqi"}, {2, "台北標準時間", "Asia/Taipei"}};
+    for (const auto& row : zoneRows) {
+        EXPECT_EQ(zones->itemText(row.row), QString::fromUtf8(row.caption));
+        EXPECT_EQ(zones->itemData(row.row).toString(), QLatin1String(row.zone));
+        EXPECT_EQ(zones->itemData(row.row, Qt::ToolTipRole).toString(), QLatin1String(row.zone));
+    }
     setMoment(QDateTime(QDate(2010, 12, 25), QTime(1, 20)), QStringLiteral("真太陽時"), &dialog);
     dialog.accept();
     const DateInputs& dates = form1->dateInputs();

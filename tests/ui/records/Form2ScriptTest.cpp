@@ -2,6 +2,7 @@
 // always held (the name as typed, the period label in Traditional), and a
 // name Big5 cannot hold is offered in its Traditional form.
 
+#include <QLabel>
 #include <QTreeWidget>
 
 #include "tests/ui/records/RecordWindowFixture.h"
@@ -34,6 +35,24 @@ TEST_F(Form2ScriptTest, ShowsTheScriptButStoresWhatUserAlwaysHeld) {
     EXPECT_EQ(userFile(), UserBytes({stored, QStringLiteral("錢塘\t女\t1990\t5\t3\t") + kRat}));
     for (const QString& notice : notices()) {
         EXPECT_EQ(notice, SimplifiedText(notice)) << notice.toStdString();
+    }
+}
+
+// One script on one screen: the board shows the owner's name as the list
+// does (as typed), in whichever script, beside words in the script shown.
+TEST_F(Form2ScriptTest, TheBoardShowsTheNameAsTheListDoes) {
+    for (const Script script : {Script::Simplified, Script::Traditional}) {
+        start({QStringLiteral("陳大文\t男\t1990\t5\t3\t") + kHorse});
+        form1->scriptCommand().setScript(script);
+        EXPECT_EQ(listRows().front().section(QLatin1Char('|'), 0, 0), QStringLiteral("陳大文"));
+        clickRow(0);
+        press(4);
+        settle();
+        const QString board = form1->findChild<QLabel*>(QStringLiteral("Label6_0"))->text();
+        EXPECT_TRUE(board.contains(QStringLiteral("陳大文"))) << board.toStdString();
+        form1->scriptCommand().setScript(script == Script::Simplified ? Script::Traditional : Script::Simplified);
+        EXPECT_TRUE(form1->findChild<QLabel*>(QStringLiteral("Label6_0"))->text().contains(QStringLiteral("陳大文")));
+        form1.reset();
     }
 }
 
