@@ -25,6 +25,7 @@ bool AnswerClockLine(std::string_view line, long long number, const MomentSettin
         AppendLineError(number, problem ? *problem : *computeProblem, out);
         return false;
     }
+    if (conventions.flying) ComputeFlying(result, tables);
     AppendChartJsonWithMoment(result, words, std::get<MomentAnswer>(answer), out);
     return true;
 }
@@ -43,6 +44,7 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
         AppendLineError(number, *problem, out);
         return false;
     }
+    if (conventions.flying) ComputeFlying(result, tables);
     if (!conventions.compare) {
         AppendChartJson(result, words, out);
         return true;

@@ -194,6 +194,10 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
         json.raw(',');
         AppendFlyingJson(json, *result.flying);
     }
+    if (result.flyingReading) {
+        json.raw(',');
+        AppendFlyingReadingJson(json, *result.flyingReading);
+    }
     if (words != nullptr) {
         json.raw(",\"names\":");
         AppendNamesJson(json, result, *words);

@@ -66,6 +66,7 @@ void StartAfresh(ChartResult& result) {
     for (std::string& list : chart.BranchStarList) list.clear();
     result.layer.reset();
     result.flying.reset();
+    result.flyingReading.reset();
 }
 
 }  // namespace

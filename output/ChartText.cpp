@@ -149,6 +149,7 @@ std::string ChartText(const ChartResult& result, const ReferenceTables& words) {
         out += "\n";
         AppendFlights(out, *result.flying, result, words.names);
     }
+    if (result.flyingReading) out += FlyingReadingText(*result.flyingReading, result, words.names);
     return out;
 }
 

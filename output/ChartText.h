@@ -13,6 +13,10 @@ namespace velmora::tool {
 // The chart text, lines ended by "\n".
 std::string ChartText(const ChartResult& result, const ReferenceTables& words);
 
+// The 自化 of the natal chart and the shown layer's flights and 自化 as lines
+// (written by FlyingText.cpp).
+std::string FlyingReadingText(const FlyingReading& reading, const ChartResult& result, const NameList& names);
+
 // A number as the chart writes it: a blank before it when not negative, a
 // minus sign otherwise (" 35", "-2").
 std::string NumberText(int number);

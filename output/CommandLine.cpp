@@ -255,7 +255,6 @@ ParsedCommandLine Finish(Pending pending) {
     if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
-        if (line.flying) return "--flying is for one chart or --all-periods; it cannot be used with --batch";
         if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());

@@ -40,7 +40,7 @@ int Fail(const std::string& message) {
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
-    if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
+    if (line.flying) ComputeFlying(result, tables);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables);
     else {
@@ -60,6 +60,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
     const MomentAnswer& asked = std::get<MomentAnswer>(answer);
     ChartResult result;
     if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
+    if (line.flying) ComputeFlying(result, tables);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
     else {
@@ -111,7 +112,7 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                 {line.conventions, line.compare}, moment};
+                                 {line.conventions, line.compare, line.flying}, moment};
     // A zone's history is read through Qt's time-zone objects, which are not
     // made to be shared by threads: clock times are answered on one.
     const BatchOutcome outcome = line.jobs > 1 && moment == nullptr

@@ -1,5 +1,8 @@
 // velmora-chart --years end to end: its three forms and the command lines it refuses.
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
 
@@ -13,9 +16,11 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun RunTool(const QStringList& arguments) {
+ToolRun RunTool(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess process;
     process.start(QStringLiteral(VELMORA_CHART_EXE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -55,6 +60,39 @@ TEST(YearsCommand, FormsAndRefusals) {
         if (row.exitCode == 0) {
             EXPECT_EQ(run.out.count('\n'), row.lines) << where.toStdString();
         }
+    }
+}
+
+// Each query of a batch with --flying, one thread and two, is written as its
+// single run writes it; a query with a layer carries its layer's flights.
+TEST(FlyingCommand, BatchLinesEqualSingleRunsWithTheLayersFlights) {
+    const QList<QByteArray> queries = {
+        "1984-02-29 5 M",         "1984-02-29 5 M 2020-03-01 7 1", "1976-07-28 4 F 2030-01-01 12 2",
+        "1990-06-15 13 M 2001-05-05 1 3", "2000-01-01 1 F 2000-02-01 7 4", "1950-10-10 9 M 2040-12-31 13 5",
+        "1901-02-19 2 F 2099-12-31 12 6", "2020-06-06 7 F 2020-06-06 7 0"};
+    QByteArray batch, singles;
+    for (const QByteArray& query : queries) {
+        batch += query + "\n";
+        QStringList fields;
+        for (const QByteArray& field : query.split(' ')) fields << QString::fromUtf8(field);
+        const ToolRun single = RunTool(QStringList{"--flying"} + fields);
+        ASSERT_EQ(single.exitCode, 0) << single.err.toStdString();
+        singles += single.out;
+        const QJsonObject object = QJsonDocument::fromJson(single.out).object();
+        EXPECT_EQ(object.value("selfFlying").toObject().keys(), (QStringList{"inward", "outward"}));
+        const bool layered = fields.size() == 6;
+        EXPECT_EQ(object.contains("layerFlying"), layered) << query.toStdString();
+        if (layered) {
+            const QJsonObject layer = object.value("layerFlying").toObject();
+            EXPECT_EQ(layer.value("index").toInt(), fields[5].toInt());
+            EXPECT_EQ(layer.value("focusBranch"), object.value("layer").toObject().value("focusBranch"));
+            EXPECT_EQ(layer.value("flights").toArray().size(), 48);
+        }
+    }
+    for (const char* jobs : {"1", "2"}) {
+        const ToolRun run = RunTool({"--flying", "--batch", "--jobs", jobs}, batch);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, singles) << "--jobs " << jobs;
     }
 }
 
