@@ -32,7 +32,7 @@ const std::array<ValueOption, 2> kFileOptions{{
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--flying] [--script S] [--jobs N] --batch [FILE]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
@@ -58,7 +58,9 @@ Velmora and prints them as JSON (one object a line, UTF-8).
   --jobs N          answer a batch with N threads (1..64, default 1); the output
                     is the same, in the same order
   --flying          add "flying": each palace's stem's 祿 權 科 忌 with the star and
-                    the branch holding it (with --text: one line a palace)
+                    the branch holding it (with --text: one line a palace), the
+                    自化 as 離心 and 向心, and with a layer its own flights
+                    ("layerFlying"); with --batch too
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
   --years FROM-TO   a row for each year FROM..TO (1901..2099, not before the
