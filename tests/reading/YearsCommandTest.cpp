@@ -50,6 +50,7 @@ TEST(YearsCommand, FormsAndRefusals) {
         {{"--years", "2020-2020", "--csv", "--text", "1984-02-29", "5", "M"}, 2, 0, "give one"},
         {{"--years", "2020-2020", "--batch"}, 2, 0, "cannot be used with --batch"},
         {{"--csv", "1984-02-29", "5", "M"}, 2, 0, "--csv writes the rows of --years"},
+        {{"--years", "2020-2020", "--names", "1984-02-29", "5", "M"}, 2, 0, "--text and --csv write the words"},
     };
     for (const CommandRow& row : rows) {
         const ToolRun run = RunTool(row.arguments);
