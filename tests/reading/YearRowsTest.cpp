@@ -44,6 +44,35 @@ void ExpectLayerEqual(const YearRowLayer& row, const LayerResult& single, const 
     EXPECT_EQ(row.flowingStars, single.flowingStars) << where;
 }
 
+// The branch palace p stands on in a layer whose 命 is on `life`: the natal
+// order of palaces turned to start there.
+int BranchOfPalace(const ChartState& chart, int palace, int life) {
+    return (chart.PalaceTable[palace].branch - chart.PalaceTable[1].branch + life + 23) % 12 + 1;
+}
+
+// An overlay names its branch in the natal, decade and year layers.
+void ExpectOverlay(const PalaceOverlay& o, int branch, const ChartState& chart, const YearRow& row) {
+    ASSERT_EQ(o.branch, branch);
+    if (branch == 0) return;
+    EXPECT_EQ(BranchOfPalace(chart, o.natal, chart.PalaceTable[1].branch), branch);
+    EXPECT_EQ(BranchOfPalace(chart, o.decade, row.decade.focusBranch), branch);
+    EXPECT_EQ(BranchOfPalace(chart, o.year, row.annual.focusBranch), branch);
+}
+
+// Where each layer's stars land and what its 化忌 strikes, and the twelve year palaces.
+void ExpectOverlays(const YearRow& row, const ChartState& chart) {
+    for (const YearRowLayer* layer : {&row.decade, &row.minor, &row.annual}) {
+        ExpectOverlay(layer->focus, layer->focusBranch, chart, row);
+        for (int k = 0; k < kTransformationCount; ++k)
+            ExpectOverlay(layer->landings[k], chart.StarTable[layer->transformations[k]].branch, chart, row);
+        ExpectOverlay(layer->jiClash, (layer->landings[3].branch + 5) % 12 + 1, chart, row);
+    }
+    for (int palace = 1; palace <= kBranches; ++palace) {
+        ExpectOverlay(row.yearPalaces[palace - 1], BranchOfPalace(chart, palace, row.annual.focusBranch), chart, row);
+        EXPECT_EQ(row.yearPalaces[palace - 1].year, palace);
+    }
+}
+
 // Every row of the birth's report for `span` against three single queries.
 void ExpectRowsMatchSingleQueries(const Query& birth, YearSpan span, const Conventions& conventions) {
     ChartResult natal;
@@ -63,9 +92,7 @@ void ExpectRowsMatchSingleQueries(const Query& birth, YearSpan span, const Conve
             EXPECT_EQ(row.nominalAge, single.layer->nominalAge) << where;
             ExpectLayerEqual(*layers[layer - 1], *single.layer, where);
         }
-        // The year palaces start at the year's own branch and go the natal way round.
-        EXPECT_EQ(row.yearPalaces[0].branch, row.annual.focusBranch);
-        EXPECT_EQ(row.yearPalaces[0].year, 1);
+        ExpectOverlays(row, natal.chart);
     }
 }
 
