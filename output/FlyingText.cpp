@@ -19,9 +19,7 @@ constexpr std::array<std::string_view, 7> kLayerPalacePrefix = {"", "大", "小"
 
 // The name of the palace on `branch` in a layer whose life palace is `lifeBranch`.
 std::string LayerPalaceName(int layerIndex, int branch, int lifeBranch, const ChartState& chart, const NameList& names) {
-    const int palace = velmora::LayerPalaceOn(branch, lifeBranch, chart);
-    if (layerIndex == 0) return PalaceName(names, palace);
-    return std::string(kLayerPalacePrefix[static_cast<std::size_t>(layerIndex)]) + ShortPalaceName(names, palace);
+    return LayerPalaceWord(layerIndex, velmora::LayerPalaceOn(branch, lifeBranch, chart), names);
 }
 
 // "離心 命宮 化權 天機；… 向心 財帛 化忌 廉貞（福德干）；…", empty when there is none.
@@ -61,6 +59,11 @@ void AppendLayerFlights(std::string& out, const LayerFlyingResult& layer, const 
 }
 
 }  // namespace
+
+std::string LayerPalaceWord(int layerIndex, int palace, const NameList& names) {
+    if (layerIndex <= 0 || layerIndex >= static_cast<int>(kLayerPalacePrefix.size())) return PalaceName(names, palace);
+    return std::string(kLayerPalacePrefix[static_cast<std::size_t>(layerIndex)]) + ShortPalaceName(names, palace);
+}
 
 std::string FlyingReadingText(const FlyingReading& reading, const ChartResult& r, const NameList& names) {
     const ChartState& chart = r.chart;
