@@ -14,11 +14,11 @@ namespace velmora::tool {
 
 namespace {
 
-constexpr std::string_view kNatalPrefix = "本";
-constexpr std::string_view kDecadePrefix = "大";
-constexpr std::string_view kYearPrefix = "年";
+// By naming (YearReportWords::Naming): the first character of its palace names.
+constexpr std::array<std::string_view, 3> kNamingPrefix = {"本", "大", "年"};
 constexpr std::string_view kListSeparator = "；";
 constexpr std::string_view kNameSeparator = "、";
+using Words = YearReportWords;
 
 std::string DateText(const CalendarDay& day) {
     std::array<char, 32> text{};
@@ -26,85 +26,111 @@ std::string DateText(const CalendarDay& day) {
     return text.data();
 }
 
-std::string TurnWord(const ChartResult& natal) {
+std::string_view TurnWord(const ChartResult& natal) {
     return natal.conventions.flowingYear() == FlowingYearRule::lichun ? "立春" : "正月初一";
 }
 
-std::string Named(std::string_view prefix, const NameList& names, int palace) {
-    return std::string(prefix) + ShortPalaceName(names, palace);
-}
-
 // "午（本官、大財、年命）"
-std::string OverlayText(const PalaceOverlay& o, const NameList& names) {
-    if (o.branch == 0) return "—";
-    return BranchName(names, o.branch) + "（" + Named(kNatalPrefix, names, o.natal) + std::string(kNameSeparator) +
-           Named(kDecadePrefix, names, o.decade) + std::string(kNameSeparator) + Named(kYearPrefix, names, o.year) + "）";
+void AppendOverlay(std::string& out, const PalaceOverlay& o, const Words& w) {
+    if (o.branch == 0) {
+        out += "—";
+        return;
+    }
+    out.append(BranchName(w.names(), o.branch)).append("（").append(w.palace(Words::Natal, o.natal));
+    out.append(kNameSeparator).append(w.palace(Words::Decade, o.decade));
+    out.append(kNameSeparator).append(w.palace(Words::Year, o.year)).append("）");
 }
 
 // "化祿 太陽 在 午（本官、大財、年命）"
-std::string TransformationText(const YearRowLayer& layer, int k, const NameList& names) {
-    return "化" + std::string(TransformationWord(k)) + " " + StarName(names, layer.transformations[k]) + " 在 " +
-           OverlayText(layer.landings[k], names);
+void AppendTransformation(std::string& out, const YearRowLayer& layer, int k, const Words& w) {
+    out.append("化").append(TransformationWord(k)).append(" ");
+    out.append(StarName(w.names(), layer.transformations[k])).append(" 在 ");
+    AppendOverlay(out, layer.landings[k], w);
 }
 
-std::string FourText(const YearRowLayer& layer, const NameList& names, std::string_view separator) {
-    std::string text;
+// "甲干四化：化祿 …；…；化忌沖 亥（…）"
+void AppendFour(std::string& out, const YearRowLayer& layer, const Words& w) {
+    out.append(StemName(w.names(), layer.markStem)).append("干四化：");
     for (int k = 0; k < kYearRowTransformations; ++k) {
-        if (k > 0) text += separator;
-        text += TransformationText(layer, k, names);
+        if (k > 0) out += kListSeparator;
+        AppendTransformation(out, layer, k, w);
     }
-    return text;
+    out.append(kListSeparator).append("化忌沖 ");
+    AppendOverlay(out, layer.jiClash, w);
 }
 
-std::string FlowingStarsText(const YearRowLayer& layer, const NameList& names) {
-    std::string text;
+void AppendFlowingStars(std::string& out, const YearRowLayer& layer, const Words& w) {
+    bool first = true;
     for (const FlowingStar& star : layer.flowingStars) {
-        if (!text.empty()) text += kListSeparator;
-        text += star.name + " " + BranchName(names, star.branch);
+        if (!first) out += kListSeparator;
+        first = false;
+        out.append(star.name).append(" ").append(BranchName(w.names(), star.branch));
     }
-    return text;
 }
 
-std::string YearPalacesText(const YearRow& row, const NameList& names) {
-    std::string text;
+// "年命 子（本福、大兄）；年兄 亥（…）；…"
+void AppendYearPalaces(std::string& out, const YearRow& row, const Words& w) {
     for (int palace = 1; palace <= kBranches; ++palace) {
         const PalaceOverlay& o = row.yearPalaces[palace - 1];
-        if (palace > 1) text += kListSeparator;
-        text += Named(kYearPrefix, names, palace) + " " + BranchName(names, o.branch) + "（" +
-                Named(kNatalPrefix, names, o.natal) + std::string(kNameSeparator) +
-                Named(kDecadePrefix, names, o.decade) + "）";
+        if (palace > 1) out += kListSeparator;
+        out.append(w.palace(Words::Year, palace)).append(" ").append(BranchName(w.names(), o.branch)).append("（");
+        out.append(w.palace(Words::Natal, o.natal)).append(kNameSeparator).append(w.palace(Words::Decade, o.decade));
+        out.append("）");
     }
-    return text;
 }
 
 std::string AgesText(const YearRow& row) {
     return std::to_string(row.decadeFirstAge) + "–" + std::to_string(row.decadeLastAge);
 }
 
+int DecadeNatalPalace(const YearRow& row, const ChartState& chart) {
+    return velmora::LayerPalaceOn(row.decade.focusBranch, chart.PalaceTable[1].branch, chart);
+}
+
 // A CSV field, quoted when it holds a comma or a quote.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+void AppendCsvField(std::string& out, const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) out.append(c == '"' ? "\"\"" : std::string_view(&c, 1));
+    out += '"';
 }
 
 }  // namespace
 
-void AppendYearRowText(const YearRow& row, const ChartResult& natal, const NameList& names, std::string& out) {
-    const ChartState& chart = natal.chart;
-    const int decadeNatal = velmora::LayerPalaceOn(row.decade.focusBranch, chart.PalaceTable[1].branch, chart);
-    out += std::to_string(row.year) + "年 " + PillarName(names, row.pillar) + "（" + DateText(row.shown) + " " +
-           TurnWord(natal) + "起）虛歲 " + std::to_string(row.nominalAge) + "\n";
-    out += "大限 " + PillarName(names, Pillar{static_cast<std::int16_t>(row.decadeStem),
-                                               static_cast<std::int16_t>(row.decade.focusBranch)}) +
-           "（" + Named(kNatalPrefix, names, decadeNatal) + "，虛歲 " + AgesText(row) + "）" + StemName(names, row.decade.markStem) +
-           "干四化：" + FourText(row.decade, names, kListSeparator) + "；化忌沖 " + OverlayText(row.decade.jiClash, names) + "\n";
-    out += "小限 " + OverlayText(row.minor.focus, names) + "\n";
-    out += "流年 " + OverlayText(row.annual.focus, names) + StemName(names, row.annual.markStem) + "干四化：" + FourText(row.annual, names, kListSeparator) +
-           "；化忌沖 " + OverlayText(row.annual.jiClash, names) + "\n";
-    out += "流年十二宮：" + YearPalacesText(row, names) + "\n";
-    out += "流曜：" + FlowingStarsText(row.annual, names) + "\n\n";
+YearReportWords::YearReportWords(const NameList& names) : names_(names) {
+    for (std::size_t naming = 0; naming < palaces_.size(); ++naming)
+        for (int palace = 1; palace <= kBranches; ++palace)
+            palaces_[naming][palace] = std::string(kNamingPrefix[naming]) + ShortPalaceName(names, palace);
+}
+
+const std::string& YearReportWords::palace(Naming naming, int palace) const {
+    static const std::string none;
+    if (palace < 1 || palace > kBranches) return none;
+    return palaces_[naming][palace];
+}
+
+void AppendYearRowText(const YearRow& row, const ChartResult& natal, const YearReportWords& w, std::string& out) {
+    const NameList& names = w.names();
+    out.append(std::to_string(row.year)).append("年 ").append(PillarName(names, row.pillar)).append("（");
+    out.append(DateText(row.shown)).append(" ").append(TurnWord(natal)).append("起）虛歲 ");
+    out.append(std::to_string(row.nominalAge)).append("\n大限 ");
+    const Pillar decade{static_cast<std::int16_t>(row.decadeStem), static_cast<std::int16_t>(row.decade.focusBranch)};
+    out.append(PillarName(names, decade)).append("（").append(w.palace(Words::Natal, DecadeNatalPalace(row, natal.chart)));
+    out.append("，虛歲 ").append(AgesText(row)).append("）");
+    AppendFour(out, row.decade, w);
+    out += "\n小限 ";
+    AppendOverlay(out, row.minor.focus, w);
+    out += "\n流年 ";
+    AppendOverlay(out, row.annual.focus, w);
+    AppendFour(out, row.annual, w);
+    out += "\n流年十二宮：";
+    AppendYearPalaces(out, row, w);
+    out += "\n流曜：";
+    AppendFlowingStars(out, row.annual, w);
+    out += "\n\n";
 }
 
 void AppendYearCsvHeader(std::string& out) {
@@ -114,28 +140,34 @@ void AppendYearCsvHeader(std::string& out) {
            "annualJiClash,flowingStars\r\n";
 }
 
-void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const NameList& names, std::string& out) {
-    const ChartState& chart = natal.chart;
-    const int natalLife = chart.PalaceTable[1].branch;
-    const auto natalName = [&](int branch) { return Named(kNatalPrefix, names, velmora::LayerPalaceOn(branch, natalLife, chart)); };
+void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearReportWords& w, std::string& out) {
+    const NameList& names = w.names();
     std::vector<std::string> fields{std::to_string(row.year), DateText(row.shown), PillarName(names, row.pillar),
                                     std::to_string(row.nominalAge), BranchName(names, row.decade.focusBranch),
-                                    StemName(names, row.decadeStem), natalName(row.decade.focusBranch), AgesText(row),
-                                    StemName(names, row.decade.markStem)};
-    for (int k = 0; k < kYearRowTransformations; ++k) fields.push_back(TransformationText(row.decade, k, names));
-    fields.push_back(OverlayText(row.decade.jiClash, names));
-    fields.push_back(BranchName(names, row.minor.focusBranch));
-    fields.push_back(natalName(row.minor.focusBranch));
-    fields.push_back(BranchName(names, row.annual.focusBranch));
-    fields.push_back(natalName(row.annual.focusBranch));
-    fields.push_back(Named(kDecadePrefix, names, row.yearPalaces[0].decade));
-    fields.push_back(StemName(names, row.annual.markStem));
-    for (int k = 0; k < kYearRowTransformations; ++k) fields.push_back(TransformationText(row.annual, k, names));
-    fields.push_back(OverlayText(row.annual.jiClash, names));
-    fields.push_back(FlowingStarsText(row.annual, names));
+                                    StemName(names, row.decadeStem), w.palace(Words::Natal, DecadeNatalPalace(row, natal.chart)),
+                                    AgesText(row), StemName(names, row.decade.markStem)};
+    const auto overlayField = [&w](const PalaceOverlay& o) {
+        std::string field;
+        AppendOverlay(field, o, w);
+        return field;
+    };
+    const auto transformationFields = [&](const YearRowLayer& layer) {
+        for (int k = 0; k < kYearRowTransformations; ++k) {
+            fields.emplace_back();
+            AppendTransformation(fields.back(), layer, k, w);
+        }
+        fields.push_back(overlayField(layer.jiClash));
+    };
+    transformationFields(row.decade);
+    fields.insert(fields.end(), {BranchName(names, row.minor.focusBranch), w.palace(Words::Natal, row.minor.focus.natal),
+                                 BranchName(names, row.annual.focusBranch), w.palace(Words::Natal, row.annual.focus.natal),
+                                 w.palace(Words::Decade, row.annual.focus.decade), StemName(names, row.annual.markStem)});
+    transformationFields(row.annual);
+    fields.emplace_back();
+    AppendFlowingStars(fields.back(), row.annual, w);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
-        out += CsvField(fields[i]);
+        AppendCsvField(out, fields[i]);
     }
     out += "\r\n";
 }

@@ -77,9 +77,10 @@ int RunYears(const CommandLine& line, const ReferenceTables& tables, const Query
     if (auto problem = ComputeYearReport(birth, *line.years, tables, line.conventions, natal, rows)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.csv) AppendYearCsvHeader(out.text());
+    const YearReportWords words(tables.names);
     for (const velmora::YearRow& row : rows) {
-        if (line.csv) AppendYearRowCsv(row, natal, tables.names, out.text());
-        else if (line.text) AppendYearRowText(row, natal, tables.names, out.text());
+        if (line.csv) AppendYearRowCsv(row, natal, words, out.text());
+        else if (line.text) AppendYearRowText(row, natal, words, out.text());
         else {
             AppendYearRowJson(row, out.text());
             out.text() += '\n';
