@@ -37,7 +37,8 @@ void AppendArray(JsonWriter& json, const Item& items, Write write) {
     json.raw(']');
 }
 
-// The keys of a single query's "layer" first, then where the stars land.
+// The keys of a single query's "layer" first, then where the stars land. The
+// object is left open: each layer adds keys of its own and closes it.
 void AppendLayer(JsonWriter& json, const YearRowLayer& layer) {
     json.raw("{\"focusBranch\":").number(layer.focusBranch).raw(",\"markStem\":").number(layer.markStem);
     json.raw(",\"transformations\":");
