@@ -26,6 +26,7 @@ bool AnswerClockLine(std::string_view line, long long number, const MomentSettin
         AppendLineError(number, problem ? *problem : *computeProblem, out);
         return false;
     }
+    if (conventions.flying) ComputeFlying(result, tables);
     if (settings.reading.any()) ComputeReading(settings.reading, result);
     AppendChartJsonWithMoment(result, words, std::get<MomentAnswer>(answer), out);
     return true;
@@ -45,6 +46,7 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
         AppendLineError(number, *problem, out);
         return false;
     }
+    if (conventions.flying) ComputeFlying(result, tables);
     if (settings.reading.any()) ComputeReading(settings.reading, result);
     if (!conventions.compare) {
         AppendChartJson(result, words, out);
