@@ -240,6 +240,7 @@ ParsedCommandLine FinishYears(Pending pending) {
         return "--years writes one birth's rows; it cannot be used with --batch, --all-periods, --png, --pdf, --compare or --flying";
     if (line.text && line.csv) return "--text and --csv are two forms of the rows; give one";
     if (line.names) return "--years writes numbers in JSON; --text and --csv write the words";
+    if (line.reading.any()) return "--years reads each year's patterns itself; --relations and --patterns are for one chart or --batch";
     if (pending.positional.size() != 3) return "--years needs DATE PERIOD GENDER";
     if (line.moment.given()) {
         if (line.lunar) return "--lunar reads dates of the calendar; a clock time at a place is a Gregorian date";

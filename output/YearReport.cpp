@@ -3,6 +3,7 @@
 #include "output/YearReport.h"
 
 #include "output/JsonWriter.h"
+#include "reading/YearPatterns.h"
 
 namespace velmora::tool {
 
@@ -73,7 +74,8 @@ std::optional<std::string> ComputeYearReport(Query birth, YearSpan span, const R
     if (span.from < natal.birth.LunarYear)
         return "--years " + std::to_string(span.from) + "-" + std::to_string(span.to) +
                " starts before the birth's lunar year " + std::to_string(natal.birth.LunarYear);
-    const YearReportInput input{natal.birth, natal.chart, natal.bureauNumber, conventions, tables.transformations, {}};
+    const YearReportInput input{natal.birth, natal.chart, natal.bureauNumber, conventions, tables.transformations,
+                                reading::YearPatternFinder(natal.chart)};
     rows = ComputeYearRows(input, span.from, span.to);
     if (rows.empty()) return "the calendar cannot turn the years " + std::to_string(span.from) + ".." + std::to_string(span.to);
     return std::nullopt;
@@ -96,11 +98,9 @@ void AppendYearRowJson(const YearRow& row, std::string& out) {
     AppendLayer(json, row.annual);
     json.raw(",\"palaces\":");
     AppendArray(json, row.yearPalaces, [&json](const PalaceOverlay& o) { AppendOverlay(json, o); });
-    // The year layer's patterns, once a pattern finder fills them.
-    if (!row.patterns.empty()) {
-        json.raw(",\"patterns\":");
-        AppendArray(json, row.patterns, [&json](int pattern) { json.number(pattern); });
-    }
+    // The year palace's patterns by number, [] when it holds none.
+    json.raw(",\"patterns\":");
+    AppendArray(json, row.patterns, [&json](int pattern) { json.number(pattern); });
     json.raw("}}");
 }
 

@@ -9,6 +9,7 @@
 #include "output/Timeline.h"
 #include "output/YearReport.h"
 #include "reading/LayerFlying.h"
+#include "reading/YearPatterns.h"
 
 namespace velmora::tool {
 
@@ -79,6 +80,14 @@ void AppendYearPalaces(std::string& out, const YearRow& row, const Words& w) {
     }
 }
 
+// "機月同梁、…": the year palace's patterns by name.
+void AppendPatternNames(std::string& out, const YearRow& row) {
+    for (std::size_t i = 0; i < row.patterns.size(); ++i) {
+        if (i > 0) out += kNameSeparator;
+        if (const reading::PatternRule* rule = reading::PatternNumbered(row.patterns[i])) out += rule->name;
+    }
+}
+
 std::string AgesText(const YearRow& row) {
     return std::to_string(row.decadeFirstAge) + "–" + std::to_string(row.decadeLastAge);
 }
@@ -130,6 +139,10 @@ void AppendYearRowText(const YearRow& row, const ChartResult& natal, const YearR
     AppendYearPalaces(out, row, w);
     out += "\n流曜：";
     AppendFlowingStars(out, row.annual, w);
+    if (!row.patterns.empty()) {
+        out += "\n流年格局：";
+        AppendPatternNames(out, row);
+    }
     out += "\n\n";
 }
 
@@ -137,7 +150,7 @@ void AppendYearCsvHeader(std::string& out) {
     out += "year,turn,pillar,nominalAge,decadeBranch,decadeStem,decadePalace,decadeAges,decadeMarkStem,"
            "decadeLu,decadeQuan,decadeKe,decadeJi,decadeJiClash,minorBranch,minorPalace,"
            "annualBranch,annualPalace,annualDecadePalace,annualMarkStem,annualLu,annualQuan,annualKe,annualJi,"
-           "annualJiClash,flowingStars\r\n";
+           "annualJiClash,flowingStars,annualPatterns\r\n";
 }
 
 void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearReportWords& w, std::string& out) {
@@ -165,6 +178,8 @@ void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearRe
     transformationFields(row.annual);
     fields.emplace_back();
     AppendFlowingStars(fields.back(), row.annual, w);
+    fields.emplace_back();
+    AppendPatternNames(fields.back(), row);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
         AppendCsvField(out, fields[i]);
