@@ -9,7 +9,7 @@ std::optional<std::string> ComputeAllPeriods(Query base, const ReferenceTables& 
         base.period = period;
         ChartResult& chart = charts[period - kFirstPeriod];
         if (auto problem = ComputeQuery(base, tables, chart, conventions)) return problem;
-        if (flying) chart.flying = AllFlights(chart.chart, tables.transformations);
+        if (flying) ComputeFlying(chart, tables);
     }
     return std::nullopt;
 }

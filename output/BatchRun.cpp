@@ -42,6 +42,7 @@ bool AnswerClockLine(std::string_view line, long long number, const MomentSettin
     std::optional<std::string> computeProblem = SecondBirthOf(parts, settings.overlay, with);
     if (!problem && !computeProblem)
         computeProblem = ComputeQuery(std::get<MomentAnswer>(answer).query, tables, result, conventions.conventions);
+    if (!problem && !computeProblem && conventions.flying) ComputeFlying(result, tables);
     if (!problem && !computeProblem) computeProblem = ReadLineChart(settings, with, tables, result);
     if (problem || computeProblem) {
         AppendLineError(number, problem ? *problem : *computeProblem, out);
@@ -62,6 +63,7 @@ bool AnswerLine(std::string_view line, long long number, const ReferenceTables& 
     if (const auto* wrong = std::get_if<std::string>(&parsed)) problem = *wrong;
     if (!problem) problem = SecondBirthOf(parts, settings.overlay, with);
     if (!problem) problem = ComputeQuery(std::get<Query>(parsed), tables, result, conventions.conventions);
+    if (!problem && conventions.flying) ComputeFlying(result, tables);
     if (!problem) problem = ReadLineChart(settings, with, tables, result);
     if (problem) {
         AppendLineError(number, *problem, out);

@@ -40,6 +40,7 @@ private:
 struct BatchConventions {
     Conventions conventions;
     bool compare = false;
+    bool flying = false;  // --flying: the flights of the natal palaces and the shown layer
 };
 
 struct BatchOutcome {

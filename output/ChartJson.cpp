@@ -197,6 +197,10 @@ void AppendChartJson(const ChartResult& result, const ReferenceTables* words, st
         json.raw(',');
         AppendFlyingJson(json, *result.flying);
     }
+    if (result.flyingReading) {
+        json.raw(',');
+        AppendFlyingReadingJson(json, *result.flyingReading);
+    }
     AppendReadingJson(json, result.reading);
     if (words != nullptr) {
         json.raw(",\"names\":");

@@ -38,6 +38,10 @@ void AppendNamesJson(JsonWriter& json, const ChartResult& result, const Referenc
 // "flying":[{"from":B,"stem":S,"kind":K,"star":N,"to":B},..], written by FlyingJson.cpp.
 void AppendFlyingJson(JsonWriter& json, const std::vector<FlyingTransformation>& flights);
 
+// "selfFlying":{"outward":[..],"inward":[..]} and, with a layer,
+// "layerFlying":{"index","focusBranch","flights":[..],"selfFlying":{..}}.
+void AppendFlyingReadingJson(JsonWriter& json, const FlyingReading& reading);
+
 // {"solar":[..],..,"pillars":{..}}: the calendar of a date and period.
 void AppendCalendarJson(JsonWriter& json, const CalendarDay& day);
 

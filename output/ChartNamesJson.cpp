@@ -4,6 +4,7 @@
 
 #include "calendar/LunarText.h"
 #include "output/ChartJson.h"
+#include "output/ChartText.h"
 #include "output/ChartWords.h"
 
 namespace velmora::tool {
@@ -106,6 +107,15 @@ void AppendNamesJson(JsonWriter& json, const ChartResult& result, const Referenc
     if (result.layer) {
         json.raw(",\"layer\":");
         AppendLayerNames(json, *result.layer, words.names);
+    }
+    // The layer's palaces by its own names, palace 1 (its 命) first, for "layerFlying".
+    if (result.flyingReading && result.flyingReading->layer) {
+        json.raw(",\"layerFlying\":{\"palaces\":[");
+        for (int palace = 1; palace <= kBranches; ++palace) {
+            if (palace > 1) json.raw(',');
+            json.string(LayerPalaceWord(result.flyingReading->layer->index, palace, words.names));
+        }
+        json.raw("]}");
     }
     json.raw('}');
 }

@@ -67,6 +67,7 @@ void StartAfresh(ChartResult& result) {
     result.layer.reset();
     result.flying.reset();
     result.reading = ChartReading{};
+    result.flyingReading.reset();
 }
 
 }  // namespace

@@ -57,7 +57,13 @@ struct ChartResult {
     std::optional<std::vector<FlyingTransformation>> flying;
     // Relations and patterns, when asked for (--relations, --patterns).
     ChartReading reading;
+    // Beside them, the 自化 and the shown layer's flights (--flying).
+    std::optional<FlyingReading> flyingReading;
 };
+
+// Sets `flying` and `flyingReading` of a computed result: the natal palaces'
+// flights, their 自化, and the shown layer's flights when there is one.
+void ComputeFlying(ChartResult& result, const ReferenceTables& tables);
 
 // The calendar of a date and period; false when the calendar cannot convert
 // it (never for accepted query fields, checked so that nothing is made of

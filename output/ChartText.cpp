@@ -151,6 +151,7 @@ std::string ChartText(const ChartResult& result, const ReferenceTables& words) {
         out += "\n";
         AppendFlights(out, *result.flying, result, words.names);
     }
+    if (result.flyingReading) out += FlyingReadingText(*result.flyingReading, result, words.names);
     AppendReadingText(out, result, words.names);
     return out;
 }

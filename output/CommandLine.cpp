@@ -27,6 +27,7 @@ constexpr std::string_view kWithOption = "--with";
 constexpr std::string_view kWithPrefix = "--with-";
 constexpr std::string_view kWithProfileOption = "--with-profile";
 constexpr std::size_t kWithFields = 3;  // DATE PERIOD GENDER
+constexpr std::string_view kYearsOption = "--years";
 const std::array<ValueOption, 2> kFileOptions{{
     {"--png", "--png needs a FILE", &CommandLine::pngFile},
     {"--pdf", "--pdf needs a FILE", &CommandLine::pdfFile},
@@ -35,13 +36,14 @@ const std::array<ValueOption, 2> kFileOptions{{
 constexpr std::string_view kUsage =
     R"(usage: velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S] [--relations] [--patterns]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
-       velmora-chart [--data DIR] [--lunar] [--names] [--script S] [--jobs N] [--relations] [--patterns]
-                     --batch [FILE]
+       velmora-chart [--data DIR] [--lunar] [--names] [--flying] [--script S] [--jobs N]
+                     [--relations] [--patterns] --batch [FILE]
        velmora-chart [--data DIR] [--lunar] [--names] [--text] [--script S]
                      DATE PERIOD GENDER --with DATE PERIOD GENDER [--with-lunar] [--with-profile NAME]
        velmora-chart [--data DIR] [--names] [--script S] [--flying] --all-periods DATE GENDER
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
+       velmora-chart [--data DIR] [--lunar] [--text | --csv] [--script S] --years FROM-TO DATE PERIOD GENDER
 
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
 Velmora and prints them as JSON (one object a line, UTF-8).
@@ -63,7 +65,9 @@ Velmora and prints them as JSON (one object a line, UTF-8).
   --jobs N          answer a batch with N threads (1..64, default 1); the output
                     is the same, in the same order
   --flying          add "flying": each palace's stem's 祿 權 科 忌 with the star and
-                    the branch holding it (with --text: one line a palace)
+                    the branch holding it (with --text: one line a palace), the
+                    自化 as 離心 and 向心, and with a layer its own flights
+                    ("layerFlying"); with --batch too
   --relations       add "relations": each palace's opposite, trines, flanks, hidden
                     partner (暗合) and the major stars it borrows (with --text: a block)
   --patterns        add "patterns": the named patterns (格局) on the life palace, and
@@ -83,6 +87,11 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     below for the first; its PERIOD may then be HH:MM
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
+  --years FROM-TO   a row for each year FROM..TO (1901..2099, not before the
+                    birth's lunar year), computed at the day the year turns:
+                    the age, the 大限, 小限 and 流年 palaces and their four
+                    transformations, one JSON object a year
+  --csv             with --years: one CSV line a year under a header line
   --png FILE        draw the chart as the program's board does into a PNG picture
                     (twice the screen's pixel density) instead of printing JSON
   --pdf FILE        the same board on one A4 landscape PDF page, as vectors
@@ -154,6 +163,15 @@ std::optional<std::string> TakeScript(std::string_view option, const std::string
     return std::nullopt;
 }
 
+// --years FROM-TO.
+std::optional<std::string> TakeYears(std::string_view option, const std::string* next, bool& used, CommandLine& line) {
+    std::string value;
+    if (auto problem = TakeValue(option, kYearsOption, "--years needs FROM-TO", next, used, value)) return problem;
+    line.years = ParseYearSpan(value);
+    if (!line.years) return "--years \"" + value + "\" is not FROM-TO, two years 1901..2099 in order";
+    return std::nullopt;
+}
+
 // Applies one option; gives a message for an unknown one. `next` is the
 // argument after it, for options that take a value; `used` says it was taken.
 std::optional<std::string> ApplyOption(std::string_view option, const std::string* next, bool& used,
@@ -186,6 +204,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
         if (!problem) line.withProfile = std::move(name);
         return problem;
     }
+    if (IsValueOption(option, kYearsOption)) return TakeYears(option, next, used, line);
     if (option == "--compare") {
         line.compare = true;
         return std::nullopt;
@@ -199,6 +218,7 @@ std::optional<std::string> ApplyOption(std::string_view option, const std::strin
     else if (option == "--batch") line.batch = true;
     else if (option == "--lunar") line.lunar = true;
     else if (option == "--flying") line.flying = true;
+    else if (option == "--csv") line.csv = true;
     else if (option == "--all-periods") line.allPeriods = true;
     else if (option == "--relations") line.reading.relations = true;
     else if (option == "--patterns") line.reading.patterns = true;
@@ -271,6 +291,28 @@ ParsedCommandLine FinishAllPeriods(Pending pending) {
     return line;
 }
 
+// DATE PERIOD GENDER of the birth whose years are listed; PERIOD may be a
+// clock time at a place.
+ParsedCommandLine FinishYears(Pending pending) {
+    CommandLine& line = pending.line;
+    if (line.batch || line.allPeriods || line.picture() || line.compare || line.flying)
+        return "--years writes one birth's rows; it cannot be used with --batch, --all-periods, --png, --pdf, --compare or --flying";
+    if (line.text && line.csv) return "--text and --csv are two forms of the rows; give one";
+    if (line.names) return "--years writes numbers in JSON; --text and --csv write the words";
+    if (line.reading.any()) return "--years reads each year's patterns itself; --relations and --patterns are for one chart or --batch";
+    if (pending.positional.size() != 3) return "--years needs DATE PERIOD GENDER";
+    if (line.moment.given()) {
+        if (line.lunar) return "--lunar reads dates of the calendar; a clock time at a place is a Gregorian date";
+        line.momentFields.assign(pending.positional.begin(), pending.positional.end());
+        return line;
+    }
+    ParsedQuery query =
+        ParseQueryFields(pending.positional, line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
+    if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
+    line.query = std::get<Query>(query);
+    return line;
+}
+
 ParsedCommandLine Finish(Pending pending) {
     CommandLine& line = pending.line;
     if (line.help || line.version) return line;
@@ -280,10 +322,11 @@ ParsedCommandLine Finish(Pending pending) {
     if (auto problem = CheckMomentOptions(line.moment)) return *problem;
     if (auto problem = FinishOverlay(line)) return std::move(*problem);
     if (line.moment.given() && line.picture()) return "--png and --pdf draw a chart of DATE PERIOD; give the period, not a clock time";
+    if (line.csv && !line.years) return "--csv writes the rows of --years";
+    if (line.years) return FinishYears(std::move(pending));
     if (line.allPeriods) return FinishAllPeriods(std::move(pending));
     if (line.batch) {
         if (line.text) return "--text prints one chart; it cannot be used with --batch";
-        if (line.flying) return "--flying is for one chart or --all-periods; it cannot be used with --batch";
         if (line.picture()) return "--png and --pdf draw one chart; they cannot be used with --batch";
         if (pending.positional.size() > 1) return "--batch takes at most one FILE";
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());

@@ -9,6 +9,7 @@
 //   [--place NAME | --longitude DEG --zone IANA] [--basis B] [--reading N], PERIOD may be HH:MM
 //   velmora-chart [--data DIR] [--names] --batch [FILE]
 //   velmora-chart [--data DIR] [--names] [--flying] --all-periods DATE GENDER
+//   velmora-chart [--data DIR] [--text | --csv] --years FROM-TO DATE PERIOD GENDER
 // and --script traditional|simplified for the script of the words; --relations
 // and --patterns add the chart's readings to one chart or to every batch line;
 // --with DATE PERIOD GENDER [--with-lunar] [--with-profile NAME] lays a second
@@ -25,6 +26,7 @@
 #include "output/OverlayRun.h"
 #include "output/Query.h"
 #include "output/ReadingRun.h"
+#include "output/YearReport.h"
 #include "script/Script.h"
 
 namespace velmora::tool {
@@ -44,6 +46,8 @@ struct CommandLine {
     std::vector<std::string> withFields;    // --with's DATE PERIOD GENDER as typed
     std::optional<std::string> withProfile; // --with-profile NAME
     MomentOptions withMoment;               // --with-place, --with-longitude, ..: the second PERIOD may be HH:MM
+    std::optional<YearSpan> years;          // --years FROM-TO: a row for each year of the birth DATE PERIOD GENDER
+    bool csv = false;                       // --csv: the year rows as CSV lines
     std::optional<std::string> pngFile;     // --png: the board as a PNG picture
     std::optional<std::string> pdfFile;     // --pdf: the board on an A4 PDF page
     std::string personName;                 // --name: the owner's name on the picture
@@ -66,7 +70,9 @@ struct CommandLine {
     bool picture() const { return pngFile.has_value() || pdfFile.has_value(); }
     // The script the output is written in: words (--names, --text) follow
     // --script; the numbers alone are the same whatever it says.
-    Script outputScript() const { return names || text ? script : Script::Traditional; }
+    Script outputScript() const { return wantsWords() ? script : Script::Traditional; }
+    // Words from the name list are written: with --names, --text or --csv.
+    bool wantsWords() const { return names || text || csv; }
 };
 
 // Either the parsed command line or a one-line message naming what is wrong.

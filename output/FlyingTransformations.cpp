@@ -15,6 +15,24 @@ bool StandsOnBoard(int star) { return star >= 1 && star <= kPlacedStars; }
 
 }  // namespace
 
+void ComputeFlying(ChartResult& result, const ReferenceTables& tables) {
+    const ChartState& chart = result.chart;
+    result.flying = AllFlights(chart, tables.transformations);
+    FlyingReading reading;
+    const auto natal = LayerFlights(chart.PalaceTable[1].branch, NatalPalaceStems(chart), chart, tables.transformations);
+    reading.natalSelf = SplitSelfTransformations(natal);
+    if (result.layer) {
+        const LayerResult& shown = *result.layer;
+        LayerFlyingResult layer{shown.index, shown.focusBranch, {}, {}};
+        layer.flights = LayerFlights(shown.focusBranch,
+                                     LayerPalaceStems(shown.index, chart, shown.shown, result.conventions), chart,
+                                     tables.transformations);
+        layer.self = SplitSelfTransformations(layer.flights);
+        reading.layer = std::move(layer);
+    }
+    result.flyingReading = std::move(reading);
+}
+
 int PalaceOnBranch(int branch, const ChartState& chart) {
     for (int palace = 1; palace <= kBranches; ++palace)
         if (chart.PalaceTable[palace].branch == branch) return palace;

@@ -4,11 +4,13 @@
 // from that palace to the palace holding the star. A palace whose own stem
 // transforms a star inside it transforms itself (自化).
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/ChartState.h"
 #include "chart/ReferenceData.h"
+#include "reading/LayerFlying.h"
 
 namespace velmora::tool {
 
@@ -34,6 +36,22 @@ std::vector<FlyingTransformation> AllFlights(const ChartState& chart, const Tran
 // `flights` are those of one palace (FlightsFrom); empty text for none.
 std::string FlightsText(const std::vector<FlyingTransformation>& flights, const ChartState& chart,
                         const NameList& names);
+
+// The flights of the shown layer: its twelve palaces named from its own life
+// palace, each with the stem the layer gives it, and its 自化.
+struct LayerFlyingResult {
+    int index = 0;        // the layer 0..6
+    int focusBranch = 0;  // the layer's life palace
+    std::vector<LayerFlight> flights;
+    SelfTransformations self;
+};
+
+// What --flying adds beside the natal flights: the natal chart's 自化 split
+// into 離心 and 向心, and with a shown moment the layer's flights.
+struct FlyingReading {
+    SelfTransformations natalSelf;
+    std::optional<LayerFlyingResult> layer;
+};
 
 // The palace (1..12) standing on `branch`, 0 when none does.
 int PalaceOnBranch(int branch, const ChartState& chart);

@@ -22,6 +22,7 @@
 #include "output/MomentRun.h"
 #include "output/OverlayRun.h"
 #include "output/ReferenceLoad.h"
+#include "output/YearReport.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ std::optional<std::string> ReadSingleChart(const CommandLine& line, const Refere
 int RunSingle(const CommandLine& line, const ReferenceTables& tables) {
     ChartResult result;
     if (auto problem = ComputeQuery(line.query, tables, result, line.conventions)) return Fail(*problem);
-    if (line.flying) result.flying = AllFlights(result.chart, tables.transformations);
+    if (line.flying) ComputeFlying(result, tables);
     if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables);
@@ -67,6 +68,7 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
     const MomentAnswer& asked = std::get<MomentAnswer>(answer);
     ChartResult result;
     if (auto problem = ComputeQuery(asked.query, tables, result, line.conventions)) return Fail(*problem);
+    if (line.flying) ComputeFlying(result, tables);
     if (auto problem = ReadSingleChart(line, tables, result)) return Fail(*problem);
     OutputBuffer out(stdout, line.outputScript());
     if (line.text) out.text() = ChartText(result, tables) + MomentStepText(asked, moment);
@@ -75,6 +77,34 @@ int RunSingleMoment(const CommandLine& line, const ReferenceTables& tables, cons
         out.text() += '\n';
     }
     return out.flush() ? kExitDone : Fail("cannot write the output");
+}
+
+// --years: the birth's rows as JSON lines, paragraphs or CSV lines.
+int RunYears(const CommandLine& line, const ReferenceTables& tables, const Query& birth) {
+    ChartResult natal;
+    std::vector<velmora::YearRow> rows;
+    if (auto problem = ComputeYearReport(birth, *line.years, tables, line.conventions, natal, rows)) return Fail(*problem);
+    OutputBuffer out(stdout, line.outputScript());
+    if (line.csv) AppendYearCsvHeader(out.text());
+    const YearReportWords words(tables.names);
+    for (const velmora::YearRow& row : rows) {
+        if (line.csv) AppendYearRowCsv(row, natal, words, out.text());
+        else if (line.text) AppendYearRowText(row, natal, words, out.text());
+        else {
+            AppendYearRowJson(row, out.text());
+            out.text() += '\n';
+        }
+        out.flushIfFull();
+    }
+    return out.flush() ? kExitDone : Fail("cannot write the output");
+}
+
+// --years with the birth as a clock time at a place.
+int RunYearsMoment(const CommandLine& line, const ReferenceTables& tables, const MomentSetting& moment) {
+    const std::vector<std::string_view> fields(line.momentFields.begin(), line.momentFields.end());
+    std::variant<MomentAnswer, std::string> answer = AnswerMomentFields(fields, moment);
+    if (const auto* problem = std::get_if<std::string>(&answer)) return Fail(*problem);
+    return RunYears(line, tables, std::get<MomentAnswer>(answer).query);
 }
 
 int RunAllPeriods(const CommandLine& line, const ReferenceTables& tables) {
@@ -92,7 +122,7 @@ int RunBatchFile(const CommandLine& line, const ReferenceTables& tables, const M
     OutputBuffer out(stdout, line.outputScript());
     const ReferenceTables* words = line.names ? &tables : nullptr;
     const BatchSettings settings{line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian,
-                                 {line.conventions, line.compare}, moment, line.reading, line.overlay};
+                                 {line.conventions, line.compare, line.flying}, moment, line.reading, line.overlay};
     // A zone's history is read through Qt's time-zone objects, which are not
     // made to be shared by threads: clock times are answered on one.
     const BatchOutcome outcome = line.jobs > 1 && moment == nullptr
@@ -117,10 +147,12 @@ int RunDrawProgram(char** argv) {
 
 // After the reference tables: the run the command line asks for.
 int RunAfterTables(const CommandLine& line, const ReferenceTables& tables, const QString& folder) {
+    if (line.years && !line.moment.given()) return RunYears(line, tables, line.query);
     if (!line.moment.given()) return line.batch ? RunBatchFile(line, tables, nullptr) : RunSingle(line, tables);
     std::variant<MomentSetting, std::string> moment = PrepareMoment(line.moment, folder);
     if (const auto* problem = std::get_if<std::string>(&moment)) return Fail(*problem);
     const MomentSetting& setting = std::get<MomentSetting>(moment);
+    if (line.years) return RunYearsMoment(line, tables, setting);
     return line.batch ? RunBatchFile(line, tables, &setting) : RunSingleMoment(line, tables, setting);
 }
 
@@ -155,7 +187,7 @@ int main(int argc, char** argv) {
     const QString folder = line.dataFolder ? velmora::files::FromUtf8(*line.dataFolder)
                                            : QCoreApplication::applicationDirPath();
     ReferenceTables tables;
-    const LoadOutcome loaded = LoadReferenceTables(folder, line.names || line.text, tables);
+    const LoadOutcome loaded = LoadReferenceTables(folder, line.wantsWords(), tables);
     for (const std::string& warning : loaded.warnings) std::fprintf(stderr, "velmora-chart: warning: %s\n", warning.c_str());
     if (loaded.error) return Fail(*loaded.error);
     if (line.allPeriods) return RunAllPeriods(line, tables);

@@ -98,7 +98,7 @@ TEST(Flying, CommandLines) {
         {{"--text", "--flying", "2000-01-01", "1", "M"}, 0, -1, "命宮（丙）化祿 天同 入 財帛；化權 天機 入 命宮"},
         {{"--all-periods", "2000-01-01", "1", "F"}, 2, -1, "--all-periods needs DATE GENDER"},
         {{"--all-periods", "--text", "2000-01-01", "F"}, 2, -1, "cannot be used with"},
-        {{"--flying", "--batch"}, 2, -1, "cannot be used with --batch"},
+        {{"--flying", "--batch", "--png", "chart.png"}, 2, -1, "cannot be used with --batch"},
     };
     for (const CommandRow& row : rows) {
         const testing::ToolRun run = testing::RunTool(QStringList{data} + row.arguments);
