@@ -291,16 +291,10 @@ ParsedCommandLine FinishAllPeriods(Pending pending) {
     return line;
 }
 
-// DATE PERIOD GENDER of the birth whose years are listed; PERIOD may be a
-// clock time at a place.
-ParsedCommandLine FinishYears(Pending pending) {
+// The one birth of the positional fields: DATE PERIOD GENDER as a query, or
+// kept as typed for a clock time at a place.
+ParsedCommandLine FinishBirth(Pending pending) {
     CommandLine& line = pending.line;
-    if (line.batch || line.allPeriods || line.picture() || line.compare || line.flying)
-        return "--years writes one birth's rows; it cannot be used with --batch, --all-periods, --png, --pdf, --compare or --flying";
-    if (line.text && line.csv) return "--text and --csv are two forms of the rows; give one";
-    if (line.names) return "--years writes numbers in JSON; --text and --csv write the words";
-    if (line.reading.any()) return "--years reads each year's patterns itself; --relations and --patterns are for one chart or --batch";
-    if (pending.positional.size() != 3) return "--years needs DATE PERIOD GENDER";
     if (line.moment.given()) {
         if (line.lunar) return "--lunar reads dates of the calendar; a clock time at a place is a Gregorian date";
         line.momentFields.assign(pending.positional.begin(), pending.positional.end());
@@ -311,6 +305,20 @@ ParsedCommandLine FinishYears(Pending pending) {
     if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
     line.query = std::get<Query>(query);
     return line;
+}
+
+// DATE PERIOD GENDER of the birth whose years are listed; PERIOD may be a
+// clock time at a place.
+ParsedCommandLine FinishYears(Pending pending) {
+    CommandLine& line = pending.line;
+    if (line.overlay.with || !line.withFields.empty()) return "--years writes one birth's rows; it cannot be used with --with";
+    if (line.batch || line.allPeriods || line.picture() || line.compare || line.flying)
+        return "--years writes one birth's rows; it cannot be used with --batch, --all-periods, --png, --pdf, --compare or --flying";
+    if (line.text && line.csv) return "--text and --csv are two forms of the rows; give one";
+    if (line.names) return "--years writes numbers in JSON; --text and --csv write the words";
+    if (line.reading.any()) return "--years reads each year's patterns itself; --relations and --patterns are for one chart or --batch";
+    if (pending.positional.size() != 3) return "--years needs DATE PERIOD GENDER";
+    return FinishBirth(std::move(pending));
 }
 
 ParsedCommandLine Finish(Pending pending) {
@@ -332,16 +340,7 @@ ParsedCommandLine Finish(Pending pending) {
         if (!pending.positional.empty()) line.batchFile = std::string(pending.positional.front());
         return line;
     }
-    if (line.moment.given()) {
-        if (line.lunar) return "--lunar reads dates of the calendar; a clock time at a place is a Gregorian date";
-        line.momentFields.assign(pending.positional.begin(), pending.positional.end());
-        return line;
-    }
-    ParsedQuery query =
-        ParseQueryFields(pending.positional, line.lunar ? DateCalendar::Lunar : DateCalendar::Gregorian);
-    if (auto* problem = std::get_if<std::string>(&query)) return std::move(*problem);
-    line.query = std::get<Query>(query);
-    return line;
+    return FinishBirth(std::move(pending));
 }
 
 }  // namespace

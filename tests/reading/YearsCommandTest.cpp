@@ -53,6 +53,7 @@ TEST(YearsCommand, FormsAndRefusals) {
         {{"--years", "2020-2020", "1984-02-29", "5", "M", "2020-01-01", "7", "3"}, 2, 0, "needs DATE PERIOD GENDER"},
         {{"--years", "2020-2020", "--csv", "--text", "1984-02-29", "5", "M"}, 2, 0, "give one"},
         {{"--years", "2020-2020", "--batch"}, 2, 0, "cannot be used with --batch"},
+        {{"--years", "2020-2020", "1984-02-29", "5", "M", "--with", "1990-01-01", "1", "F"}, 2, 0, "cannot be used with --with"},
         {{"--csv", "1984-02-29", "5", "M"}, 2, 0, "--csv writes the rows of --years"},
         {{"--years", "2020-2020", "--names", "1984-02-29", "5", "M"}, 2, 0, "--text and --csv write the words"},
         {{"--flying", "--names", "1984-02-29", "5", "M", "2020-03-01", "7", "1"}, 0, 1, "\"layerFlying\":{\"palaces\":[\"大命\",\"大兄\",\"大夫\","},

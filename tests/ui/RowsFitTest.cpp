@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyle>
@@ -38,6 +39,9 @@ QStringList RowFaults(QAbstractItemView& view, int column, const QFont& rowsFont
     QStringList faults;
     const QAbstractItemModel& model = *view.model();
     const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+    const auto* list = qobject_cast<const QListView*>(&view);
+    const bool wraps = list != nullptr && list->wordWrap();
+    constexpr int kTall = 1 << 20;  // room enough below for any wrapped text
     QRect above;
     for (int row = 0; row < model.rowCount(view.rootIndex()); ++row) {
         const QModelIndex index = model.index(row, column, view.rootIndex());
@@ -48,7 +52,13 @@ QStringList RowFaults(QAbstractItemView& view, int column, const QFont& rowsFont
         const int width = metrics.horizontalAdvance(text) + 2 * margin;
         const int room = std::min(rect.right(), view.viewport()->width() - 1) - rect.left() + 1;
         const int ink = metrics.boundingRect(text).height();
-        if (width > room) faults << QStringLiteral("too narrow: %1 %2 > %3").arg(text).arg(width).arg(room);
+        if (wraps) {  // a wrapped row must be as tall as all its lines
+            const int lines = metrics.boundingRect(QRect(0, 0, room - 2 * margin, kTall), Qt::TextWordWrap, text).height();
+            if (lines + 2 > rect.height())
+                faults << QStringLiteral("wrapped too low: %1 %2 > %3").arg(text).arg(lines + 2).arg(rect.height());
+        } else if (width > room) {
+            faults << QStringLiteral("too narrow: %1 %2 > %3").arg(text).arg(width).arg(room);
+        }
         if (ink + 2 > rect.height())
             faults << QStringLiteral("too low: %1 %2 > %3").arg(text).arg(ink + 2).arg(rect.height());
         if (above.isValid() && rect.top() <= above.bottom()) faults << QStringLiteral("over the row above: ") + text;

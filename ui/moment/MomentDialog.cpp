@@ -19,8 +19,9 @@ constexpr TwipPlace kMomentButton{240, 1005, 2400, 420};
 constexpr int kMomentButtonRow = 540;
 constexpr int kDialogWidth = 600;  // pixels at least
 // The step line's longest line, in ideograph widths of its font: at any zoom
-// and in either script it breaks between steps, and the dialog grows to hold it.
-constexpr int kStepLineEms = 44;
+// and in either script it breaks between steps, and the dialog grows to hold
+// it. It shares its row with the sources button, so it is kept to 34.
+constexpr int kStepLineEms = 34;
 
 }  // namespace
 

@@ -82,6 +82,7 @@ void FlyingView::createListWindow(QWidget& window) {
     list_ = new QListWidget(listWindow_);
     list_->setObjectName(QStringLiteral("FlyingLines"));
     SpaceRows(*list_);
+    list_->setWordWrap(true);  // a window narrowed to a small screen wraps its lines rather than cutting them
     list_->setAccessibleName(QStringLiteral("飛化列表"));
     auto* layout = new QVBoxLayout(listWindow_);
     layout->setContentsMargins(0, 0, 0, 0);
