@@ -34,7 +34,9 @@ void AppendRelation(JsonWriter& json, const reading::PalaceRelations& r) {
 void AppendPattern(JsonWriter& json, const reading::FoundPattern& p, bool flowing) {
     const reading::PatternRule& rule = *p.rule;
     json.raw("{\"name\":").plainString(rule.name).raw(",\"group\":").plainString(rule.group);
-    json.raw(",\"variant\":\"").raw(rule.variant).raw(flowing ? kFlowingVariant : std::string_view{}).raw('"');
+    json.raw(",\"variant\":\"").raw(rule.variant);
+    if (flowing) json.raw(kFlowingVariant);  // an empty view may hold no pointer, which memcpy must not be given
+    json.raw('"');
     json.raw(",\"palace\":").number(p.palace).raw(",\"stars\":");
     AppendNumbers(json, p.stars.view());
     json.raw(",\"broken\":").raw(p.broken ? "true" : "false").raw(",\"source\":").plainString(rule.source).raw('}');
