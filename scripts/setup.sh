@@ -27,6 +27,12 @@ packages=(
   libopencc-dev libopencc-data opencc
   # Qt's own buttons and file dialogs in Chinese (qtbase_zh_TW / zh_CN).
   qt6-translations-l10n
+  # The package check (check_package.sh) and the clean-root check; also named
+  # in commands.txt, listed here so the list reads whole.
+  desktop-file-utils appstream lintian debootstrap
+  # node runs tests/calendar/reference/make_four_pillars.mjs, the reference
+  # generator run by hand.
+  nodejs
 )
 # The packages of every command the scripts and tests run (scripts/commands.txt).
 while read -r command package _; do
