@@ -33,17 +33,28 @@ set(VELMORA_PCH_WIDGETS ${VELMORA_PCH_CORE}
   <QPainter> <QMenu> <QFrame> <QVBoxLayout> <QHBoxLayout> <QDialog> <QEvent> <QApplication>)
 
 # velmora_precompile(TARGET std|core|widgets|tests)
+# The first target of a kind compiles the headers; every later one reuses that
+# artifact, since one precompiled core header costs as much as five sources.
+# The targets of a kind share their compile options; CMake's -Winvalid-pch
+# (an error under VELMORA_WERROR) stops the build if one ever drifts.
 function(velmora_precompile target kind)
   if(kind STREQUAL "std")
-    target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_STD})
+    set(headers ${VELMORA_PCH_STD})
   elseif(kind STREQUAL "core")
-    target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_CORE})
+    set(headers ${VELMORA_PCH_CORE})
   elseif(kind STREQUAL "widgets")
-    target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_WIDGETS})
+    set(headers ${VELMORA_PCH_WIDGETS})
   elseif(kind STREQUAL "tests")
-    target_precompile_headers(${target} PRIVATE ${VELMORA_PCH_WIDGETS} <gtest/gtest.h> <QtTest/QTest>)
+    set(headers ${VELMORA_PCH_WIDGETS} <gtest/gtest.h> <QtTest/QTest>)
   else()
     message(FATAL_ERROR "velmora_precompile: unknown kind ${kind}")
+  endif()
+  get_property(first GLOBAL PROPERTY VELMORA_PCH_FIRST_${kind})
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    set_property(GLOBAL PROPERTY VELMORA_PCH_FIRST_${kind} ${target})
+    target_precompile_headers(${target} PRIVATE ${headers})
   endif()
 endfunction()
 
