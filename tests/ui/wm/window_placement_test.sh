@@ -15,40 +15,8 @@ readonly program=$1
 readonly wait_seconds=20   # how long a window may take to appear (a loaded machine, a sanitizer build)
 readonly screen_width=1920 screen_height=1200
 
-export LC_ALL=C.UTF-8      # window titles are read and compared as UTF-8
-unset QT_QPA_PLATFORM      # ctest runs the offscreen tests; this one needs the X server
+source "$(dirname "$0")/wm_support.sh"
 
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -s $scratch/velmora.log ]] && { echo "--- velmora.log"; cat "$scratch/velmora.log"; } >&2
-  exit 1
-}
-
-wait_until() {
-  local deadline=$((SECONDS + wait_seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-title() { xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'; }
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' || true; }
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 
 # The shown managed window titled $1.
@@ -104,17 +72,6 @@ expect_at() {
     fail "\"$(title "$1")\" opened at $l,$t, not where it was put, $2,$3 ($4)"
 }
 
-start_display() {
-  Xvfb -displayfd 3 -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-  pids+=($!)
-  wait_until test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-  export DISPLAY=":$(head -1 "$scratch/display")"
-  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-  pids+=($!)
-  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  wait_until wm_running || fail "openbox did not start: $(cat "$scratch/openbox.log")"
-}
-
 # One run of the program at Qt scale $1, with settings of its own.
 check_at_scale() {
   local scale=$1 tool window l t r b
@@ -160,9 +117,7 @@ check_at_scale() {
   unset 'pids[${#pids[@]}-1]'
 }
 
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
-done
+require_x_tools
 start_display
 check_at_scale 1
 check_at_scale 2

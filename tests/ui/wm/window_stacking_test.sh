@@ -14,50 +14,15 @@ set -euo pipefail
 readonly program=$1
 readonly wait_seconds=20   # how long a window may take to appear or come up (a loaded machine, a sanitizer build)
 readonly centre_slack=40   # pixels a window's centre may lie off the main window's (title bars differ)
+readonly screen_width=1600 screen_height=1200
 
-export LC_ALL=C.UTF-8      # window titles are read and compared as UTF-8
-unset QT_QPA_PLATFORM      # ctest runs the offscreen tests; this one needs the X server
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/wm_support.sh"
 # The program's settings go to a scratch folder; the font cache stays where it
 # is, since building it afresh can take longer than a window may to appear.
-export XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$scratch/config
+mkdir -p "$XDG_CONFIG_HOME"
 
-fail() {
-  echo "FAIL: $*" >&2
-  describe_windows >&2 || true
-  local log
-  for log in "$scratch"/*.log; do
-    [[ -s $log ]] && { echo "--- ${log##*/}"; cat "$log"; } >&2
-  done
-  exit 1
-}
-
-# Runs the command until it succeeds; false after wait_seconds.
-wait_until() {
-  local deadline=$((SECONDS + wait_seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-# The managed windows, bottom to top.
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' || true; }
 active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -o '0x[0-9a-f]*' | head -1 || true; }
-title() { xprop -id "$1" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME = "\(.*\)"$/\1/p'; }
 # Centre x and y of a window on the screen, frame excluded.
 centre() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
@@ -124,17 +89,6 @@ expect_transient() {
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 key() { xdotool key "$1"; }
 
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-  pids+=($!)
-  wait_until test -s "$scratch/display" || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-  export DISPLAY=":$(head -1 "$scratch/display")"
-  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-  pids+=($!)
-  wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  wait_until wm_running || fail "openbox did not start: $(cat "$scratch/openbox.log")"
-}
-
 # The program from a folder of its own holding copies of the reference files.
 start_program() {
   "$scratch/program/velmora" >>"$scratch/velmora.log" 2>&1 &
@@ -148,9 +102,7 @@ stop_program() {
   unset 'pids[${#pids[@]}-1]'
 }
 
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
-done
+require_x_tools
 mkdir "$scratch/program"
 cp "$program" "$(dirname "$program")"/{ProperN,Mia,Four} "$scratch/program/"
 start_display
