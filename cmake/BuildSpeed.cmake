@@ -33,10 +33,11 @@ set(VELMORA_PCH_WIDGETS ${VELMORA_PCH_CORE}
   <QPainter> <QMenu> <QFrame> <QVBoxLayout> <QHBoxLayout> <QDialog> <QEvent> <QApplication>)
 
 # velmora_precompile(TARGET std|core|widgets|tests)
-# The first target of a kind compiles the headers; every later one reuses that
+# The first library of a kind compiles the headers; every later one reuses that
 # artifact, since one precompiled core header costs as much as five sources.
-# The targets of a kind share their compile options; CMake's -Winvalid-pch
-# (an error under VELMORA_WERROR) stops the build if one ever drifts.
+# The libraries of a kind share their compile options; CMake's -Winvalid-pch
+# (an error under VELMORA_WERROR) stops the build if one ever drifts. Test
+# programs keep their own: Qt Test defines each one's folder as a macro.
 function(velmora_precompile target kind)
   if(kind STREQUAL "std")
     set(headers ${VELMORA_PCH_STD})
@@ -50,7 +51,7 @@ function(velmora_precompile target kind)
     message(FATAL_ERROR "velmora_precompile: unknown kind ${kind}")
   endif()
   get_property(first GLOBAL PROPERTY VELMORA_PCH_FIRST_${kind})
-  if(first)
+  if(first AND NOT kind STREQUAL "tests")
     target_precompile_headers(${target} REUSE_FROM ${first})
   else()
     set_property(GLOBAL PROPERTY VELMORA_PCH_FIRST_${kind} ${target})
