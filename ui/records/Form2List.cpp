@@ -16,6 +16,9 @@ void Form2::buildListView() {
     const std::shared_ptr<const ShownScript> script = session_.script;
     listView_ = new RecordListView(*listView1_, BirthPeriodLabels(session_.hourLabels),
                                    [script](const QString& text) { return script->text(text); });
+    search_ = std::make_unique<RecordSearch>(session_, records_);
+    listView_->setRecordFilter({[this](int record, const QString& text) { return search_->passes(record, text); },
+                                [this](const QString& text) { return search_->problem(text); }});
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = RecordListView::RecordOf(item);
         if (row >= 0) {
