@@ -128,7 +128,7 @@ std::string QueryProblem::message() const {
     const std::string at = "第 " + std::to_string(position) + " 字";
     if (!word.empty()) return at + "「" + word + "」：應為" + expected;
     if (!after.empty()) return at + "：「" + after + "」之後應為" + expected;
-    return "查詢是空的：應為" + expected;
+    return "還沒有條件：應為" + expected;
 }
 
 ParsedChartQuery ParseChartQuery(std::string_view text, const QueryWords& words) {
