@@ -1,6 +1,8 @@
 #include "ui/records/RecordSearch.h"
 
 #include "chart/NatalChart.h"
+#include "files/FourFile.h"
+#include "files/ReferencePath.h"
 #include "output/ChartRun.h"
 #include "query/ChartMatcher.h"
 #include "query/QueryParser.h"
@@ -64,6 +66,9 @@ void RecordSearch::readText(const QString& text) {
     readText_ = text;
     problem_.reset();
     matcher_.reset();
+    // Read as the board reads it before each chart: an edit saved in its editor counts.
+    if (!files::ReadFour(session_.folders().readFolder(files::kFourFile), transformations_).ok())
+        transformations_ = TransformationTable{};
     const query::QueryWords words(session_.namesAsRead,
                                   [](std::string_view word) { return TextIn(Script::Simplified, word); });
     const std::string utf8 = text.toStdString();
@@ -79,7 +84,7 @@ bool RecordSearch::chartPasses(int index) {
     ChartState chart;
     BirthInput birth;
     if (!ChartOf(records_[static_cast<std::size_t>(index)], session_, chart, birth)) return false;
-    const tool::StarQuartet t = tool::TransformationsOf(session_.transformations, birth.YearStem);
+    const tool::StarQuartet t = tool::TransformationsOf(transformations_, birth.YearStem);
     return matcher_->matches(chart, {t[0], t[1], t[2], t[3]});
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "chart/ReferenceData.h"
 #include "files/UserFile.h"
 
 namespace velmora {
@@ -48,6 +49,7 @@ private:
     bool asChartQuery_ = false;
     std::optional<QString> problem_;
     std::unique_ptr<query::ChartMatcher> matcher_;
+    TransformationTable transformations_;           // Four, read with the text
 };
 
 }  // namespace velmora
