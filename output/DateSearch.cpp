@@ -82,7 +82,10 @@ void SearchDates(const query::ChartQuery& query, const DateSearch& search, const
                  const std::function<void(std::span<const SearchHit>)>& found) {
     const StemQuartets quartets = QuartetsByStem(transformations);
     const int jobs = std::max(1, search.jobs);
-    std::vector<Worker> workers(static_cast<std::size_t>(jobs), Worker{query::ChartMatcher(query), {}, {}});
+    // Moved in, not copied: a copied matcher would lose the room its pattern list was given.
+    std::vector<Worker> workers;
+    workers.reserve(static_cast<std::size_t>(jobs));
+    for (int job = 0; job < jobs; ++job) workers.push_back(Worker{query::ChartMatcher(query), {}, {}});
     const sys_days last = DayOf(search.to);
     const std::chrono::days runLength{kDaysPerRun};
     for (sys_days round = DayOf(search.from); round <= last; round += runLength * jobs) {
