@@ -44,6 +44,8 @@ constexpr std::string_view kUsage =
        velmora-chart [--data DIR] [--lunar] [--text] [--script S] [--name NAME] [--png FILE] [--pdf FILE]
                      DATE PERIOD GENDER [AT-DATE AT-PERIOD LAYER]
        velmora-chart [--data DIR] [--lunar] [--text | --csv] [--script S] --years FROM-TO DATE PERIOD GENDER
+       velmora-chart search QUERY [--from DATE] [--to DATE] [--gender M|F] [--jobs N] [--text]
+                     (the births whose chart fulfils QUERY; see velmora-chart search --help)
 
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
 Velmora and prints them as JSON (one object a line, UTF-8).

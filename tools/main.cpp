@@ -19,10 +19,12 @@
 #include "output/ChartJson.h"
 #include "output/ChartText.h"
 #include "output/CommandLine.h"
+#include "output/SearchCommandLine.h"
 #include "output/MomentRun.h"
 #include "output/OverlayRun.h"
 #include "output/ReferenceLoad.h"
 #include "output/YearReport.h"
+#include "tools/SearchCommand.h"
 
 namespace {
 
@@ -170,6 +172,7 @@ std::variant<Query, std::string> SecondBirthAtPlace(const CommandLine& line, con
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (IsSearchCommand(arguments)) return RunSearchCommand({arguments.begin() + 1, arguments.end()}, argc, argv);
     ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (const auto* problem = std::get_if<std::string>(&parsed)) return Fail(*problem);
     const CommandLine& line = std::get<CommandLine>(parsed);

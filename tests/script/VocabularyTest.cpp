@@ -28,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 const fs::path kSource = VELMORA_SOURCE_DIR;
-constexpr const char* kRooms[] = {"ui", "output", "files", "moment", "chart", "reading", "calendar", "app", "tools", "script"};
+constexpr const char* kRooms[] = {"ui", "output", "files", "moment", "chart", "reading", "query", "calendar", "app", "tools", "script"};
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

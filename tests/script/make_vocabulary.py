@@ -31,7 +31,7 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 ROOT = HERE.parents[1]
-ROOMS = ["ui", "output", "files", "moment", "chart", "reading", "calendar", "app", "tools", "script"]
+ROOMS = ["ui", "output", "files", "moment", "chart", "reading", "query", "calendar", "app", "tools", "script"]
 SOURCE_SUFFIXES = {".cpp", ".h"}
 BIG5_CODEC = "cp950"  # the files room reads code page 950
 NAME_SEPARATOR = "."

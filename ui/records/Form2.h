@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "files/UserEdits.h"
 #include "files/UserFile.h"
 #include "ui/records/RecordChecks.h"
+#include "ui/records/RecordSearch.h"
 
 class QComboBox;
 class QFrame;
@@ -68,6 +70,9 @@ public:
     const QString& PickedMonth() const { return picked_[MonthCombo]; }
     const QString& PickedDay() const { return picked_[DayCombo]; }
     const QString& PickedHour() const { return picked_[HourCombo]; }
+    // The search box's reading of its text (by name or by chart), where
+    // further ways to find a record are added.
+    RecordSearch& recordSearch() { return *search_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -143,6 +148,7 @@ private:
     QLabel* label3_ = nullptr;                // the lunar preview
     QTreeWidget* listView1_ = nullptr;
     RecordListView* listView_ = nullptr;   // the list's order and filter over records_
+    std::unique_ptr<RecordSearch> search_;  // what the filter box lets through
     MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
 };
 

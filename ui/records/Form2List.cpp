@@ -2,6 +2,7 @@
 // list (which leave User's order alone), a double-click that charts a record
 // as picking it and pressing "確定" does, and a question before "刪除".
 
+#include <QLineEdit>
 #include <QTreeWidget>
 
 #include "ui/main/ReferenceReads.h"
@@ -16,6 +17,11 @@ void Form2::buildListView() {
     const std::shared_ptr<const ShownScript> script = session_.script;
     listView_ = new RecordListView(*listView1_, BirthPeriodLabels(session_.hourLabels),
                                    [script](const QString& text) { return script->text(text); });
+    search_ = std::make_unique<RecordSearch>(session_, records_);
+    listView_->filterBox().setPlaceholderText(QStringLiteral("篩選姓名，或依命盤：命宮 有 紫微"));
+    listView_->filterBox().setAccessibleName(QStringLiteral("篩選姓名或命盤"));
+    listView_->setRecordFilter({[this](int record, const QString& text) { return search_->passes(record, text); },
+                                [this](const QString& text) { return search_->problem(text); }});
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = RecordListView::RecordOf(item);
         if (row >= 0) {

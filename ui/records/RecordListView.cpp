@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -141,14 +142,33 @@ void RecordListView::resort() {
 
 // A row the filter hides is no longer selected: a command never acts on a record out of sight.
 void RecordListView::refilter() {
+    const QString text = filter_->text();
     for (int i = 0; i < list_.topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = list_.topLevelItem(i);
-        const bool hidden = !NameMatchesFilter(row->text(0), filter_->text());
+        const bool hidden = recordFilter_.passes ? !recordFilter_.passes(RecordOf(row), text)
+                                                 : !NameMatchesFilter(row->text(0), text);
         row->setHidden(hidden);
         if (hidden && row->isSelected()) {
             list_.clearSelection();
         }
     }
+    showProblem(recordFilter_.problem ? recordFilter_.problem(text) : std::nullopt);
+}
+
+void RecordListView::setRecordFilter(RecordFilter filter) {
+    recordFilter_ = std::move(filter);
+    refilter();
+}
+
+// Shown at once under the box (and kept as its tooltip), since a query is
+// typed while looking at the box, not hovering over it.
+void RecordListView::showProblem(const std::optional<QString>& problem) {
+    const QString shown = problem ? shown_(*problem) : QString();
+    if (filter_->toolTip() == shown) return;
+    filter_->setToolTip(shown);
+    filter_->setAccessibleDescription(shown);
+    if (shown.isEmpty()) QToolTip::hideText();
+    else if (filter_->isVisible()) QToolTip::showText(filter_->mapToGlobal(QPoint(0, filter_->height())), shown, filter_);
 }
 
 bool RecordListView::before(const QTreeWidgetItem& a, const QTreeWidgetItem& b) const {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "files/UserFile.h"
@@ -46,9 +47,20 @@ public:
     Qt::SortOrder sortOrder() const { return order_; }
     QLineEdit& filterBox() const { return *filter_; }
 
+    // Which records the filter box's text lets through, by their index in
+    // User, and why a text cannot be read (unset when it can). Without one
+    // the text is looked for in the names.
+    struct RecordFilter {
+        std::function<bool(int record, const QString& text)> passes;
+        std::function<std::optional<QString>(const QString& text)> problem;
+    };
+    void setRecordFilter(RecordFilter filter);
+
 private:
     void resort();
     void refilter();
+    // The reason the box's text cannot be read, beside the box; nothing for none.
+    void showProblem(const std::optional<QString>& problem);
     // Whether `a` comes before `b` in the chosen order.
     bool before(const QTreeWidgetItem& a, const QTreeWidgetItem& b) const;
     int compareColumn(const QTreeWidgetItem& a, const QTreeWidgetItem& b) const;
@@ -58,6 +70,7 @@ private:
     QLineEdit* filter_ = nullptr;
     QStringList periodLabels_;
     std::function<QString(const QString&)> shown_;
+    RecordFilter recordFilter_;
     // A record's row, its fields shown in the script.
     QTreeWidgetItem* newRow(const files::BirthRecord& record, int index) const;
     int sortColumn_ = -1;

@@ -24,4 +24,6 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RecordFields.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordListView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordListView.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecordSearch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordSearch.h
 )
