@@ -10,6 +10,8 @@
 // "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
 // shows it); with "screen" the whole screen
 // is saved, the tool windows with it.
+// VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
+// (對照); "swap" among the views then puts it on the board instead.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -26,6 +28,7 @@
 #include "ui/main/WindowZoom.h"
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/reading/FlyingView.h"
+#include "ui/reading/OverlayView.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
 
@@ -53,6 +56,25 @@ bool ShowRecord(velmora::Form1& form, const QStringList& args, const QDate& birt
         form.palaceClicked(args[8].toInt());
     }
     return true;
+}
+
+// VELMORA_SHOT_WITH's birth laid over the chart on the board.
+void LayOver(velmora::Form1& form, const QStringList& with) {
+    constexpr int kFields = 3;
+    constexpr int kLatePeriod = 13;
+    if (with.size() < kFields) return;
+    velmora::PairPerson person;
+    const QDate date = QDate::fromString(with[0], Qt::ISODate);
+    const int period = with[1].toInt();
+    person.birthDay.SolarYear = static_cast<std::int16_t>(date.year());
+    person.birthDay.SolarMonth = static_cast<std::int16_t>(date.month());
+    person.birthDay.SolarDay = static_cast<std::int16_t>(date.day());
+    person.birthDay.ClockHour = static_cast<std::int16_t>(period == kLatePeriod ? 23 : (period - 1) * 2);
+    velmora::CalcCalendar(person.birthDay);
+    person.gender = with[2] != QStringLiteral("F") ? 1 : 0;
+    person.name = with.size() > kFields ? with[kFields] : QString();
+    person.conventions = form.session().conventions;
+    form.findChild<velmora::OverlayView*>()->layOver(person);
 }
 
 }  // namespace
@@ -96,6 +118,8 @@ int main(int argc, char* argv[]) {
         // The board filled again in the script has no palace selected: select it again.
         if (args.size() == kPalaceArgs) started.form->palaceClicked(args[8].toInt());
     }
+    LayOver(*started.form, qEnvironmentVariable("VELMORA_SHOT_WITH").split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    if (views.contains(QStringLiteral("swap"))) started.form->findChild<velmora::OverlayView*>()->swap();
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);
         hours->move(0, 0);

@@ -19,14 +19,14 @@ namespace {
 constexpr double kNamePoints = 9;        // between the marks' 7.5 and the star lists' 9.75
 constexpr double kMarkPoints = 7.5;      // as the 自化 marks
 constexpr int kInsetTwips = 30;          // kept free along the palace's lines
-constexpr int kNameTopTwips = 45;        // on the palace name's row, its foot level with the name's
 constexpr int kMarkColumnTwips = 1960;   // right of the minor and flowing stars, where the 自化 marks stand
 constexpr int kStepTwips = kTwipsPerPixel;
-// Room kept around every other text: a place is rounded to whole pixels.
+// Room kept before and after every other text on the row, so two never run
+// together; rows may touch, as the star lists' rows do.
 constexpr double kClearanceTwips = 20;
 
 bool Clear(const QRectF& place, const std::vector<QRectF>& taken) {
-    const QRectF around = place.adjusted(-kClearanceTwips, -kClearanceTwips, kClearanceTwips, kClearanceTwips);
+    const QRectF around = place.adjusted(-kClearanceTwips, 0, kClearanceTwips, 0);
     for (const QRectF& box : taken) {
         if (around.intersects(box)) return false;
     }
@@ -97,13 +97,20 @@ void OverlayLabels::place(QLabel& label, const OverlayItem& item, std::vector<QR
     const double zoom = board_.zoom();
     label.setFont(MingFont((name ? kNamePoints : kMarkPoints) * zoom));
     label.setAutoFillBackground(!name);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label.setText(item.text);
     label.setAccessibleName(item.spoken);
     label.adjustSize();
-    const QSizeF size(std::ceil(PixelsToTwips(label.width()) / zoom), std::ceil(PixelsToTwips(label.height()) / zoom));
+    // A palace's name keeps to the row of the palace's own name (a taller
+    // face is cut to it), its foot level with that name's; a mark is one star
+    // row high, as the board's own marks are, so it keeps to its row.
+    const board::LabelStyle& nameRow = board::PalaceSetStyle(board::PalaceSet::LAB01);
+    const double height = name ? std::min<double>(std::ceil(PixelsToTwips(label.height()) / zoom), nameRow.height)
+                               : board::kMarkSize;
+    const QSizeF size(std::ceil(PixelsToTwips(label.width()) / zoom), height);
     const board::Point corner = board::BoxCorner(item.b);
     const int starsTop = board::PalaceSetStyle(board::PalaceSet::Lab04).y;
-    const QPointF preferred = name ? QPointF(corner.x + kInsetTwips, corner.y + kNameTopTwips)
+    const QPointF preferred = name ? QPointF(corner.x + kInsetTwips, corner.y + nameRow.y + nameRow.height - height)
                                    : QPointF(corner.x + kMarkColumnTwips,
                                              corner.y + starsTop + item.row * board::kStarRowTwips);
     const QRectF place = FreePlace(item.b, size, preferred, taken).value_or(QRectF(preferred, size));
