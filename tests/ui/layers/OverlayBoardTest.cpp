@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QLineEdit>
 #include <QComboBox>
+#include <QtTest/QTest>
 
 #include "files/UserFile.h"
 #include "tests/ui/layers/LayersFixture.h"
@@ -138,6 +139,21 @@ TEST_F(OverlayBoardTest, SwapPutsTheOtherChartOnTheBoardAndBackAndEndTakesItAllO
     EXPECT_FALSE(view().centreLine()->isVisibleTo(&form->board()));
     EXPECT_FALSE(form->chartCommands().secondBirth().has_value());
     for (int b = 0; b < kBranchCount; ++b) EXPECT_FALSE(spoken(b).contains(QStringLiteral("對照"))) << b;
+}
+
+TEST_F(OverlayBoardTest, CtrlShiftOAsksForThePersonAndLaysThemOver) {
+    chart(kPairs[0].board);
+    int asked = 0;
+    view().setPicker([&asked]() -> std::optional<PairPerson> {
+        ++asked;
+        return Person(QStringLiteral("李小華"), kPairs[0].other, kPairs[0].otherHour, kPairs[0].otherMale);
+    });
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(view().active());
+    EXPECT_EQ(view().labels().shown().size(), std::size_t{kBranchCount + 4});
 }
 
 TEST_F(OverlayBoardTest, TheDialogPicksAStoredPersonOrABirthByDate) {
