@@ -11,7 +11,8 @@
 // shows it); with "screen" the whole screen
 // is saved, the tool windows with it.
 // VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
-// (對照); "swap" among the views then puts it on the board instead.
+// (對照); "swap" among the views then puts it on the board instead, and
+// "pairdialog" saves the 對照… dialog (over two stored people) in its place.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -20,12 +21,16 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <QTreeWidget>
 
 #include <cstdio>
 
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
+#include "files/UserFile.h"
+#include "ui/main/OverlayDialog.h"
 #include "ui/main/WindowZoom.h"
+#include "ui/records/RecordFields.h"
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/reading/FlyingView.h"
 #include "ui/reading/OverlayView.h"
@@ -77,6 +82,22 @@ void LayOver(velmora::Form1& form, const QStringList& with) {
     form.findChild<velmora::OverlayView*>()->layOver(person);
 }
 
+// Two stored people for the 對照… dialog, the second selected.
+QWidget* PairDialog(velmora::Form1& form, const velmora::testing::ProgramFolder& folder) {
+    const QStringList periods = velmora::StoredPeriodLabels();
+    const std::vector<velmora::files::BirthRecord> people{
+        {QStringLiteral("王小明"), QStringLiteral("男"), QStringLiteral("1984"), QStringLiteral("6"), QStringLiteral("15"),
+         periods[6], {}, std::nullopt},
+        {QStringLiteral("李小華"), QStringLiteral("女"), QStringLiteral("1990"), QStringLiteral("3"), QStringLiteral("5"),
+         periods[2], {}, std::nullopt},
+    };
+    velmora::files::WriteUserFile(velmora::files::UserFilePath(folder.path()), people);
+    auto* dialog = new velmora::OverlayDialog(form);
+    dialog->records().setCurrentItem(dialog->records().topLevelItem(1));
+    dialog->show();
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -125,6 +146,8 @@ int main(int argc, char* argv[]) {
         hours->move(0, 0);
         hours->show();
     }
+    QWidget* shown = started.form.get();
+    if (views.contains(QStringLiteral("pairdialog"))) shown = PairDialog(*started.form, folder);
     QApplication::processEvents();
     const bool wholeScreen = views.contains(QStringLiteral("screen"));
     if (wholeScreen) {
@@ -135,7 +158,7 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
     }
-    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : started.form->grab();
+    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : shown->grab();
     if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));
         return 1;

@@ -22,11 +22,13 @@ constexpr int kInsetTwips = 30;          // kept free along the palace's lines
 constexpr int kMarkColumnTwips = 1960;   // right of the minor and flowing stars, where the 自化 marks stand
 constexpr int kStepTwips = kTwipsPerPixel;
 // Room kept before and after every other text on the row, so two never run
-// together; rows may touch, as the star lists' rows do.
-constexpr double kClearanceTwips = 20;
+// together (a palace's other name stands a little further off its own, so
+// the two read as two words); rows may touch, as the star lists' rows do.
+constexpr double kMarkGapTwips = 20;
+constexpr double kNameGapTwips = 90;
 
-bool Clear(const QRectF& place, const std::vector<QRectF>& taken) {
-    const QRectF around = place.adjusted(-kClearanceTwips, 0, kClearanceTwips, 0);
+bool Clear(const QRectF& place, const std::vector<QRectF>& taken, double gap) {
+    const QRectF around = place.adjusted(-gap, 0, gap, 0);
     for (const QRectF& box : taken) {
         if (around.intersects(box)) return false;
     }
@@ -35,17 +37,17 @@ bool Clear(const QRectF& place, const std::vector<QRectF>& taken) {
 
 // The first clear place on the row at `top`, from `left` rightwards.
 std::optional<QRectF> FreeOnRow(double left, double top, QSizeF size, double rightmost,
-                                const std::vector<QRectF>& taken) {
+                                const std::vector<QRectF>& taken, double gap) {
     for (double x = left; x <= rightmost; x += kStepTwips) {
         const QRectF place(QPointF(x, top), size);
-        if (Clear(place, taken)) return place;
+        if (Clear(place, taken, gap)) return place;
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<QRectF> FreePlace(int b, QSizeF size, QPointF preferred, const std::vector<QRectF>& taken) {
+std::optional<QRectF> FreePlace(int b, QSizeF size, QPointF preferred, const std::vector<QRectF>& taken, double gap) {
     const board::Point corner = board::BoxCorner(b);
     const double left = corner.x + kInsetTwips;
     const double top = corner.y + kInsetTwips;
@@ -59,7 +61,7 @@ std::optional<QRectF> FreePlace(int b, QSizeF size, QPointF preferred, const std
             if (y < top || y > lowest || (distance == 0 && side < 0)) continue;
             // A row away from its own, a label may start anywhere along it.
             const double from = distance == 0 ? startX : left;
-            if (auto place = FreeOnRow(from, y, size, rightmost, taken)) return place;
+            if (auto place = FreeOnRow(from, y, size, rightmost, taken, gap)) return place;
         }
     }
     return std::nullopt;
@@ -113,7 +115,8 @@ void OverlayLabels::place(QLabel& label, const OverlayItem& item, std::vector<QR
     const QPointF preferred = name ? QPointF(corner.x + kInsetTwips, corner.y + nameRow.y + nameRow.height - height)
                                    : QPointF(corner.x + kMarkColumnTwips,
                                              corner.y + starsTop + item.row * board::kStarRowTwips);
-    const QRectF place = FreePlace(item.b, size, preferred, taken).value_or(QRectF(preferred, size));
+    const QRectF place =
+        FreePlace(item.b, size, preferred, taken, name ? kNameGapTwips : kMarkGapTwips).value_or(QRectF(preferred, size));
     board_.placeInTwips(&label, static_cast<int>(place.x()), static_cast<int>(place.y()),
                         static_cast<int>(size.width()), static_cast<int>(size.height()));
     taken.push_back(place);

@@ -49,8 +49,9 @@ private:
 
 // Where a text `size` twips large may stand in the palace box of branch index
 // b: the first place from `preferred` (its top-left corner) rightwards on that
-// row, then on the rows below and above it in turn, that keeps clear of every
-// box of `taken` and inside the palace; nothing when there is none.
-std::optional<QRectF> FreePlace(int b, QSizeF size, QPointF preferred, const std::vector<QRectF>& taken);
+// row, then on the rows below and above it in turn, that keeps `gap` twips
+// before and after every box of `taken` on its row and lies inside the
+// palace; nothing when there is none.
+std::optional<QRectF> FreePlace(int b, QSizeF size, QPointF preferred, const std::vector<QRectF>& taken, double gap);
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -104,9 +105,14 @@ void OverlayDialog::buildControls() {
     QStringList headers;
     for (const Column& column : kColumns) headers.append(QString::fromUtf8(column.header));
     records_->setHeaderLabels(headers);
+    int columnsWidth = 0;
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         records_->setColumnWidth(static_cast<int>(i), TwipsToPixels(kColumns[i].width));
+        columnsWidth += TwipsToPixels(kColumns[i].width);
     }
+    // Every column whole, with room for the frame and a scroll bar beside them.
+    records_->setMinimumWidth(columnsWidth + 2 * records_->frameWidth() +
+                              records_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     const auto script = form_.session().script;
     listView_ = new RecordListView(*records_, BirthPeriodLabels(form_.session().hourLabels),
                                    [script](const QString& text) { return script->text(text); });
@@ -138,6 +144,8 @@ QLayout* OverlayDialog::buildDateRow() {
     typed_->setObjectName(QStringLiteral("OverlayDate"));
     typed_->setPlaceholderText(kTypedHint);
     typed_->setAccessibleName(QStringLiteral("西曆日期"));
+    constexpr int kEditMargins = 16;  // the frame and text margins of a line edit
+    typed_->setMinimumWidth(typed_->fontMetrics().horizontalAdvance(kTypedHint) + kEditMargins);
     period_ = new QComboBox(this);
     period_->setObjectName(QStringLiteral("OverlayPeriod"));
     period_->setAccessibleName(QStringLiteral("時辰"));
