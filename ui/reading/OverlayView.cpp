@@ -1,6 +1,7 @@
 #include "ui/reading/OverlayView.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -57,7 +58,17 @@ OverlayView::OverlayView(ChartHost& host) : QObject(&host.hostWidget()), host_(h
     MarkAsUserText(centreLine_);  // the names stand as typed; the words around them are put in the script
     centreLine_->hide();
     host.board().addCentreText(centreLine_);
+    host.board().installEventFilter(this);
     syncActions();
+}
+
+// A zoom resizes the board, then sets its new factor: the labels are written
+// again at the new size once it is set.
+bool OverlayView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && active()) {
+        QMetaObject::invokeMethod(this, &OverlayView::refresh, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void OverlayView::addToMenu(QMenu& menu) {

@@ -76,6 +76,9 @@ public:
     QLabel* centreLine() const { return centreLine_; }
     const OverlayLabels& labels() const { return labels_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::optional<reading::Overlay> computeOverlay() const;
     std::vector<OverlayItem> itemsOf(const reading::Overlay& overlay) const;

@@ -20,6 +20,7 @@
 #include "ui/chartio/ChartCommands.h"
 #include "ui/common/RowLabel.h"
 #include "ui/main/OverlayDialog.h"
+#include "ui/main/WindowZoom.h"
 #include "ui/records/RecordFields.h"
 #include "ui/reading/OverlayView.h"
 
@@ -154,6 +155,11 @@ TEST_F(OverlayBoardTest, CtrlShiftOAsksForThePersonAndLaysThemOver) {
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(view().active());
     EXPECT_EQ(view().labels().shown().size(), std::size_t{kBranchCount + 4});
+    // Zoomed after, the labels are written again at the new size.
+    const int pixels = view().labels().shown().front()->font().pixelSize();
+    form->zoom().zoomTo(200);
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(view().labels().shown().front()->font().pixelSize(), 2 * pixels, 1);
 }
 
 TEST_F(OverlayBoardTest, TheDialogPicksAStoredPersonOrABirthByDate) {
