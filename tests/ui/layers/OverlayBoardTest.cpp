@@ -5,6 +5,7 @@
 // the board and back; 結束對照 takes everything off.
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -18,6 +19,7 @@
 #include "ui/board/ChartFill.h"
 #include "ui/board/PalaceBoard.h"
 #include "ui/chartio/ChartCommands.h"
+#include "ui/chartio/ChartExport.h"
 #include "ui/common/RowLabel.h"
 #include "ui/main/OverlayDialog.h"
 #include "ui/main/WindowZoom.h"
@@ -66,6 +68,14 @@ PairPerson Person(const QString& name, const QDate& date, int hour, bool male) {
     person.birthDay.ClockHour = static_cast<std::int16_t>(2 * hour);
     CalcCalendar(person.birthDay);
     return person;
+}
+
+// Some pixel of `image` within `area` is not white.
+bool InkWithin(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != QColor(Qt::white).rgb()) return true;
+    return false;
 }
 
 class OverlayBoardTest : public LayersTest {
@@ -135,7 +145,11 @@ TEST_F(OverlayBoardTest, SwapPutsTheOtherChartOnTheBoardAndBackAndEndTakesItAllO
     EXPECT_EQ(labelIn(1, QStringLiteral("乙")), QStringLiteral("乙") + palaceName(1));  // 李小華's 命宮 on 丑
     ASSERT_TRUE(form->chartCommands().secondBirth().has_value());
 
+    // Pictures and pages carry the overlay: ink where a palace's other name stands, none once it ends.
+    const QRect name = view().labels().shown().front()->geometry();
+    EXPECT_TRUE(InkWithin(ChartImage(*form, 1), name));
     view().endAction()->trigger();
+    EXPECT_FALSE(InkWithin(ChartImage(*form, 1), name));
     EXPECT_TRUE(view().labels().shown().empty());
     EXPECT_FALSE(view().centreLine()->isVisibleTo(&form->board()));
     EXPECT_FALSE(form->chartCommands().secondBirth().has_value());
