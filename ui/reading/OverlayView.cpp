@@ -57,6 +57,9 @@ OverlayView::OverlayView(ChartHost& host) : QObject(&host.hostWidget()), host_(h
     centreLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
     MarkAsUserText(centreLine_);  // the names stand as typed; the words around them are put in the script
     centreLine_->hide();
+    // Placed from the start, so a zoom before the first overlay scales it with the board's labels.
+    constexpr int kCentreLineTwips = 255;
+    placeCentreLine(board::kBoxWidth, kCentreLineTwips);
     host.board().addCentreText(centreLine_);
     host.board().installEventFilter(this);
     syncActions();

@@ -84,6 +84,8 @@ private:
     std::vector<OverlayItem> itemsOf(const reading::Overlay& overlay) const;
     void appendMarks(const reading::Overlay& overlay, std::vector<OverlayItem>& items) const;
     void showCentreLine();
+    // The centre line's place (under the owner's name), `width` and `height` twips large.
+    void placeCentreLine(int width, int height);
     void namePalaces(const std::vector<OverlayItem>& items);
     void syncActions();
     PairPerson boardPerson() const;

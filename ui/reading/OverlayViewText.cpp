@@ -105,9 +105,13 @@ void OverlayView::showCentreLine() {
     centreLine_->adjustSize();
     const int width = static_cast<int>(std::ceil(PixelsToTwips(centreLine_->width()) / zoom));
     const int height = static_cast<int>(std::ceil(PixelsToTwips(centreLine_->height()) / zoom));
+    placeCentreLine(width, height);
+    centreLine_->show();
+}
+
+void OverlayView::placeCentreLine(int width, int height) {
     host_.board().placeInTwips(centreLine_, board::kBoardLeft + board::kBoxWidth + kCentreLeftTwips,
                                board::kBoardTop + board::kBoxHeight + kCentreTopTwips, width, height);
-    centreLine_->show();
 }
 
 // Each palace's name for assistive technology ends with what the overlay
