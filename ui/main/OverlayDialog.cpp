@@ -96,6 +96,31 @@ OverlayDialog::OverlayDialog(Form1& form) : QDialog(&form), form_(form) {
 void OverlayDialog::buildControls() {
     storedChoice_ = new QRadioButton(QStringLiteral("已存資料"), this);
     dateChoice_ = new QRadioButton(QStringLiteral("日期"), this);
+    buildRecordList();
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("OverlayProblem"));
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(storedChoice_);
+    column->addWidget(filter_);  // the layout places the filter the list view made
+    column->addWidget(records_);
+    column->addWidget(dateChoice_);
+    column->addLayout(buildDateRow());
+    column->addWidget(problem_);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(storedChoice_, &QRadioButton::toggled, this, [this] { refresh(); });
+    connect(records_, &QTreeWidget::itemSelectionChanged, this, [this] { refresh(); });
+    connect(records_, &QTreeWidget::itemDoubleClicked, this, [this] { if (chosen()) accept(); });
+    connect(typed_, &QLineEdit::textChanged, this, [this] { refresh(); });
+}
+
+// The stored people as the record window lists them: the same columns, sorted
+// by a header's click and narrowed by the name filter.
+void OverlayDialog::buildRecordList() {
     records_ = new QTreeWidget(this);
     records_->setObjectName(QStringLiteral("OverlayRecords"));
     records_->setAccessibleName(QStringLiteral("已存資料"));
@@ -117,25 +142,6 @@ void OverlayDialog::buildControls() {
     listView_ = new RecordListView(*records_, BirthPeriodLabels(form_.session().hourLabels),
                                    [script](const QString& text) { return script->text(text); });
     filter_ = &listView_->filterBox();
-    problem_ = new QLabel(this);
-    problem_->setObjectName(QStringLiteral("OverlayProblem"));
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("確定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(storedChoice_);
-    column->addWidget(filter_);  // the layout places the filter the list view made
-    column->addWidget(records_);
-    column->addWidget(dateChoice_);
-    column->addLayout(buildDateRow());
-    column->addWidget(problem_);
-    column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(storedChoice_, &QRadioButton::toggled, this, [this] { refresh(); });
-    connect(records_, &QTreeWidget::itemSelectionChanged, this, [this] { refresh(); });
-    connect(records_, &QTreeWidget::itemDoubleClicked, this, [this] { if (chosen()) accept(); });
-    connect(typed_, &QLineEdit::textChanged, this, [this] { refresh(); });
 }
 
 // The date as the jump dialog takes it, the period as the main window's, and the gender.

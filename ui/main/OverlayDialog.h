@@ -46,6 +46,7 @@ public:
 
 private:
     void buildControls();
+    void buildRecordList();
     QLayout* buildDateRow();
     void fillRecords();
     void refresh();
