@@ -10,6 +10,9 @@
 // "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
 // shows it); with "screen" the whole screen
 // is saved, the tool windows with it.
+// VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
+// (對照); "swap" among the views then puts it on the board instead, and
+// "pairdialog" saves the 對照… dialog (over two stored people) in its place.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
@@ -18,14 +21,19 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
+#include <QTreeWidget>
 
 #include <cstdio>
 
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/layers/ChartRecord.h"
+#include "files/UserFile.h"
+#include "ui/main/OverlayDialog.h"
 #include "ui/main/WindowZoom.h"
+#include "ui/records/RecordFields.h"
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/reading/FlyingView.h"
+#include "ui/reading/OverlayView.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
 
@@ -53,6 +61,41 @@ bool ShowRecord(velmora::Form1& form, const QStringList& args, const QDate& birt
         form.palaceClicked(args[8].toInt());
     }
     return true;
+}
+
+// VELMORA_SHOT_WITH's birth laid over the chart on the board.
+void LayOver(velmora::Form1& form, const QStringList& with) {
+    constexpr int kFields = 3;
+    constexpr int kLatePeriod = 13;
+    if (with.size() < kFields) return;
+    velmora::PairPerson person;
+    const QDate date = QDate::fromString(with[0], Qt::ISODate);
+    const int period = with[1].toInt();
+    person.birthDay.SolarYear = static_cast<std::int16_t>(date.year());
+    person.birthDay.SolarMonth = static_cast<std::int16_t>(date.month());
+    person.birthDay.SolarDay = static_cast<std::int16_t>(date.day());
+    person.birthDay.ClockHour = static_cast<std::int16_t>(period == kLatePeriod ? 23 : (period - 1) * 2);
+    velmora::CalcCalendar(person.birthDay);
+    person.gender = with[2] != QStringLiteral("F") ? 1 : 0;
+    person.name = with.size() > kFields ? with[kFields] : QString();
+    person.conventions = form.session().conventions;
+    form.findChild<velmora::OverlayView*>()->layOver(person);
+}
+
+// Two stored people for the 對照… dialog, the second selected.
+QWidget* PairDialog(velmora::Form1& form, const velmora::testing::ProgramFolder& folder) {
+    const QStringList periods = velmora::StoredPeriodLabels();
+    const std::vector<velmora::files::BirthRecord> people{
+        {QStringLiteral("王小明"), QStringLiteral("男"), QStringLiteral("1984"), QStringLiteral("6"), QStringLiteral("15"),
+         periods[6], {}, std::nullopt},
+        {QStringLiteral("李小華"), QStringLiteral("女"), QStringLiteral("1990"), QStringLiteral("3"), QStringLiteral("5"),
+         periods[2], {}, std::nullopt},
+    };
+    velmora::files::WriteUserFile(velmora::files::UserFilePath(folder.path()), people);
+    auto* dialog = new velmora::OverlayDialog(form);
+    dialog->records().setCurrentItem(dialog->records().topLevelItem(1));
+    dialog->show();
+    return dialog;
 }
 
 }  // namespace
@@ -96,11 +139,15 @@ int main(int argc, char* argv[]) {
         // The board filled again in the script has no palace selected: select it again.
         if (args.size() == kPalaceArgs) started.form->palaceClicked(args[8].toInt());
     }
+    LayOver(*started.form, qEnvironmentVariable("VELMORA_SHOT_WITH").split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    if (views.contains(QStringLiteral("swap"))) started.form->findChild<velmora::OverlayView*>()->swap();
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);
         hours->move(0, 0);
         hours->show();
     }
+    QWidget* shown = started.form.get();
+    if (views.contains(QStringLiteral("pairdialog"))) shown = PairDialog(*started.form, folder);
     QApplication::processEvents();
     const bool wholeScreen = views.contains(QStringLiteral("screen"));
     if (wholeScreen) {
@@ -111,7 +158,7 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
     }
-    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : started.form->grab();
+    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : shown->grab();
     if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));
         return 1;

@@ -347,6 +347,7 @@ void PalaceBoard::addTextBoxes(const QLabel* label, std::vector<QRectF>& boxes) 
 std::vector<QRectF> PalaceBoard::centreTextBoxes() const {
     std::vector<QRectF> boxes;
     for (const RowLabel* label : centreLabels_) addTextBoxes(label, boxes);
+    for (const QLabel* label : addedCentreText_) addTextBoxes(label, boxes);
     return boxes;
 }
 

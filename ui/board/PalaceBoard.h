@@ -90,6 +90,9 @@ public:
     std::vector<QRectF> boardTextBoxes() const;
     // The focus lines as drawn: broken where they would run under the centre's text.
     std::vector<QLineF> focusPieces() const;
+    // A label another room writes in the centre (a child of the board): its
+    // text counts as the centre's, so the focus lines break under it too.
+    void addCentreText(QLabel* label) { addedCentreText_.push_back(label); }
 
     // Paints the board with its labels into `painter`, scaled to fill
     // `target` while keeping its proportions.
@@ -129,6 +132,7 @@ private:
     double zoom_ = 1.0;
     QHash<QWidget*, std::array<int, 4>> twipPlaces_;  // each placed child's rectangle in twips
     FlyingOverlay flyingOverlay_;
+    std::vector<QLabel*> addedCentreText_;
 };
 
 }  // namespace velmora

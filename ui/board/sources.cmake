@@ -10,6 +10,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ChartFill.h
   ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.h
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayLabels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayLabels.h
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.h
   ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.cpp

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "ui/chartio/ChartCopy.h"
 #include "ui/chartio/ExportDialogs.h"
 
 class QAction;
@@ -55,6 +56,10 @@ public:
     const QString& folder() const { return folder_; }
     void setFolder(const QString& folder) { folder_ = folder; }
 
+    // The second birth laid over the board, which "複製文字" writes the overlay of; none while there is none.
+    const std::optional<SecondBirth>& secondBirth() const { return secondBirth_; }
+    void setSecondBirth(std::optional<SecondBirth> second) { secondBirth_ = std::move(second); }
+
 private:
     void createActions();
     // The file the user chose for `suffix` (with it appended when missing); empty when cancelled.
@@ -66,6 +71,7 @@ private:
     std::array<QAction*, kCommandCount> actions_{};
     QMenu* menu_ = nullptr;
     QString folder_;
+    std::optional<SecondBirth> secondBirth_;
 };
 
 }  // namespace velmora

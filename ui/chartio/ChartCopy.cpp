@@ -2,6 +2,8 @@
 
 #include "output/ChartRun.h"
 #include "output/ChartText.h"
+#include "output/OverlayRun.h"
+#include "ui/chartio/ChartCommands.h"
 #include "ui/chartio/ChartHost.h"
 #include "ui/session/DateInputs.h"
 #include "ui/session/Session.h"
@@ -45,6 +47,9 @@ QString ChartCopyText(ChartHost& form) {
     // when it could not be read.
     for (std::size_t star = 0; star < result.chart.StarTable.size(); ++star) {
         result.chart.StarTable[star].level = session.chart.StarTable[star].level;
+    }
+    if (const std::optional<SecondBirth>& second = form.chartCommands().secondBirth()) {
+        tool::ComputeOverlay(second->query, second->conventions, tables, result);
     }
     // The words the text writer adds to the names, in the shown script too.
     return session.script->text(QString::fromStdString(tool::ChartText(result, tables)));

@@ -28,4 +28,10 @@ inline QColor TransformationColour(int kind) {
     return {c[0], c[1], c[2]};
 }
 
+// A second person's chart laid over the board (對照): its palace names and
+// marks in one colour of their own, a maroon that stays as far from each of
+// the four, in every vision above, as they stay from each other, and reads
+// on white as they do.
+inline QColor OverlayColour() { return {120, 0, 8}; }
+
 }  // namespace velmora

@@ -17,6 +17,7 @@
 #include "ui/chartio/ChartCommands.h"
 #include "ui/reading/FlyingView.h"
 #include "ui/main/Keyboard.h"
+#include "ui/main/OverlayDialog.h"
 #include "ui/schools/SchoolCommands.h"
 #include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
@@ -48,6 +49,7 @@ Form1::Form1(Session session, QWidget* parent)
     timelineView_ = new TimelineView(*this);
     layers_.marksShown = [this] { timelineView_->refresh(); };
     InstallUnknownHour(*this);
+    InstallOverlay(*this);
     InstallMainWindowKeys(*this);
     NameControls(*this);
     // The owner's name stands as typed; RunText writes the rest of its line in

@@ -18,6 +18,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Keyboard.h
   ${CMAKE_CURRENT_LIST_DIR}/Layers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Layers.h
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceReads.h
   ${CMAKE_CURRENT_LIST_DIR}/SecondaryWindows.cpp

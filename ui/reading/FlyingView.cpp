@@ -174,6 +174,7 @@ void FlyingView::placeSelfLabels() {
         label->show();
         label->raise();
     }
+    emit selfMarksPlaced();
 }
 
 QStringList FlyingView::lines() const {

@@ -53,6 +53,10 @@ public:
     // The list's lines, from the life palace on.
     QStringList lines() const;
 
+signals:
+    // The 自化 marks were placed (or taken off): what is written after them may move.
+    void selfMarksPlaced();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

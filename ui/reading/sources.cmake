@@ -2,6 +2,9 @@
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayView.h
+  ${CMAKE_CURRENT_LIST_DIR}/OverlayViewText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp

@@ -1,10 +1,12 @@
 // Everything written on the board keeps a place of its own: over many random
-// records with 自化 marks on and a palace's flying arrows drawn, at 100 % and
-// 300 %, no two text boxes of the board overlap (labels' rows, the four marks,
-// the 自化 marks, the arrows' captions), and no focus line or arrow runs
-// through the centre's text.
+// records with 自化 marks on, a palace's flying arrows drawn and a random
+// second birth laid over (對照), at 100 %, 200 % and 300 %, no two text boxes
+// of the board overlap (labels' rows, the four marks, the 自化 marks, the
+// arrows' captions, the overlay's names and marks), every overlay label lies
+// inside one palace, and no focus line or arrow runs through the centre's text.
 
 #include <QAction>
+#include <QLabel>
 
 #include <optional>
 #include <random>
@@ -14,6 +16,7 @@
 #include "ui/reading/FlyingView.h"
 #include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
+#include "ui/reading/OverlayView.h"
 
 namespace velmora::testing {
 namespace {
@@ -34,12 +37,33 @@ std::optional<std::pair<QRectF, QRectF>> Overlapping(const std::vector<QRectF>& 
     return std::nullopt;
 }
 
+// A birth of 1901..2090 drawn from `random`, to lay over the board.
+PairPerson RandomPerson(std::mt19937& random) {
+    PairPerson person;
+    person.birthDay.SolarYear = static_cast<std::int16_t>(std::uniform_int_distribution(1901, 2090)(random));
+    person.birthDay.SolarMonth = static_cast<std::int16_t>(std::uniform_int_distribution(1, 12)(random));
+    person.birthDay.SolarDay = static_cast<std::int16_t>(std::uniform_int_distribution(1, 28)(random));
+    person.birthDay.ClockHour = static_cast<std::int16_t>(2 * std::uniform_int_distribution(0, 11)(random));
+    person.gender = static_cast<int>(random() % 2);
+    CalcCalendar(person.birthDay);
+    return person;
+}
+
+bool InsideOnePalace(const QRectF& box) {
+    for (int b = 0; b < board::kPalaceCount; ++b) {
+        const board::Point c = board::BoxCorner(b);
+        if (QRectF(c.x, c.y, board::kBoxWidth, board::kBoxHeight).contains(box)) return true;
+    }
+    return false;
+}
+
 std::string Describe(const QRectF& r) {
     return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
 TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
     std::mt19937 random(2727);
+    std::mt19937 others(3333);  // the births laid over, drawn apart so the records stay those of before
     chart({QDate(1984, 6, 15), 6, true});
     form->flyingView().selfAction()->setChecked(true);
     form->zoom().zoomTo(GetParam());
@@ -48,6 +72,7 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
         const QDate birth(std::uniform_int_distribution(1901, 2090)(random), std::uniform_int_distribution(1, 12)(random),
                           std::uniform_int_distribution(1, 28)(random));
         ChartRecord(*form, {birth, std::uniform_int_distribution(0, 11)(random), random() % 2 == 0});
+        form->findChild<OverlayView*>()->layOver(RandomPerson(others));
         form->palaceClicked(std::uniform_int_distribution(0, 11)(random));
         SCOPED_TRACE(birth.toString(Qt::ISODate).toStdString());
         std::vector<QRectF> written = board.boardTextBoxes();
@@ -57,6 +82,10 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
         written.insert(written.end(), captions.begin(), captions.end());
         const auto overlap = Overlapping(written);
         ASSERT_FALSE(overlap) << Describe(overlap->first) << " and " << Describe(overlap->second);
+        for (const QLabel* label : form->findChild<OverlayView*>()->labels().shown()) {
+            const std::array<int, 4> r = board.twipRectOf(label);
+            ASSERT_TRUE(InsideOnePalace(QRectF(r[0], r[1], r[2], r[3]))) << label->text().toStdString();
+        }
         std::vector<QLineF> lines = board.focusPieces();
         const std::vector<QLineF> shafts = board.flyingOverlay().shaftPieces();
         lines.insert(lines.end(), shafts.begin(), shafts.end());
@@ -65,7 +94,7 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Zooms, MarksApartTest, ::testing::Values(100, 300));
+INSTANTIATE_TEST_SUITE_P(Zooms, MarksApartTest, ::testing::Values(100, 200, 300));
 
 }  // namespace
 }  // namespace velmora::testing
