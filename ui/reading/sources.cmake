@@ -2,6 +2,10 @@
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
+  ${CMAKE_CURRENT_LIST_DIR}/PatternView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PatternView.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingToggles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingToggles.h
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
