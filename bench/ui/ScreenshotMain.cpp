@@ -7,14 +7,17 @@
 // VELMORA_ZOOM=PERCENT zooms the window first (75..300).
 // VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
 // "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
-// "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
-// shows it); with "screen" the whole screen
+// "hours" (時辰未定…); "simplified" (简体 script, as Ctrl+T shows it);
+// "borrowed", "stacked", "names" (the board-menu toggles 借星, 疊四化, 運限宮名);
+// "patterns" (the 格局 window beside the main one, its first row chosen);
+// with "screen" the whole screen
 // is saved, the tool windows with it.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
 #include <QApplication>
 #include <QAction>
+#include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -26,6 +29,8 @@
 #include "ui/main/WindowZoom.h"
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/reading/FlyingView.h"
+#include "ui/reading/PatternView.h"
+#include "ui/reading/ReadingToggles.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
 
@@ -95,6 +100,17 @@ int main(int argc, char* argv[]) {
         started.form->scriptCommand().setScript(velmora::Script::Simplified);
         // The board filled again in the script has no palace selected: select it again.
         if (args.size() == kPalaceArgs) started.form->palaceClicked(args[8].toInt());
+    }
+    using velmora::ReadingToggles;
+    ReadingToggles& toggles = started.form->readingToggles();
+    toggles.action(ReadingToggles::Borrowed)->setChecked(views.contains(QStringLiteral("borrowed")));
+    toggles.action(ReadingToggles::Stacked)->setChecked(views.contains(QStringLiteral("stacked")));
+    toggles.action(ReadingToggles::LayerNames)->setChecked(views.contains(QStringLiteral("names")));
+    if (views.contains(QStringLiteral("patterns"))) {
+        velmora::PatternView& patterns = started.form->patternView();
+        patterns.toggleAction()->setChecked(true);
+        patterns.window()->move(started.form->frameGeometry().right() + 8, 0);
+        patterns.list()->setCurrentRow(0);
     }
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);
