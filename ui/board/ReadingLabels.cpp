@@ -72,6 +72,10 @@ ReadingLabels::ReadingLabels(PalaceBoard& board) : board_(board) {
         const board::Point corner = board::BoxCorner(b);
         stacks_[at]->setFont(MingFont(kStackPoints));
         const board::LabelStyle& list = board::PalaceSetStyle(PalaceSet::Lab04);
+        // Placed from the start (showBorrowed moves it under the palace's own
+        // rows), so the zoom scales it like every other child of the board.
+        board.placeInTwips(borrowed_[at], corner.x + list.x, corner.y + list.y, kBorrowedWidth,
+                           board::kStarRowTwips);
         board.placeInTwips(layerNames_[at], corner.x + kNameLeft, corner.y + kNameTop, kNameWidth,
                            board::kStarRowTwips);
         board.placeInTwips(stacks_[at], corner.x + kColumnLeft, corner.y + list.y, kColumnWidth,

@@ -55,8 +55,8 @@ ReadingToggles::ReadingToggles(ChartHost& form, const FlyingView& flying)
       flying_(flying),
       labels_(std::make_unique<ReadingLabels>(form.board())) {
     connect(flying.selfAction(), &QAction::toggled, this, &ReadingToggles::refresh);
+    // With the reading views, after 自化 飛化列表 運限.
     QMenu* menu = form.chartCommands().menu();
-    menu->addSeparator();
     for (std::size_t t = 0; t < kToggles.size(); ++t) {
         auto* action = new QAction(QString::fromUtf8(kToggles[t].caption), this);
         action->setCheckable(true);
