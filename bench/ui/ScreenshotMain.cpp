@@ -7,8 +7,10 @@
 // VELMORA_ZOOM=PERCENT zooms the window first (75..300).
 // VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
 // "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
-// "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
-// shows it); with "screen" the whole screen
+// "hours" (時辰未定…); "simplified" (简体 script, as Ctrl+T shows it);
+// "borrowed", "stacked", "names" (the board-menu toggles 借星, 疊四化, 運限宮名);
+// "patterns" (the 格局 window beside the main one, its first row chosen);
+// with "screen" the whole screen
 // is saved, the tool windows with it.
 // VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
 // (對照); "swap" among the views then puts it on the board instead, and
@@ -18,6 +20,7 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -34,6 +37,8 @@
 #include "ui/chartio/ScriptCommand.h"
 #include "ui/reading/FlyingView.h"
 #include "ui/reading/OverlayView.h"
+#include "ui/reading/PatternView.h"
+#include "ui/reading/ReadingToggles.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
 
@@ -141,6 +146,17 @@ int main(int argc, char* argv[]) {
     }
     LayOver(*started.form, qEnvironmentVariable("VELMORA_SHOT_WITH").split(QLatin1Char(' '), Qt::SkipEmptyParts));
     if (views.contains(QStringLiteral("swap"))) started.form->findChild<velmora::OverlayView*>()->swap();
+    using velmora::ReadingToggles;
+    ReadingToggles& toggles = started.form->readingToggles();
+    toggles.action(ReadingToggles::Borrowed)->setChecked(views.contains(QStringLiteral("borrowed")));
+    toggles.action(ReadingToggles::Stacked)->setChecked(views.contains(QStringLiteral("stacked")));
+    toggles.action(ReadingToggles::LayerNames)->setChecked(views.contains(QStringLiteral("names")));
+    if (views.contains(QStringLiteral("patterns"))) {
+        velmora::PatternView& patterns = started.form->patternView();
+        patterns.toggleAction()->setChecked(true);
+        patterns.window()->move(started.form->frameGeometry().right() + 8, 0);
+        patterns.list()->setCurrentRow(0);
+    }
     if (views.contains(QStringLiteral("hours"))) {
         auto* hours = new velmora::UnknownHourDialog(*started.form);
         hours->move(0, 0);

@@ -12,6 +12,7 @@
 #include "ui/common/ShownScript.h"
 #include "ui/common/Twips.h"
 #include "ui/board/BoardRouting.h"
+#include "ui/board/RelationMarks.h"
 #include "ui/board/TransformationMarks.h"
 
 namespace velmora {
@@ -24,6 +25,7 @@ namespace {
 
 const QColor kGridColour(0, 0, 0);
 const QColor kFocusColour(255, 0, 0);
+const QColor kReadingBandColour(255, 200, 0, 64);
 constexpr int kLineWidthTwips = kTwipsPerPixel;       // one pixel at 100%
 constexpr int kHighlightPenPixels = 2;
 constexpr double kMarkPoints = 9;
@@ -65,6 +67,7 @@ PalaceBoard::PalaceBoard(QWidget* parent) : QWidget(parent) {
     shape1_ = new HighlightFrame(this);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->hide();
+    shape1_->installEventFilter(this);  // hiding it ends the relation frames too
 }
 
 RowLabel* PalaceBoard::createLabel(const LabelStyle& style, const QString& name) {
@@ -226,6 +229,15 @@ void PalaceBoard::showHighlight(int b) {
     const board::Point corner = board::BoxCorner(b);
     placeInTwips(shape1_, corner.x, corner.y, board::kBoxWidth, board::kBoxHeight);
     shape1_->show();
+    highlightBox_ = b;
+    update();  // the relation frames move with it
+}
+
+int PalaceBoard::selectedBox() const { return shape1_->isHidden() ? -1 : highlightBox_; }
+
+void PalaceBoard::setReadingBands(std::vector<QRectF> bands) {
+    readingBands_ = std::move(bands);
+    update();
 }
 
 void PalaceBoard::placeInTwips(QWidget* child, int left, int top, int width, int height) {
@@ -277,6 +289,8 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.scale(zoom_ / kTwipsPerPixel, zoom_ / kTwipsPerPixel);
     painter.translate(-kOriginX, -kOriginY);
+    // Translucent, so a band inside a shaded box reads darker than the box.
+    for (const QRectF& band : readingBands_) painter.fillRect(band, kReadingBandColour);
     auto drawSegments = [&painter](const auto& segments) {
         for (const board::Segment& s : segments) {
             painter.drawLine(QPointF(s.from.x, s.from.y), QPointF(s.to.x, s.to.y));
@@ -289,6 +303,7 @@ void PalaceBoard::paintEvent(QPaintEvent*) {
         drawSegments(line1_);
         drawSegments(line2_);
     }
+    board::PaintRelations(painter, selectedBox());
     if (focusShown_) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(kFocusColour, kLineWidthTwips, Qt::SolidLine, focusCap(painter)));
@@ -370,6 +385,7 @@ std::vector<QLineF> PalaceBoard::focusPieces() const {
 }
 
 bool PalaceBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == shape1_ && event->type() == QEvent::Hide) update();
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         const QVariant b = watched->property(kBranchIndexProperty);

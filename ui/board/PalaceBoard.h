@@ -63,6 +63,13 @@ public:
     board::Point markPlace(int k) const { return markPlaces_[static_cast<std::size_t>(k)]; }
     // Frames the box of branch index b with the highlight and shows it.
     void showHighlight(int b);
+    // Branch index of the palace the highlight frames while it shows, else -1;
+    // its opposite, trines, flanks and hidden partner are marked meanwhile.
+    int selectedBox() const;
+    // Shaded rectangles (in the window's twips) painted under the labels, for
+    // a view that points at palaces and stars on the board; empty clears them.
+    void setReadingBands(std::vector<QRectF> bands);
+    const std::vector<QRectF>& readingBands() const { return readingBands_; }
 
     // Places a child by its rectangle in the window's twips, at the zoom.
     void placeInTwips(QWidget* child, int left, int top, int width, int height);
@@ -133,6 +140,8 @@ private:
     QHash<QWidget*, std::array<int, 4>> twipPlaces_;  // each placed child's rectangle in twips
     FlyingOverlay flyingOverlay_;
     std::vector<QLabel*> addedCentreText_;
+    int highlightBox_ = -1;  // the box the highlight was last placed on
+    std::vector<QRectF> readingBands_;
 };
 
 }  // namespace velmora

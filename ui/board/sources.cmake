@@ -16,6 +16,10 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/PalaceBoard.h
   ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PeriodBoard.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingLabels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingLabels.h
+  ${CMAKE_CURRENT_LIST_DIR}/RelationMarks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RelationMarks.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransformationMarks.h
 )

@@ -27,6 +27,9 @@ inline constexpr char kTimelinePlace[] = "window/timeline";
 inline constexpr char kFlyingListPlace[] = "window/flyingList";
 inline constexpr char kComparisonPlace[] = "window/schoolComparison";
 inline constexpr char kSelfTransformations[] = "board/selfTransformations";  // bool: 自化 marks shown
+inline constexpr char kBorrowedStars[] = "board/borrowedStars";            // bool: 借 shown
+inline constexpr char kStackedTransformations[] = "board/stackedTransformations";  // bool: 疊四化 shown
+inline constexpr char kLayerPalaceNames[] = "board/layerPalaceNames";      // bool: 大命 .. shown
 }  // namespace settings_keys
 
 class Settings {

@@ -11,6 +11,7 @@
 #include "ui/board/ChartFill.h"
 #include "ui/main/Form1.h"
 #include "ui/board/PalaceBoard.h"
+#include "ui/board/RelationMarks.h"
 #include "ui/board/TransformationMarks.h"
 
 namespace velmora {
@@ -208,6 +209,11 @@ void NameBoard(PalaceBoard& board, const Session& session) {
         if (board.palaceLabel(PalaceSet::LAB01, b) != nullptr && board.palaceLabel(PalaceSet::Lab10, b) != nullptr) {
             NamePalace(board, Speak(board, session, b, stars[At(b)]), b);
         }
+    }
+    // The selected palace also says which palaces it is read with, as framed.
+    const int selected = board.selectedBox();
+    if (RowLabel* palace = selected < 0 ? nullptr : board.palaceLabel(PalaceSet::LAB01, selected)) {
+        palace->setAccessibleName(palace->accessibleName() + session.script->text(board::RelationsSpoken(selected)));
     }
     NameMarks(board, session);
 }

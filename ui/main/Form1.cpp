@@ -19,6 +19,8 @@
 #include "ui/main/Keyboard.h"
 #include "ui/main/OverlayDialog.h"
 #include "ui/schools/SchoolCommands.h"
+#include "ui/reading/PatternView.h"
+#include "ui/reading/ReadingToggles.h"
 #include "ui/board/PalaceBoard.h"
 #include "ui/main/WindowZoom.h"
 #include "ui/reading/TimelineView.h"
@@ -48,6 +50,13 @@ Form1::Form1(Session session, QWidget* parent)
     flyingView_->addToMenu(*chartCommands_->menu());
     timelineView_ = new TimelineView(*this);
     layers_.marksShown = [this] { timelineView_->refresh(); };
+    readingToggles_ = new ReadingToggles(*this, *flyingView_);
+    patternView_ = new PatternView(*this);
+    layers_.marksShown = [this, shown = layers_.marksShown] {
+        shown();
+        readingToggles_->refresh();
+        patternView_->refresh();
+    };
     InstallUnknownHour(*this);
     InstallOverlay(*this);
     InstallMainWindowKeys(*this);

@@ -28,6 +28,8 @@ class ArrowSpinner;
 class ChartCommands;
 class FlyingView;
 class TimelineView;
+class ReadingToggles;
+class PatternView;
 class ScriptCommand;
 class PalaceBoard;
 class RowLabel;
@@ -117,6 +119,8 @@ public:
     FlyingView& flyingView() { return *flyingView_; }
     // The "運限" window of decades, years and months (Ctrl+L).
     TimelineView& timelineView() { return *timelineView_; }
+    ReadingToggles& readingToggles() { return *readingToggles_; }
+    PatternView& patternView() { return *patternView_; }
     // "简体" (Ctrl+T): the script every text is shown in.
     ScriptCommand& scriptCommand() { return *scriptCommand_; }
     // Shows a secondary window made by `factory`, disabling this window until
@@ -163,6 +167,8 @@ private:
     WindowZoom* zoom_ = nullptr;
     FlyingView* flyingView_ = nullptr;
     TimelineView* timelineView_ = nullptr;
+    ReadingToggles* readingToggles_ = nullptr;
+    PatternView* patternView_ = nullptr;
     ScriptCommand* scriptCommand_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4

@@ -51,7 +51,7 @@ UnknownHourDialog::UnknownHourDialog(ChartHost& form) : QDialog(&form.hostWidget
 
 void UnknownHourDialog::fill() {
     const Session& s = form_.session();
-    const QDate shown = form_.dateInputs().shownDate();
+    const QDate shown = chartedDate();
     tool::Query query;
     query.birthDate = {shown.year(), shown.month(), shown.day()};
     query.gender = s.birth.Gender != 0 ? tool::kMale : tool::kFemale;
@@ -74,7 +74,19 @@ void UnknownHourDialog::fill() {
     }
 }
 
+// A stored person's birth day; the shown date for a chart by date.
+QDate UnknownHourDialog::chartedDate() const {
+    const Session& s = form_.session();
+    if (!form_.recordsMode()) return form_.dateInputs().shownDate();
+    return QDate(s.birth.SolarYear, s.birth.SolarMonth, s.birth.SolarDay);
+}
+
 void UnknownHourDialog::choose(int period) {
+    // A stored person's record keeps its hour: the grid is only read.
+    if (form_.recordsMode()) {
+        accept();
+        return;
+    }
     // The period input's own change handling charts the date anew.
     form_.dateInputs().setValue(DateInputs::Period, period);
     accept();
@@ -85,9 +97,9 @@ QAction* InstallUnknownHour(ChartHost& form) {
     QMenu* menu = form.chartCommands().menu();
     menu->addAction(action);
     QObject::connect(menu, &QMenu::aboutToShow, action,
-                     [&form, action] { action->setEnabled(!form.recordsMode() && form.chartShown()); });
+                     [&form, action] { action->setEnabled(form.chartShown()); });
     QObject::connect(action, &QAction::triggered, &form.hostWidget(), [&form] {
-        if (form.recordsMode() || !form.chartShown()) return;
+        if (!form.chartShown()) return;
         auto* dialog = new UnknownHourDialog(form);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();

@@ -5,6 +5,10 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/OverlayView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OverlayView.h
   ${CMAKE_CURRENT_LIST_DIR}/OverlayViewText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PatternView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PatternView.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingToggles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReadingToggles.h
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp
