@@ -69,30 +69,28 @@ ImportStep PlanOne(const std::vector<files::BirthRecord>& records, const std::ve
     return step;
 }
 
-// The User edit and the case a step writes; the record gets its id here.
+// The User edit and the case a step writes. A record bringing a case gets
+// that case's id (or a fresh one); one without a case stays as it came, so
+// an export read back gives the very same User.
 void Carry(ImportStep step, const std::vector<files::BirthRecord>& records, std::vector<files::UserEdit>& edits,
            std::vector<CaseEntry>& entries) {
+    const bool withCase = step.person.entry.has_value();
     if (step.person.inUser) {
-        files::BirthRecord record = std::get<files::BirthRecord>(RecordOf(step.person));
-        if (step.action == Action::Add) {
-            if (!step.caseId.isEmpty() && !files::RecordId(record)) files::SetRecordId(record, step.caseId);
-            files::GiveRecordId(record);
-            edits.push_back({files::UserEdit::Kind::Add, {}, record});
-        } else {
-            const files::BirthRecord& before = records[static_cast<std::size_t>(step.record)];
-            files::BirthRecord after = before;
-            for (const QString& key : step.changes) {
-                const QString prefix = key + QLatin1Char('=');
-                for (const QString& piece : step.person.pieces)
-                    if (piece.startsWith(prefix)) files::SetExtra(after, key.toLatin1(), piece.mid(prefix.size()));
-            }
-            files::GiveRecordId(after);
-            if (after.extras != before.extras) edits.push_back({files::UserEdit::Kind::Change, before, after});
-            record = after;
+        const bool adding = step.action == Action::Add;
+        const files::BirthRecord before = adding ? files::BirthRecord{} : records[static_cast<std::size_t>(step.record)];
+        files::BirthRecord after = adding ? std::get<files::BirthRecord>(RecordOf(step.person)) : before;
+        for (const QString& key : adding ? QStringList{} : step.changes) {
+            const QString prefix = key + QLatin1Char('=');
+            for (const QString& piece : step.person.pieces)
+                if (piece.startsWith(prefix)) files::SetExtra(after, key.toLatin1(), piece.mid(prefix.size()));
         }
-        step.caseId = *files::RecordId(record);
+        if (withCase && !step.caseId.isEmpty() && !files::RecordId(after)) files::SetRecordId(after, step.caseId);
+        if (withCase) files::GiveRecordId(after);
+        if (adding) edits.push_back({files::UserEdit::Kind::Add, {}, after});
+        else if (after.extras != before.extras) edits.push_back({files::UserEdit::Kind::Change, before, after});
+        step.caseId = files::RecordId(after).value_or(QString());
     }
-    if (step.person.entry) {
+    if (withCase) {
         CaseEntry entry = *step.person.entry;
         entry.id = step.caseId;
         entries.push_back(std::move(entry));
