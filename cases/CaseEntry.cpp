@@ -14,6 +14,6 @@ PersonKey KeyOf(const files::BirthRecord& record) {
     return {record.name, record.gender, record.year, record.month, record.day, record.hour};
 }
 
-QString NowStamp() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate); }
+QString NowStamp() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs); }
 
 }  // namespace velmora::cases

@@ -53,7 +53,7 @@ struct CaseEntry {
     friend bool operator==(const CaseEntry&, const CaseEntry&) = default;
 };
 
-// The time a store writes, e.g. "2026-12-08T02:50:00Z".
+// The time a store writes, e.g. "2026-12-08T02:50:00.125Z".
 QString NowStamp();
 
 }  // namespace velmora::cases

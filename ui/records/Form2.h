@@ -30,6 +30,7 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class CaseNotesWindow;
 class Form1;
 class GapCaption;
 class RecordListView;
@@ -120,6 +121,12 @@ private:
     std::optional<QString> momentProblem(const files::BirthRecord& record) const;
     void storeMoment(files::BirthRecord& record) const;
     void tell(const QString& text);
+    // The case notes beside the list (Form2Notes.cpp): Ctrl+J shows them for
+    // the picked record; a record without an id gets one, saved to User, when
+    // its first note is written.
+    void buildNotesWindow();
+    void toggleNotesWindow();
+    QString giveRecordId(const files::BirthRecord& record);
 
     Form1& form1_;
     Session& session_;
@@ -144,6 +151,7 @@ private:
     QTreeWidget* listView1_ = nullptr;
     RecordListView* listView_ = nullptr;   // the list's order and filter over records_
     MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
+    CaseNotesWindow* notes_ = nullptr;       // the picked person's case, a tool window
 };
 
 }  // namespace velmora

@@ -1,0 +1,56 @@
+// The record window's case notes: a tool window beside it following the
+// picked record, shown and hidden with Ctrl+J.
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "files/RecordId.h"
+#include "ui/common/ToolWindowPlace.h"
+#include "ui/records/CaseNotesWindow.h"
+#include "ui/records/Form2.h"
+
+namespace velmora {
+
+void Form2::buildNotesWindow() {
+    notes_ = new CaseNotesWindow(session_, *this, [this](const files::BirthRecord& record) { return giveRecordId(record); });
+    auto* toggle = new QAction(QStringLiteral("案例筆記"), this);
+    toggle->setObjectName(QStringLiteral("CaseNotesToggle"));
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    toggle->setShortcutContext(Qt::WindowShortcut);
+    connect(toggle, &QAction::triggered, this, &Form2::toggleNotesWindow);
+    addAction(toggle);
+}
+
+void Form2::toggleNotesWindow() {
+    if (notes_->isVisible()) {
+        notes_->hide();
+        return;
+    }
+    const int row = selectedRow();
+    notes_->showRecord(row >= 0 ? std::optional(records_[static_cast<std::size_t>(row)]) : std::nullopt);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    notes_->setGeometry(QRect(PlaceBeside(notes_->size(), frameGeometry(), screen->availableGeometry(), Side::Right)
+                                  .topLeft(),
+                              notes_->size()));
+    notes_->show();
+    notes_->raise();
+    notes_->activateWindow();
+}
+
+// The record as it stands in the list gets an id, saved like any change.
+QString Form2::giveRecordId(const files::BirthRecord& record) {
+    for (std::size_t row = 0; row < records_.size(); ++row) {
+        files::BirthRecord& stored = records_[row];
+        if (stored.fields() != record.fields() || stored.extras != record.extras) continue;
+        files::UserEdit edit{files::UserEdit::Kind::Change, stored, stored};
+        files::GiveRecordId(edit.after);
+        unsaved_.push_back(edit);
+        stored = edit.after;
+        const QString id = *files::RecordId(stored);
+        return SAVELIST() ? id : QString();
+    }
+    return {};
+}
+
+}  // namespace velmora
