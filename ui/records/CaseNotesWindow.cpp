@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "cases/CaseStore.h"
 #include "files/RecordId.h"
 #include "ui/common/MessageBoxes.h"
@@ -146,12 +148,16 @@ void CaseNotesWindow::showRecord(const std::optional<files::BirthRecord>& record
     if (record_) {
         entry.person = cases::KeyOf(*record_);
         entry.id = files::RecordId(*record_).value_or(QString());
-        std::vector<cases::CaseEntry> all;
         // A library not yet begun is made by the first note, not by looking.
         const bool begun = QFileInfo::exists(cases::CasesFilePath(session_.dataFolder));
-        if (!entry.id.isEmpty() && begun && openStore() && !store_->load(all))
-            for (const cases::CaseEntry& found : all)
-                if (found.id == entry.id) entry = found;
+        std::vector<cases::CaseEntry> all;
+        if (begun && openStore() && !store_->load(all)) {
+            // Without an id (an older program dropped it) the case is found by the record's fields.
+            const auto found = std::find_if(all.begin(), all.end(), [&](const cases::CaseEntry& c) {
+                return entry.id.isEmpty() ? c.person == entry.person : c.id == entry.id;
+            });
+            if (found != all.end()) entry = *found;
+        }
     }
     fill(entry);
     setEnabled(record_.has_value());
@@ -230,10 +236,11 @@ bool CaseNotesWindow::changedElsewhere(const QString& id) {
 bool CaseNotesWindow::saveNow() {
     saveTimer_.stop();
     if (!dirty_ || !record_ || !openStore()) return !dirty_;
-    if (shown_.id.isEmpty()) {
-        shown_.id = giveId_(*record_);
-        if (shown_.id.isEmpty()) return false;
-        files::SetRecordId(*record_, shown_.id);
+    if (!files::RecordId(*record_)) {
+        const QString id = giveId_(*record_, shown_.id);
+        if (id.isEmpty()) return false;
+        files::SetRecordId(*record_, id);
+        shown_.id = id;
     }
     if (changedElsewhere(shown_.id)) return false;
     cases::CaseEntry entry = gathered();

@@ -31,9 +31,10 @@ struct Session;
 class CaseNotesWindow : public QWidget {
     Q_OBJECT
 public:
-    // The record's id, given and written to User when it has none yet;
-    // empty when that could not be done (the user was told).
-    using GiveId = std::function<QString(const files::BirthRecord&)>;
+    // The record's id, written to User when it has none yet: `found` (the
+    // case its fields matched) or a fresh one; empty when that could not be
+    // done (the user was told).
+    using GiveId = std::function<QString(const files::BirthRecord& record, const QString& found)>;
 
     CaseNotesWindow(Session& session, QWidget& owner, GiveId giveId);
     ~CaseNotesWindow() override;

@@ -126,7 +126,7 @@ private:
     // its first note is written.
     void buildNotesWindow();
     void toggleNotesWindow();
-    QString giveRecordId(const files::BirthRecord& record);
+    QString giveRecordId(const files::BirthRecord& record, const QString& found);
 
     Form1& form1_;
     Session& session_;

@@ -13,7 +13,9 @@
 namespace velmora {
 
 void Form2::buildNotesWindow() {
-    notes_ = new CaseNotesWindow(session_, *this, [this](const files::BirthRecord& record) { return giveRecordId(record); });
+    notes_ = new CaseNotesWindow(session_, *this, [this](const files::BirthRecord& record, const QString& found) {
+        return giveRecordId(record, found);
+    });
     auto* toggle = new QAction(QStringLiteral("案例筆記"), this);
     toggle->setObjectName(QStringLiteral("CaseNotesToggle"));
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -38,12 +40,14 @@ void Form2::toggleNotesWindow() {
     notes_->activateWindow();
 }
 
-// The record as it stands in the list gets an id, saved like any change.
-QString Form2::giveRecordId(const files::BirthRecord& record) {
+// The record as it stands in the list gets an id (that of the case its
+// fields matched, else a fresh one), saved like any change.
+QString Form2::giveRecordId(const files::BirthRecord& record, const QString& found) {
     for (std::size_t row = 0; row < records_.size(); ++row) {
         files::BirthRecord& stored = records_[row];
         if (stored.fields() != record.fields() || stored.extras != record.extras) continue;
         files::UserEdit edit{files::UserEdit::Kind::Change, stored, stored};
+        if (!found.isEmpty()) files::SetRecordId(edit.after, found);
         files::GiveRecordId(edit.after);
         unsaved_.push_back(edit);
         stored = edit.after;

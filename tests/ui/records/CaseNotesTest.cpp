@@ -58,6 +58,18 @@ TEST_F(RecordWindowTest, NotesAreSavedAsTypedAndComeBackForTheSamePerson) {
     clickRow(0);
     EXPECT_EQ(notes->findChild<QPlainTextEdit*>(QStringLiteral("CaseNotesText"))->toPlainText(), QStringLiteral("命宮紫微"));
     EXPECT_EQ(StoredCases(folder_.path()).size(), 1u);  // looking wrote nothing
+
+    // An older program rewrites User without the id: the case is found by the
+    // record's fields, and its next note gives the record that id back.
+    folder_.write(QStringLiteral("User"), UserBytes({kA, kB}));
+    form2->InputData();
+    clickRow(0);
+    auto* text = notes->findChild<QPlainTextEdit*>(QStringLiteral("CaseNotesText"));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("命宮紫微"));
+    text->setPlainText(QStringLiteral("命宮紫微，補記"));
+    QTRY_VERIFY_WITH_TIMEOUT(userFileAsIs().contains(("\tid=" + saved[0].id).toLatin1()), 3000);
+    notes->hide();
+    EXPECT_EQ(StoredCases(folder_.path()).size(), 1u);
 }
 
 }  // namespace
