@@ -70,6 +70,7 @@ void CaseNotesWindow::build() {
     person_ = new QLabel(this);
     MarkAsUserText(person_);
     notes_ = new QPlainTextEdit(this);
+    notes_->setTabChangesFocus(true);  // Tab walks the fields; a note needs no tab characters
     tags_ = new QLineEdit(this);
     tags_->setPlaceholderText(QStringLiteral("以「；」分隔，如 家人；學員"));
     source_ = new QLineEdit(this);

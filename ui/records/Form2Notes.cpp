@@ -31,11 +31,11 @@ void Form2::toggleNotesWindow() {
     }
     const int row = selectedRow();
     notes_->showRecord(row >= 0 ? std::optional(records_[static_cast<std::size_t>(row)]) : std::nullopt);
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    notes_->setGeometry(QRect(PlaceBeside(notes_->size(), frameGeometry(), screen->availableGeometry(), Side::Right)
-                                  .topLeft(),
-                              notes_->size()));
     notes_->show();
+    // Placed once shown, when its frame is known: wholly on the screen, beside this window.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    notes_->move(PlaceBeside(notes_->frameGeometry().size(), frameGeometry(), screen->availableGeometry(), Side::Right)
+                     .topLeft());
     notes_->raise();
     notes_->activateWindow();
 }
