@@ -2,15 +2,18 @@
 // picked record, shown and hidden with Ctrl+J.
 
 #include <QAction>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "files/RecordId.h"
 #include "ui/common/ToolWindowPlace.h"
 #include "ui/records/CaseNotesWindow.h"
 #include "ui/records/Form2.h"
+#include "ui/session/Session.h"
 
 namespace velmora {
+
+namespace {
+const char* const kNotesPlaceKey = "caseNotes";  // where the user last put the window
+}  // namespace
 
 void Form2::buildNotesWindow() {
     notes_ = new CaseNotesWindow(session_, *this, [this](const files::BirthRecord& record, const QString& found) {
@@ -26,16 +29,14 @@ void Form2::buildNotesWindow() {
 
 void Form2::toggleNotesWindow() {
     if (notes_->isVisible()) {
+        RememberToolWindow(*notes_, *session_.settings, kNotesPlaceKey);
         notes_->hide();
         return;
     }
     const int row = selectedRow();
     notes_->showRecord(row >= 0 ? std::optional(records_[static_cast<std::size_t>(row)]) : std::nullopt);
+    PlaceToolWindow(*notes_, *this, *session_.settings, kNotesPlaceKey, Side::Right);
     notes_->show();
-    // Placed once shown, when its frame is known: wholly on the screen, beside this window.
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    notes_->move(PlaceBeside(notes_->frameGeometry().size(), frameGeometry(), screen->availableGeometry(), Side::Right)
-                     .topLeft());
     notes_->raise();
     notes_->activateWindow();
 }
