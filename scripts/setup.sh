@@ -25,6 +25,8 @@ packages=(
   # 简体 on screen: OpenCC's library, its t2s/s2t dictionaries and the opencc tool
   # the vocabulary list was generated with.
   libopencc-dev libopencc-data opencc
+  # The case library (Cases.sqlite): Qt SQL's SQLite driver, whose SQLite has FTS5.
+  libqt6sql6-sqlite
   # Qt's own buttons and file dialogs in Chinese (qtbase_zh_TW / zh_CN).
   qt6-translations-l10n
   # The package check (check_package.sh) and the clean-root check; also named

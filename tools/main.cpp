@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/Utf8.h"
+#include "tools/CasesCommand.h"
 #include "output/BatchJobs.h"
 #include "output/AllPeriods.h"
 #include "output/BatchRun.h"
@@ -173,6 +174,10 @@ std::variant<Query, std::string> SecondBirthAtPlace(const CommandLine& line, con
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsSearchCommand(arguments)) return RunSearchCommand({arguments.begin() + 1, arguments.end()}, argc, argv);
+    if (AsksForCases(arguments)) {
+        const QCoreApplication app(argc, argv);
+        return RunCasesCommand(arguments, QCoreApplication::applicationDirPath().toStdString());
+    }
     ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (const auto* problem = std::get_if<std::string>(&parsed)) return Fail(*problem);
     const CommandLine& line = std::get<CommandLine>(parsed);

@@ -32,6 +32,7 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+class CaseNotesWindow;
 class Form1;
 class GapCaption;
 class RecordListView;
@@ -125,6 +126,12 @@ private:
     std::optional<QString> momentProblem(const files::BirthRecord& record) const;
     void storeMoment(files::BirthRecord& record) const;
     void tell(const QString& text);
+    // The case notes beside the list (Form2Notes.cpp): Ctrl+J shows them for
+    // the picked record; a record without an id gets one, saved to User, when
+    // its first note is written.
+    void buildNotesWindow();
+    void toggleNotesWindow();
+    QString giveRecordId(const files::BirthRecord& record, const QString& found);
 
     Form1& form1_;
     Session& session_;
@@ -150,6 +157,7 @@ private:
     RecordListView* listView_ = nullptr;   // the list's order and filter over records_
     std::unique_ptr<RecordSearch> search_;  // what the filter box lets through
     MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
+    CaseNotesWindow* notes_ = nullptr;       // the picked person's case, a tool window
 };
 
 }  // namespace velmora

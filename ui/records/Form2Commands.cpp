@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "files/RecordId.h"
 #include "script/TraditionalName.h"
 #include "ui/main/ReferenceReads.h"
 #include "ui/session/Session.h"
@@ -27,6 +28,7 @@ void Form2::addRecord() {
     record->day = PickedDay();
     record->hour = PickedHour();
     storeMoment(*record);
+    files::GiveRecordId(*record);  // the key of the person's notes and events
     records_.push_back(*record);
     unsaved_.push_back({files::UserEdit::Kind::Add, {}, *record});
     listView_->append(*record, static_cast<int>(records_.size()) - 1);
@@ -48,6 +50,7 @@ void Form2::changeRecord() {
     record->stored = std::move(stored.stored);  // unchanged fields write back the line as it was
     record->extras = std::move(stored.extras);  // pieces after the sixth field stay as they were
     storeMoment(*record);
+    files::GiveRecordId(*record);  // kept when it has one; a record from an older hand gets one now
     edit.after = *record;
     unsaved_.push_back(std::move(edit));
     stored = std::move(*record);

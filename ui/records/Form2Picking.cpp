@@ -10,6 +10,7 @@
 
 #include "ui/session/Session.h"
 #include "ui/common/DropDownRows.h"
+#include "ui/records/CaseNotesWindow.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordListView.h"
 #include "ui/records/RecordFields.h"
@@ -124,6 +125,7 @@ void Form2::selectRecord(int row) {
     }
     selectStored(HourCombo, record.hour);
     showStoredMoment(*moment_, record);
+    notes_->showRecord(record);
 }
 
 // The period combo shows its labels in the script; User holds them as

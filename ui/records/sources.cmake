@@ -1,5 +1,7 @@
 # The record window and the gender dialog.
 list(APPEND VELMORA_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CaseNotesWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CaseNotesWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/Form2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2.h
   ${CMAKE_CURRENT_LIST_DIR}/Form2Commands.cpp
@@ -8,6 +10,7 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form2List.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Moment.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Moment.h
+  ${CMAKE_CURRENT_LIST_DIR}/Form2Notes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Picking.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Saving.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form3.cpp

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <functional>
@@ -45,6 +46,31 @@ TEST_F(RecordWindowTest, AddLeavesTheInputsReadyForTheNextName) {
     typeName(QStringLiteral("乙"));
     press(1);  // the same birth under another name
     EXPECT_EQ(userFile(), UserBytes({kA, QStringLiteral("乙\t男\t1990\t5\t3\t") + kHorse}));
+}
+
+// Each record the window writes gets an id piece once: an added record a
+// new one, a record from an older hand at its first change; a second change
+// keeps it.
+TEST_F(RecordWindowTest, TheWindowGivesEachRecordItWritesOneLastingId) {
+    static const QRegularExpression kId(QStringLiteral("\\tid=([0-9a-f-]{36})\\r"));
+    start({kA});
+    typeName(QStringLiteral("丁"));
+    pickBirth(1992, 7, 6, 6);
+    press(1);
+    QStringList ids;
+    for (int step = 0; step < 3; ++step) {
+        clickRow(step == 0 ? 0 : 1);
+        typeName(QStringLiteral("丁%1").arg(step));
+        press(2);
+        QStringList now;
+        for (const auto& match : kId.globalMatch(QString::fromLatin1(userFileAsIs()))) now.append(match.captured(1));
+        ASSERT_EQ(now.size(), 2) << userFileAsIs().toStdString();
+        if (step > 0) {
+            EXPECT_EQ(now, ids) << "a change kept the ids";
+        }
+        ids = now;
+    }
+    EXPECT_NE(ids[0], ids[1]);
 }
 
 TEST_F(RecordWindowTest, SelectingARecordFillsTheInputs) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -114,12 +115,17 @@ QStringList RecordWindowTest::listRows() const {
     return rows;
 }
 
-QByteArray RecordWindowTest::userFile() const {
+QByteArray RecordWindowTest::userFileAsIs() const {
     QFile file(folder_.filePath(QStringLiteral("User")));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
     return file.readAll();
+}
+
+QByteArray RecordWindowTest::userFile() const {
+    static const QRegularExpression kIdPiece(QStringLiteral("\tid=[0-9a-f-]{36}(?=[\t\r])"));
+    return QString::fromLatin1(userFileAsIs()).remove(kIdPiece).toLatin1();
 }
 
 void RecordWindowTest::settle() {

@@ -66,7 +66,10 @@ public:
     void clickRow(int row);
     // The texts of the list's rows, fields joined by '|'.
     QStringList listRows() const;
+    // User's bytes without the id pieces the window gives (random UUIDs):
+    // what the edit tests compare. userFileAsIs: the bytes as they are.
     QByteArray userFile() const;
+    QByteArray userFileAsIs() const;
     // Lets the closed windows go and their closing hooks run.
     static void settle();
     // The texts of the notices shown so far.

@@ -1,0 +1,105 @@
+#include "tools/CasesCommand.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "cases/CaseImport.h"
+#include "files/Utf8.h"
+
+namespace velmora::tool {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kBadInput = 2;
+
+struct CasesLine {
+    bool exporting = false;
+    bool importing = false;
+    bool dryRun = false;
+    std::string file;  // empty: standard output
+    std::optional<std::string> data;
+};
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "velmora-chart: %s\n", message.toUtf8().constData());
+    return kBadInput;
+}
+
+std::optional<CasesLine> Parse(const std::vector<std::string>& arguments, QString& error) {
+    CasesLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasNext = i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0;
+        if (a == "--export-cases") {
+            line.exporting = true;
+            if (hasNext) line.file = arguments[++i];
+        } else if (a == "--import-cases") {
+            line.importing = true;
+            if (!hasNext) error = QStringLiteral("--import-cases needs a FILE");
+            else line.file = arguments[++i];
+        } else if (a == "--dry-run") {
+            line.dryRun = true;
+        } else if (a == "--data" && hasNext) {
+            line.data = arguments[++i];
+        } else {
+            error = QStringLiteral("%1 does not go with the case commands").arg(files::FromUtf8(a));
+        }
+    }
+    if (line.exporting && line.importing) error = QStringLiteral("--export-cases and --import-cases go one at a time");
+    if (line.dryRun && !line.importing) error = QStringLiteral("--dry-run goes with --import-cases");
+    return error.isEmpty() ? std::optional(line) : std::nullopt;
+}
+
+bool IsCsv(const QString& path) { return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
+
+int Export(const QString& folder, const QString& path) {
+    const cases::FolderLibrary library = cases::ReadFolderLibrary(folder);
+    if (library.problem) return Fail(library.problem->describe());
+    const cases::People people = cases::GatherPeople(library.records, library.cases);
+    const QByteArray bytes = IsCsv(path) ? cases::PeopleToCsv(people) : cases::PeopleToJson(people);
+    QFile out(path);
+    const bool opened = path.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) : out.open(QIODevice::WriteOnly);
+    if (!opened || out.write(bytes) != bytes.size() || !out.flush()) return Fail(QStringLiteral("cannot write ") + path);
+    return kDone;
+}
+
+int Import(const QString& folder, const QString& path, bool dryRun) {
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) return Fail(QStringLiteral("cannot read %1: %2").arg(path, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    cases::PeopleRead read = IsCsv(path) ? cases::PeopleFromCsv(bytes) : cases::PeopleFromJson(bytes);
+    if (auto* problem = std::get_if<QString>(&read)) return Fail(path + QStringLiteral(": ") + *problem);
+    const cases::People& people = std::get<cases::People>(read);
+    const cases::FolderLibrary library = cases::ReadFolderLibrary(folder);
+    if (library.problem) return Fail(library.problem->describe());
+    const cases::ImportPlan plan = cases::PlanImport(library.records, library.cases, people);
+    QString text;
+    for (const cases::ImportStep& step : plan.steps) text += cases::PlanLine(step) + QLatin1Char('\n');
+    std::fputs(text.toUtf8().constData(), stdout);
+    if (dryRun) return kDone;
+    if (auto problem = cases::ImportIntoFolder(folder, people)) return Fail(problem->describe());
+    return kDone;
+}
+
+}  // namespace
+
+bool AsksForCases(const std::vector<std::string>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& a) { return a == "--export-cases" || a == "--import-cases"; });
+}
+
+int RunCasesCommand(const std::vector<std::string>& arguments, const std::string& programFolder) {
+    QString error;
+    const std::optional<CasesLine> line = Parse(arguments, error);
+    if (!line) return Fail(error);
+    const QString folder = files::FromUtf8(line->data.value_or(programFolder));
+    const QString file = files::FromUtf8(line->file);
+    return line->exporting ? Export(folder, file) : Import(folder, file, line->dryRun);
+}
+
+}  // namespace velmora::tool
