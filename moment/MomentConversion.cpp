@@ -92,6 +92,9 @@ MomentResult ConvertMoment(const MomentInput& input) {
     ClockReadings clock;
     if (input.fixedOffsetSeconds) {
         clock.readings.push_back({clockWall - *input.fixedOffsetSeconds, *input.fixedOffsetSeconds, 0});
+    } else if (input.date < FirstZoneHistoryDate()) {
+        const int localMeanOffset = static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
+        clock.readings.push_back({clockWall - localMeanOffset, localMeanOffset, 0});
     } else {
         clock = ReadClock(ZoneOfId(input.zone), clockWall);
     }
@@ -101,7 +104,7 @@ MomentResult ConvertMoment(const MomentInput& input) {
     }
     for (const MomentSteps& steps : result.readings) {
         if (!InChartRange(steps)) {
-            result.error = Tr("換算後的日期 %1 不在 1901-01-01 至 2099-12-31 之內")
+            result.error = Tr("換算後的日期 %1 不在 1800-01-01 至 2200-12-31 之內")
                                .arg(steps.chartDate.toString(Qt::ISODate));
             return result;
         }
