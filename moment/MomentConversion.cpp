@@ -92,7 +92,8 @@ MomentResult ConvertMoment(const MomentInput& input) {
     ClockReadings clock;
     if (input.fixedOffsetSeconds) {
         clock.readings.push_back({clockWall - *input.fixedOffsetSeconds, *input.fixedOffsetSeconds, 0});
-    } else if (input.date < FirstZoneHistoryDate()) {
+    } else if (input.date < FirstZoneHistoryDate() && ZoneOfId(input.zone).hasTransitions()) {
+        // A zone that ever changed its clock has no recorded history this early: local mean time.
         const int localMeanOffset = static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
         clock.readings.push_back({clockWall - localMeanOffset, localMeanOffset, 0});
     } else {

@@ -24,7 +24,8 @@ inline constexpr int kLatePeriodHour = 23;
 inline QDate FirstChartDate() { return QDate(1800, 1, 1); }
 inline QDate LastChartDate() { return QDate(2200, 12, 31); }
 // The time-zone database (and so QTimeZone) holds most zones' history only from about
-// 1900; before that the clock is taken to keep local mean time at the place.
+// 1900; before that a zone's clock is taken to keep local mean time at the place
+// (a fixed zone such as Etc/UTC keeps its offset).
 inline QDate FirstZoneHistoryDate() { return QDate(1900, 1, 1); }
 
 }  // namespace velmora::moment
