@@ -1,6 +1,8 @@
 #include "moment/MomentConversion.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +66,13 @@ std::optional<QString> InputProblem(const MomentInput& input) {
     return std::nullopt;
 }
 
+// A zone whose clock changed by 1950 (a fixed zone such as Etc/UTC never did).
+bool HasClockChanges(const QTimeZone& zone) {
+    const QDateTime from(FirstChartDate(), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(1950, 1, 1), QTime(0, 0), Qt::UTC);
+    return !zone.transitions(from, to).isEmpty();
+}
+
 bool InChartRange(const MomentSteps& steps) {
     return steps.chartDate >= FirstChartDate() && steps.chartDate <= LastChartDate();
 }
@@ -92,7 +101,7 @@ MomentResult ConvertMoment(const MomentInput& input) {
     ClockReadings clock;
     if (input.fixedOffsetSeconds) {
         clock.readings.push_back({clockWall - *input.fixedOffsetSeconds, *input.fixedOffsetSeconds, 0});
-    } else if (input.date < FirstZoneHistoryDate() && ZoneOfId(input.zone).hasTransitions()) {
+    } else if (input.date < FirstZoneHistoryDate() && HasClockChanges(ZoneOfId(input.zone))) {
         // A zone that ever changed its clock has no recorded history this early: local mean time.
         const int localMeanOffset = static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
         clock.readings.push_back({clockWall - localMeanOffset, localMeanOffset, 0});
