@@ -41,7 +41,7 @@ TEST_F(LunarEntryTest, MonthsListTheLeapMonthAfterItsOwnAndDaysFollowTheMonthAnd
         {"2021", "五月", 12, "五月", 30, "三十"},      // no leap month
         {"2023", "閏二月", 13, "五月", 29, "廿九"},
         {"2200", "十一月", 11, "五月", 25, "廿五"},    // the last record day, 2200-12-31, is 十一月廿五
-        {"1799", "十二月", 1, "", 30, "三十"},         // 1800-01-01 falls in 十二月 of lunar 1799
+        {"1799", "十二月", 1, "", 24, "三十"},         // 1800-01-01 is 十二月初七 of lunar 1799
     };
     start();
     chooseLunar();
