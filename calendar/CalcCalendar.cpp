@@ -14,7 +14,7 @@ namespace velmora {
 namespace {
 
 // Conversion serves every supported day and the day after the last one, which the
-// late 子 period of 2099-12-31 reaches.
+// late 子 period of the last supported day reaches.
 constexpr std::chrono::sys_days kFirstConvertibleDate = CivilDate(kFirstSupportedYear, 1, 1);
 constexpr std::chrono::sys_days kLastConvertibleDate = CivilDate(kLastSupportedYear + 1, 1, 1);
 

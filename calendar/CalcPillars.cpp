@@ -33,6 +33,10 @@ constexpr int kSpringMonth = 1;      // opened by 立春 in February
 constexpr int kDaXueMonth = 11;      // opened by 大雪 in December
 constexpr int kXiaoHanMonth = 12;    // opened by 小寒 in January
 
+// The remainder of `value` divided by `divisor`, in 0..divisor-1 also for a negative value
+// (months and days before the 1900 count origins).
+constexpr int PositiveRemainder(int value, int divisor) { return (value % divisor + divisor) % divisor; }
+
 Pillar MakePillar(int stem, int branch) {
     return {static_cast<std::int16_t>(stem), static_cast<std::int16_t>(branch)};
 }
@@ -61,7 +65,7 @@ int SolarMonthIndex(int year, int month, std::chrono::sys_days birth) {
 }
 
 Pillar MonthPillarOf(int lunarNewYearYear, int k) {
-    int stem = ((lunarNewYearYear - kMonthStemYear) * kMonthsPerYear + k) % kStemCount + kMonthStemBase;
+    int stem = PositiveRemainder((lunarNewYearYear - kMonthStemYear) * kMonthsPerYear + k, kStemCount) + kMonthStemBase;
     if (stem > kStemCount) stem -= kStemCount;
     int branch = k + kMonthBranchOffset;
     if (branch > kBranchCount) branch -= kBranchCount;
@@ -102,7 +106,7 @@ void CalcPillars(CalendarDay& day) {
     pillars.SolarYearPillar = YearPillarOf(springYear);
     pillars.MonthPillar = MonthPillarOf(lunarNewYearYear, k);
     pillars.SolarMonthPillar = MonthPillarOf(springYear, k);
-    pillars.DayPillar = CyclePillar(DaysBetween(kDayCountEpoch, birth) % kCycleLength + 1);
+    pillars.DayPillar = CyclePillar(PositiveRemainder(DaysBetween(kDayCountEpoch, birth), kCycleLength) + 1);
     pillars.HourPillar = HourPillarOf(pillars.DayPillar.stem, day.HourBranch);
 }
 

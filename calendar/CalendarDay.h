@@ -36,7 +36,7 @@ inline constexpr std::int16_t kLateZiClockHour = 23;
 
 struct CalendarDay {
     // Input, written by the caller.
-    std::int16_t SolarYear = 0;   // 1901..2099
+    std::int16_t SolarYear = 0;   // 1800..2200
     std::int16_t SolarMonth = 0;  // 1..12
     std::int16_t SolarDay = 0;    // 1..31
     std::int16_t ClockHour = 0;   // 0, 2, .., 22 for 子 (early) .. 亥; 23 for the late 子 period
@@ -52,7 +52,7 @@ struct CalendarDay {
 };
 
 // Converts the solar input of `day` into its lunar date, hour branch and pillars.
-// A year outside 1901..2099 leaves the lunar fields and pillars as the previous call
+// A year outside 1800..2200 leaves the lunar fields and pillars as the previous call
 // left them; a month, day or hour outside its range (1..12, 1..31, 0..23) leaves the
 // whole record untouched.
 void CalcCalendar(CalendarDay& day);
@@ -60,8 +60,8 @@ void CalcCalendar(CalendarDay& day);
 // Gregorian (year, month, day) to lunar: writes LunarYear, LunarMonth, LunarDay,
 // LeapKind and LeapMonthDigit of `day`. The day may run one past the month's end
 // (the late 子 period); it is carried into the next month. Years outside
-// 1901..2099 write nothing, nor does a day that carries the date outside
-// 1901-01-01..2100-01-01.
+// 1800..2200 write nothing, nor does a day that carries the date outside
+// 1800-01-01..2201-01-01.
 void ConvertLunarDate(std::int16_t year, std::int16_t month, std::int16_t dayOfMonth, CalendarDay& day);
 
 // Fills day.Pillars from the solar input fields and HourBranch. Leaves them as they
@@ -73,5 +73,15 @@ void CalcPillars(CalendarDay& day);
 // '0' -> 0 (no leap month), '1'..'9' -> 1..9, 'A'..'C' (or 'a'..'c') -> 10..12.
 // Anything else reads as 0.
 int LeapMonthNumber(char digit);
+
+// Whether the lunar date or the month pillar of the civil date (year, month, dayOfMonth)
+// hangs on an instant too near midnight to settle: the tables give one answer, a day's
+// shift is possible. Callers show a notice; the chart still follows the tables.
+bool IsUncertainDate(int year, int month, int dayOfMonth);
+// The same for the day `day` converts: the late 子 period asks about the next day.
+bool IsUncertainCalendarDay(const CalendarDay& day);
+
+// Whether the lunar date of a civil year is the Qing almanac's as issued (before 1912).
+bool FollowsQingAlmanac(int year);
 
 }  // namespace velmora

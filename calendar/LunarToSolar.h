@@ -1,6 +1,6 @@
 #pragma once
 // From a lunar date back to the Gregorian day it names: the inverse of
-// ConvertLunarDate, for every lunar date of the table years 1900..2100.
+// ConvertLunarDate, for every lunar date of the table years 1799..2201.
 // A date the calendar does not hold is refused with the reason, never moved
 // to a neighbouring day.
 
@@ -23,7 +23,7 @@ struct LunarMonthEntry {
 // Why a lunar date is not a day of the calendar.
 enum class LunarDateFault {
     None,
-    YearOutsideTables,  // the tables hold lunar years 1900..2100 only
+    YearOutsideTables,  // the tables hold lunar years 1799..2201 only
     NoSuchMonth,        // the month lies outside 1..12
     NoSuchLeapMonth,    // the year has no leap month after that month
     NoSuchDay,          // the day lies outside 1..the month's length

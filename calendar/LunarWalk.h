@@ -22,7 +22,7 @@ struct LunarYearPosition {
 
 // Finds the lunar year of `date`, starting from `startYear` (the Gregorian year the
 // date was given in): a date before that year's new year belongs to the year before.
-// The date must lie within the table, from the 1900 new year to the day before the 2100 one.
+// The date must lie within the table, from the first table year's new year to the day before the last one's.
 LunarYearPosition FindLunarYear(int startYear, std::chrono::sys_days date);
 
 // Both walks need 0 <= daysSinceNewYear < the day count of lunarYear.

@@ -20,7 +20,7 @@ inline constexpr int kUserFields = 6;
 struct BirthRecord {
     QString name;
     QString gender;  // "男" or "女"
-    QString year;    // "1902".."2099"
+    QString year;    // "1800".."2200"
     QString month;   // "1".."12"
     QString day;     // "1".."31"
     QString hour;    // one of the twelve period labels

@@ -1,6 +1,8 @@
 #include "moment/MomentConversion.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +66,13 @@ std::optional<QString> InputProblem(const MomentInput& input) {
     return std::nullopt;
 }
 
+// A zone whose clock changed by 1950 (a fixed zone such as Etc/UTC never did).
+bool HasClockChanges(const QTimeZone& zone) {
+    const QDateTime from(FirstChartDate(), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(1950, 1, 1), QTime(0, 0), Qt::UTC);
+    return !zone.transitions(from, to).isEmpty();
+}
+
 bool InChartRange(const MomentSteps& steps) {
     return steps.chartDate >= FirstChartDate() && steps.chartDate <= LastChartDate();
 }
@@ -92,6 +101,10 @@ MomentResult ConvertMoment(const MomentInput& input) {
     ClockReadings clock;
     if (input.fixedOffsetSeconds) {
         clock.readings.push_back({clockWall - *input.fixedOffsetSeconds, *input.fixedOffsetSeconds, 0});
+    } else if (input.date < FirstZoneHistoryDate() && HasClockChanges(ZoneOfId(input.zone))) {
+        // A zone that ever changed its clock has no recorded history this early: local mean time.
+        const int localMeanOffset = static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
+        clock.readings.push_back({clockWall - localMeanOffset, localMeanOffset, 0});
     } else {
         clock = ReadClock(ZoneOfId(input.zone), clockWall);
     }
@@ -101,7 +114,7 @@ MomentResult ConvertMoment(const MomentInput& input) {
     }
     for (const MomentSteps& steps : result.readings) {
         if (!InChartRange(steps)) {
-            result.error = Tr("換算後的日期 %1 不在 1901-01-01 至 2099-12-31 之內")
+            result.error = Tr("換算後的日期 %1 不在 1800-01-01 至 2200-12-31 之內")
                                .arg(steps.chartDate.toString(Qt::ISODate));
             return result;
         }

@@ -6,8 +6,9 @@
 namespace velmora::moment {
 
 // Every reading of the typed clock time with all its steps. An unknown zone,
-// a longitude beyond ±180°, or a chart date outside 1901-01-01..2099-12-31
-// gives an error instead.
+// a longitude beyond ±180°, or a chart date outside 1800-01-01..2200-12-31
+// gives an error instead. Before 1900, where most zones have no recorded history,
+// a zone's clock reads as local mean time at the longitude.
 MomentResult ConvertMoment(const MomentInput& input);
 
 // The period of a basis time given as seconds into its day: 13 from 23:00,

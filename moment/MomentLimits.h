@@ -21,7 +21,11 @@ inline constexpr int kLatePeriod = 13;      // late 子, 23:00..23:59
 inline constexpr int kLatePeriodHour = 23;
 
 // The calendar's range; a chart date outside it is refused.
-inline QDate FirstChartDate() { return QDate(1901, 1, 1); }
-inline QDate LastChartDate() { return QDate(2099, 12, 31); }
+inline QDate FirstChartDate() { return QDate(1800, 1, 1); }
+inline QDate LastChartDate() { return QDate(2200, 12, 31); }
+// The time-zone database (and so QTimeZone) holds most zones' history only from about
+// 1900; before that a zone's clock is taken to keep local mean time at the place
+// (a fixed zone such as Etc/UTC keeps its offset).
+inline QDate FirstZoneHistoryDate() { return QDate(1900, 1, 1); }
 
 }  // namespace velmora::moment

@@ -2,6 +2,8 @@
 
 #include "output/ReadingJson.h"
 
+#include "calendar/CalendarDay.h"
+
 #include <array>
 #include <bit>
 #include <charconv>
@@ -172,8 +174,11 @@ void AppendCalendarJson(JsonWriter& json, const CalendarDay& day) {
         AppendPillar(run, ",\"hour\":", p.HourPillar);
         AppendPillar(run, ",\"solarYear\":", p.SolarYearPillar);
         AppendPillar(run, ",\"solarMonth\":", p.SolarMonthPillar);
-        run.raw("}}");
+        run.raw('}');
     });
+    // Written only when true, so that the days the tables settle keep their JSON as it was.
+    if (IsUncertainCalendarDay(day)) json.raw(",\"uncertainDay\":true");
+    json.raw('}');
 }
 
 void AppendChartJson(const ChartResult& result, const ReferenceTables* words, std::string& out,

@@ -2,6 +2,7 @@
 
 #include "output/ConventionWords.h"
 
+#include "calendar/CalendarDay.h"
 #include "calendar/LunarText.h"
 #include "output/ChartWords.h"
 #include "output/ReadingText.h"
@@ -81,6 +82,13 @@ std::string Transformations(int stem, const StarQuartet& stars, const NameList& 
 }
 
 // The centre lines of the board, the owner's name left out.
+// A day whose lunar date or month pillar the tables cannot settle, and the quiet note
+// that before 1912 the lunar date is the Qing almanac's.
+void AppendCalendarNotes(std::string& out, const CalendarDay& day) {
+    if (IsUncertainCalendarDay(day)) out += std::string(kUncertainDayNotice) + "\n";
+    if (FollowsQingAlmanac(day.SolarYear)) out += std::string(kQingAlmanacNote) + "\n";
+}
+
 void AppendSummary(std::string& out, const ChartResult& r, const ReferenceTables& words) {
     const NameList& n = words.names;
     const BirthInput& b = r.birth;
@@ -99,6 +107,7 @@ void AppendSummary(std::string& out, const ChartResult& r, const ReferenceTables
     out += "年柱:   " + PillarName(n, p.SolarYearPillar) + "        月柱:   " + PillarName(n, p.SolarMonthPillar) +
            "        日柱:   " + PillarName(n, p.DayPillar) + "        時柱:   " + PillarName(n, p.HourPillar) + "\n";
     out += "生年四化:  " + Transformations(b.YearStem, r.transformations, n) + "\n";
+    AppendCalendarNotes(out, r.birthDay);
 }
 
 std::string PalaceOnBranch(int branch, const ChartState& chart, const NameList& names) {

@@ -50,13 +50,13 @@ constexpr std::string_view kUsage =
 Computes Zi Wei Dou Shu charts with the engine and the reference files of
 Velmora and prints them as JSON (one object a line, UTF-8).
 
-  DATE, AT-DATE     YYYY-MM-DD, 1901-01-01..2099-12-31
+  DATE, AT-DATE     YYYY-MM-DD, 1800-01-01..2200-12-31
   PERIOD, AT-PERIOD 1..13: 1 early 子, 2 丑, .. 12 亥, 13 late 子 (counts as the next day)
   GENDER            M or F (m, f, 男, 女 too)
   LAYER             0 本命, 1 大限, 2 小限, 3 流年, 4 流月, 5 流日, 6 流時
   --data DIR        folder of ProperN, Mia and Four (default: the executable's folder)
   --lunar           DATE and AT-DATE are lunar dates YYYY-MM-DD, "L" after the
-                    month for a leap month (2020-04L-15), lunar 1900-11-11..2099-11-20;
+                    month for a leap month (2020-04L-15), lunar 1799-12-07..2200-11-25;
                     the chart is the one of the Gregorian day they name
   --names           add a "names" object with the words beside the numbers
   --text            print a readable chart in Chinese instead of JSON
@@ -89,7 +89,7 @@ Velmora and prints them as JSON (one object a line, UTF-8).
                     below for the first; its PERIOD may then be HH:MM
   --all-periods     the thirteen charts of DATE and GENDER, periods 1..13, as one
                     JSON array (for a birth whose hour is not known)
-  --years FROM-TO   a row for each year FROM..TO (1901..2099, not before the
+  --years FROM-TO   a row for each year FROM..TO (1800..2200, not before the
                     birth's lunar year), computed at the day the year turns:
                     the age, the 大限, 小限 and 流年 palaces and their four
                     transformations, one JSON object a year
@@ -170,7 +170,7 @@ std::optional<std::string> TakeYears(std::string_view option, const std::string*
     std::string value;
     if (auto problem = TakeValue(option, kYearsOption, "--years needs FROM-TO", next, used, value)) return problem;
     line.years = ParseYearSpan(value);
-    if (!line.years) return "--years \"" + value + "\" is not FROM-TO, two years 1901..2099 in order";
+    if (!line.years) return "--years \"" + value + "\" is not FROM-TO, two years 1800..2200 in order";
     return std::nullopt;
 }
 

@@ -96,7 +96,7 @@ std::variant<MomentAnswer, std::string> AnswerMomentFields(std::span<const std::
     std::string period;
     if (charted.size() > kPeriodField && IsClockText(charted[kPeriodField])) {
         const std::optional<QueryDate> date = ParseDate(charted[0]);
-        if (!date) return "DATE must be YYYY-MM-DD within 1901-01-01..2099-12-31, not " + std::string(charted[0]);
+        if (!date) return "DATE must be YYYY-MM-DD within 1800-01-01..2200-12-31, not " + std::string(charted[0]);
         answer.input = setting.base;
         answer.placeName = setting.placeName;
         answer.input.date = QDate(date->year, date->month, date->day);

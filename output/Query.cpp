@@ -73,7 +73,7 @@ std::string DateMessage(std::string_view name, std::string_view text, DateFault 
     switch (fault) {
         case DateFault::Form: return head + " is not a date of the form YYYY-MM-DD";
         case DateFault::NoSuchDay: return head + " is not a day of the Gregorian calendar";
-        case DateFault::OutOfRange: return head + " lies outside 1901-01-01..2099-12-31";
+        case DateFault::OutOfRange: return head + " lies outside 1800-01-01..2200-12-31";
         case DateFault::None: break;
     }
     return {};

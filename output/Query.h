@@ -10,10 +10,12 @@
 #include <string_view>
 #include <variant>
 
+#include "calendar/TableYears.h"
+
 namespace velmora::tool {
 
-inline constexpr int kFirstYear = 1901;
-inline constexpr int kLastYear = 2099;
+inline constexpr int kFirstYear = kFirstSupportedYear;
+inline constexpr int kLastYear = kLastSupportedYear;
 inline constexpr int kFirstPeriod = 1;   // early 子, on the day itself
 inline constexpr int kLastPeriod = 13;   // late 子, counted as the next day
 inline constexpr int kFirstLayer = 0;    // 本命
@@ -63,7 +65,7 @@ ParsedQuery ParseQueryLine(std::string_view line, DateCalendar calendar = DateCa
 bool IsBlankLine(std::string_view line);
 
 // The field parsers, each giving nothing for text it does not accept.
-// YYYY-MM-DD, a real Gregorian date within 1901-01-01..2099-12-31.
+// YYYY-MM-DD, a real Gregorian date within 1800-01-01..2200-12-31.
 std::optional<QueryDate> ParseDate(std::string_view text);
 // 1..13.
 std::optional<int> ParsePeriod(std::string_view text);

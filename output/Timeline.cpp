@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "calendar/TableYears.h"
 #include "chart/NatalChart.h"
 #include "chart/TimeLayers.h"
 
@@ -54,6 +55,7 @@ std::vector<YearEntry> YearsOf(const DecadeEntry& decade, const BirthInput& birt
     std::vector<YearEntry> years;
     for (int age = decade.firstAge; age <= decade.lastAge; ++age) {
         const int year = birth.LunarYear + age - 1;
+        if (year > kLastSupportedYear) break;  // the calendar's tables end there
         const CalendarDay day = DayOf({year, kMidYearMonth, 1});
         years.push_back({year, day.Pillars.YearPillar, age, day.Pillars.YearPillar.branch});
     }

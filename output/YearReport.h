@@ -18,7 +18,7 @@ struct YearSpan {
     friend bool operator==(const YearSpan&, const YearSpan&) = default;
 };
 
-// "FROM-TO", two years of four digits within 1901..2099, FROM not after TO;
+// "FROM-TO", two years of four digits within 1800..2200, FROM not after TO;
 // nothing otherwise.
 std::optional<YearSpan> ParseYearSpan(std::string_view text);
 

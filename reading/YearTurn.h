@@ -10,7 +10,7 @@
 namespace velmora {
 
 // The Gregorian day year `year` turns on under `rule`; nothing for a year the
-// calendar tables do not hold (outside 1901..2099).
+// calendar tables do not hold (outside 1800..2200).
 std::optional<std::chrono::sys_days> YearTurnDay(int year, FlowingYearRule rule);
 
 }  // namespace velmora

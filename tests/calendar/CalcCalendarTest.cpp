@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(EveryHour, HourBranch, ::testing::Values(
     HourRow{23, 1}, HourRow{1, 1}, HourRow{3, 3}, HourRow{5, 3}, HourRow{7, 5}, HourRow{21, 11}));
 
 TEST(OutOfRange, YearsOutsideTheTablesLeaveLunarFieldsAndPillars) {
-    for (const int year : {1900, 2100, 0, -5, 3000}) {
+    for (const int year : {1799, 2201, 0, -5, 3000}) {
         CalendarDay day = Calculate(1984, 11, 23, 4);
         const CalendarDay previous = day;
         day.SolarYear = static_cast<std::int16_t>(year);
@@ -169,9 +169,9 @@ TEST(ConvertLunarDate, CarriesADayPastTheMonthEndIntoTheNextMonth) {
 
 TEST(ConvertLunarDate, LeavesTheRecordWhenTheDayRunsOffTheTables) {
     CalendarDay day;
-    ConvertLunarDate(2099, 12, 33, day);    // 2100-01-02, past the last convertible day
-    ConvertLunarDate(1901, 1, 0, day);      // 1900-12-31
-    ConvertLunarDate(1901, 1, -32000, day);
+    ConvertLunarDate(2200, 12, 33, day);    // 2201-01-02, past the last convertible day
+    ConvertLunarDate(1800, 1, 0, day);      // 1799-12-31
+    ConvertLunarDate(1800, 1, -32000, day);
     EXPECT_EQ(day, CalendarDay{});
 }
 

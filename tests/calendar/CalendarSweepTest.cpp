@@ -1,4 +1,4 @@
-// Invariants checked on every day from 1901-01-01 to 2099-12-31.
+// Invariants checked on every supported day, 1800-01-01 to 2200-12-31.
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,14 @@
 #include "calendar/CalendarDay.h"
 #include "calendar/CivilDate.h"
 #include "calendar/LunarWalk.h"
+#include "calendar/TableYears.h"
 #include "tests/calendar/CalendarTestSupport.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::chrono::sys_days kFirstDay = CivilDate(1901, 1, 1);
-constexpr std::chrono::sys_days kLastDay = CivilDate(2099, 12, 31);
+constexpr std::chrono::sys_days kFirstDay = CivilDate(kFirstSupportedYear, 1, 1);
+constexpr std::chrono::sys_days kLastDay = CivilDate(kLastSupportedYear, 12, 31);
 
 CalendarDay CalculateAtMidnight(std::chrono::sys_days date) {
     const std::chrono::year_month_day ymd{date};

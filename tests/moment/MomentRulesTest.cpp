@@ -68,11 +68,28 @@ TEST(MomentRules, AFixedOffsetReplacesTheZoneAndBadInputIsRefused) {
         {QDate(2000, 1, 1), QTime(12, 0), 116.0, "Mars/Olympus", std::nullopt, Basis::Clock},
         {QDate(2000, 1, 1), QTime(12, 0), 181.0, "Asia/Shanghai", std::nullopt, Basis::Clock},
         {QDate(2000, 1, 1), QTime(12, 0), 116.0, "", 16 * kHour, Basis::Clock},
-        {QDate(1901, 1, 1), QTime(0, 30), -170.0, "Etc/UTC", std::nullopt, Basis::MeanSolar},
-        {QDate(2099, 12, 31), QTime(23, 30), 170.0, "Etc/UTC", std::nullopt, Basis::TrueSolar},
+        {QDate(1800, 1, 1), QTime(0, 30), -170.0, "Etc/UTC", std::nullopt, Basis::MeanSolar},
+        {QDate(2200, 12, 31), QTime(23, 30), 170.0, "Etc/UTC", std::nullopt, Basis::TrueSolar},
     };
     for (const MomentInput& input : refused) {
         EXPECT_TRUE(ConvertMoment(input).error.has_value()) << input.zone.toStdString() << " " << input.longitude;
+    }
+}
+
+TEST(MomentRules, BeforeZoneHistoriesAClockKeepsLocalMeanTime) {
+    // Each row: date, zone, longitude; the clock's offset from UTC in seconds.
+    struct Row { QDate date; QByteArray zone; double longitude; int offset; };
+    const Row rows[] = {
+        {QDate(1899, 12, 31), "Asia/Shanghai", 116.4, 27936},   // the last day before: 116.4° * 240 s
+        {QDate(1850, 6, 1), "Asia/Taipei", 121.5, 29160},
+        {QDate(1800, 1, 1), "America/New_York", -74.0, -17760},
+        {QDate(1850, 6, 1), "Etc/UTC", 116.4, 0},               // a fixed zone keeps its offset
+    };
+    for (const Row& row : rows) {
+        const MomentResult result = ConvertMoment({row.date, QTime(12, 0), row.longitude, row.zone, std::nullopt, Basis::Clock});
+        ASSERT_FALSE(result.error) << row.zone.toStdString();
+        ASSERT_EQ(result.readings.size(), 1u) << row.zone.toStdString();
+        EXPECT_EQ(result.readings[0].reading.offsetSeconds, row.offset) << row.zone.toStdString();
     }
 }
 

@@ -39,6 +39,10 @@ int Draw(std::mt19937& random, int lo, int hi) {
     return lo + static_cast<int>(random() % static_cast<std::uint32_t>(hi - lo + 1));
 }
 
+// The years the pinned hash was drawn from, before the calendar reached 1800..2200.
+constexpr int kPinnedFirstYear = 1901;
+constexpr int kPinnedLastYear = 2099;
+
 int DaysInMonth(int year, int month) {
     constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -47,7 +51,7 @@ int DaysInMonth(int year, int month) {
 
 QueryDate RandomDate(std::mt19937& random) {
     QueryDate date;
-    date.year = Draw(random, kFirstYear, kLastYear);
+    date.year = Draw(random, kPinnedFirstYear, kPinnedLastYear);
     date.month = Draw(random, 1, 12);
     date.day = Draw(random, 1, DaysInMonth(date.year, date.month));
     return date;
@@ -78,6 +82,13 @@ std::string WithoutConventions(std::string json) {
 
 // The JSON line without the "solarMonth" pillars (the birth's and the layer's),
 // added after the hash was taken; every key before them is as it was.
+// The key a day of 2057-09 or 2097-07 gained after the hash was pinned.
+std::string WithoutUncertainDay(std::string json) {
+    const std::string key = ",\"uncertainDay\":true";
+    for (auto start = json.find(key); start != std::string::npos; start = json.find(key, start)) json.erase(start, key.size());
+    return json;
+}
+
 std::string WithoutSolarMonth(std::string json) {
     const std::string key = ",\"solarMonth\":[";
     for (auto start = json.find(key); start != std::string::npos; start = json.find(key, start))
@@ -96,7 +107,7 @@ TEST(DefaultProfile, ChartsTenThousandQueriesAsBefore) {
         ASSERT_FALSE(ComputeQuery(RandomQuery(random), tables, result).has_value());
         std::string json;
         AppendChartJson(result, nullptr, json);
-        hash = Fnv1a(hash, WithoutSolarMonth(WithoutConventions(std::move(json))) + '\n');
+        hash = Fnv1a(hash, WithoutSolarMonth(WithoutConventions(WithoutUncertainDay(std::move(json)))) + '\n');
     }
     EXPECT_EQ(hash, kDefaultBatchHash) << std::hex << "0x" << hash;
 }

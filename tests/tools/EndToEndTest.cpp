@@ -132,7 +132,7 @@ TEST(EndToEnd, TheFourPillarsCountTheMonthFromTheSpringYear) {
 TEST(EndToEnd, BadArgumentsExitTwoWithOneLine) {
     const RefusedRow rows[] = {
         {{"2001-02-29", "1", "M"}, "DATE \"2001-02-29\""},
-        {{"1900-12-31", "1", "M"}, "1901-01-01..2099-12-31"},
+        {{"1799-12-31", "1", "M"}, "1800-01-01..2200-12-31"},
         {{"2000-01-01", "0", "M"}, "PERIOD \"0\""},
         {{"2000-01-01", "14", "M"}, "PERIOD \"14\""},
         {{"2000-01-01", "1", "X"}, "GENDER \"X\""},

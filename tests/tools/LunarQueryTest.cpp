@@ -88,8 +88,8 @@ struct LunarRow {
 };
 const LunarRow kLunarRows[] = {
     {"2020-04L-15 1 M", ""},
-    {"1900-11-11 1 M", ""},                        // 1901-01-01, the first day
-    {"2099-11-20 13 F 2099-11-20 13 6", ""},       // 2099-12-31, the last day
+    {"1799-12-07 1 M", ""},                        // 1800-01-01, the first day
+    {"2200-11-25 13 F 2200-11-25 13 6", ""},       // 2200-12-31, the last day
     {"2024-01-30 1 M", "DATE \"2024-01-30\" is not a lunar date: month 1 of 2024 has 29 days"},
     {"2023-02L-30 1 M", "leap month 2 of 2023 has 29 days"},
     {"2021-04L-01 1 M", "DATE \"2021-04L-01\" is not a lunar date: 2021 has no leap month after month 4"},
@@ -97,9 +97,9 @@ const LunarRow kLunarRows[] = {
     {"2024-13-01 1 M", "there is no month 13"},
     {"2024-00-01 1 M", "there is no month 0"},
     {"2024-01-00 1 M", "month 1 of 2024 has 29 days"},
-    {"1900-11-10 1 M", "lies outside lunar 1900-11-11..2099-11-20"},
-    {"2099-11-21 1 M", "lies outside lunar"},
-    {"1899-01-01 1 M", "lies outside lunar"},
+    {"1799-12-06 1 M", "lies outside lunar 1799-12-07..2200-11-25"},
+    {"2200-11-26 1 M", "lies outside lunar"},
+    {"1798-01-01 1 M", "lies outside lunar"},
     {"2020-4L-15 1 M", "is not a lunar date of the form YYYY-MM-DD"},
     {"2020-04l-15 1 M", "of the form"},
     {"2020-04LL-15 1 M", "of the form"},

@@ -82,8 +82,8 @@ TEST(MomentEndToEnd, RefusalsNameTheChoices) {
          {"--zone and --utc-offset"}},
         {{"--longitude", "121.5", "--utc-offset", "+8:75", "2000-01-01", "12:00", "M"}, {"--utc-offset", "+8:75"}},
         {{"--place", "北京", "--basis", "solar", "2000-01-01", "12:00", "M"}, {"--basis must be"}},
-        {{"--longitude", "0", "--zone", "Etc/UTC", "2099-12-31", "23:30", "M"}, {}},
-        {{"--longitude", "170", "--zone", "Etc/UTC", "--basis", "mean", "2099-12-31", "23:30", "M"}, {"2100-01-01"}},
+        {{"--longitude", "0", "--zone", "Etc/UTC", "2200-12-31", "23:30", "M"}, {}},
+        {{"--longitude", "170", "--zone", "Etc/UTC", "--basis", "mean", "2200-12-31", "23:30", "M"}, {"2201-01-01"}},
     };
     for (const auto& [arguments, texts] : rows) {
         SCOPED_TRACE(arguments.join(' ').toStdString());

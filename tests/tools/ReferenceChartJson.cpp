@@ -1,6 +1,8 @@
 #include "tests/tools/ReferenceChartJson.h"
 
 #include <array>
+
+#include "calendar/CalendarDay.h"
 #include <charconv>
 
 namespace velmora::tool::reference {
@@ -181,7 +183,9 @@ void AppendCalendarJson(ReferenceWriter& json, const CalendarDay& day) {
     AppendPillar(json, ",\"hour\":", p.HourPillar);
     AppendPillar(json, ",\"solarYear\":", p.SolarYearPillar);
     AppendPillar(json, ",\"solarMonth\":", p.SolarMonthPillar);
-    json.raw("}}");
+    json.raw("}");
+    if (IsUncertainCalendarDay(day)) json.raw(",\"uncertainDay\":true");
+    json.raw("}");
 }
 
 void AppendChartJson(const ChartResult& result, std::string& out) {

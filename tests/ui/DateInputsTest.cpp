@@ -1,4 +1,4 @@
-// Stepping the date: roll-over at month and year ends, the 1901..2099 limits,
+// Stepping the date: roll-over at month and year ends, the 1800..2200 limits,
 // the day bound of each month, and the nested handling of each change.
 
 #include <QLabel>
@@ -43,16 +43,16 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"2024-03-01", DateInputs::Day, -1, "2024-02-29"},   // back into a leap February
         StepCase{"2023-12-15", DateInputs::Month, 1, "2024-01-15"},  // past December, same day
         StepCase{"1950-01-20", DateInputs::Month, -1, "1949-12-20"},
-        StepCase{"2099-12-31", DateInputs::Day, 1, "2099-12-31"},    // the last date holds
-        StepCase{"2099-12-31", DateInputs::Month, 1, "2099-12-31"},
-        StepCase{"2099-12-20", DateInputs::Day, 15, "2099-12-31"},
-        StepCase{"1901-01-01", DateInputs::Day, -1, "1901-01-01"},   // the first date holds
-        StepCase{"1901-01-01", DateInputs::Month, -1, "1901-01-01"},
+        StepCase{"2200-12-31", DateInputs::Day, 1, "2200-12-31"},    // the last date holds
+        StepCase{"2200-12-31", DateInputs::Month, 1, "2200-12-31"},
+        StepCase{"2200-12-20", DateInputs::Day, 15, "2200-12-31"},
+        StepCase{"1800-01-01", DateInputs::Day, -1, "1800-01-01"},   // the first date holds
+        StepCase{"1800-01-01", DateInputs::Month, -1, "1800-01-01"},
         StepCase{"2001-01-31", DateInputs::Month, 1, "2001-02-28"},  // the day falls to the month's last
         StepCase{"2024-03-31", DateInputs::Month, -1, "2024-02-29"},
         StepCase{"2000-02-29", DateInputs::Year, 1, "2001-02-28"},
-        StepCase{"2099-05-31", DateInputs::Day, 1, "2099-06-01"},    // rolls within the last year too
-        StepCase{"1901-03-01", DateInputs::Day, -1, "1901-02-28"},   // and within the first
+        StepCase{"2200-05-31", DateInputs::Day, 1, "2200-06-01"},    // rolls within the last year too
+        StepCase{"1800-03-01", DateInputs::Day, -1, "1800-02-28"},   // and within the first
         StepCase{"2024-02-28", DateInputs::Day, 2, "2024-03-01"},
         StepCase{"2023-11-30", DateInputs::Day, 32, "2024-01-01"}));
 

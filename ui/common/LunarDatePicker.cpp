@@ -6,6 +6,7 @@
 #include "calendar/CalendarDay.h"
 #include "calendar/LunarText.h"
 #include "calendar/LunarToSolar.h"
+#include "calendar/TableYears.h"
 #include "ui/common/DropDownRows.h"
 
 namespace velmora {
@@ -65,7 +66,7 @@ LunarDatePicker::LunarDatePicker(QWidget* parent) : QWidget(parent) {
     year_ = combos[Year];
     month_ = combos[Month];
     day_ = combos[Day];
-    setRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+    setRange(QDate(kFirstSupportedYear, 1, 1), QDate(kLastSupportedYear, 12, 31));
 }
 
 QComboBox* LunarDatePicker::combo(Part part) const {

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "calendar/TableYears.h"
 #include "moment/StoredMoment.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/common/DropDownRows.h"
@@ -215,7 +216,7 @@ void OverlayDialog::refresh() {
     QString problem;
     if (!named && stored) problem = records_->selectedItems().isEmpty() ? QStringLiteral("請點選一筆資料")
                                                                        : QStringLiteral("這筆資料的日期或時辰無法排盤");
-    if (!named && !stored) problem = QStringLiteral("請以 ") + kTypedHint + QStringLiteral(" 輸入 1901 至 2099 年的日期");
+    if (!named && !stored) problem = QStringLiteral("請以 ") + kTypedHint + QStringLiteral(" 輸入 %1 至 %2 年的日期").arg(kFirstSupportedYear).arg(kLastSupportedYear);
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, kProblemColour);
     problem_->setPalette(palette);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "moment/MomentLimits.h"
 #include "moment/PlacesCredit.h"
 
 #include "ui/session/Session.h"
@@ -44,7 +45,7 @@ void MomentInputs::buildControls() {
     clock_ = new QDateTimeEdit(this);
     clock_->setObjectName(QStringLiteral("MomentClock"));
     clock_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
-    clock_->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+    clock_->setDateRange(moment::FirstChartDate(), moment::LastChartDate());
     place_ = new PlaceBox(PlacesOfFolder(session_.programFolder), this);
     place_->showLabelsWith([script = session_.script](const QString& label) { return script->text(label); });
     place_->setObjectName(QStringLiteral("MomentPlace"));

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calendar/LunarText.h"
+#include "calendar/TableYears.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Settings.h"
 #include "ui/common/ToolWindowPlace.h"
@@ -164,6 +165,16 @@ void TimelineView::refresh() {
     if (shown) s.script->applyTo(window_);  // the rows' words, in the shown script
 }
 
+namespace {
+
+// A decade running past the calendar's last year ends its year list with a row saying so.
+void AddRangeEnd(QListWidget& entries) {
+    auto* end = new QListWidgetItem(QStringLiteral("—— 曆表止於 %1 年 ——").arg(kLastSupportedYear), &entries);
+    end->setFlags(Qt::NoItemFlags);
+}
+
+}  // namespace
+
 void TimelineView::fillDecades() {
     const Session& s = form_.session();
     decades_ = tool::Decades(s.birth, s.chart);
@@ -204,6 +215,7 @@ void TimelineView::fillYears(int decade) {
                                  .arg(y.age)
                                  .arg(Text(PalaceName(s.names, palace))));
         }
+        if (d.lastYear > kLastSupportedYear) AddRangeEnd(*entries);
         shownDecadeAge_ = d.firstAge;
     }
     int row = -1;

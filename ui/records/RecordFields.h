@@ -7,13 +7,14 @@
 #include <QStringList>
 
 #include "calendar/CalendarDay.h"
+#include "calendar/TableYears.h"
 #include "chart/ReferenceData.h"
 
 namespace velmora {
 
 // The years the year combo offers, in order.
-inline constexpr int kFirstRecordYear = 1902;
-inline constexpr int kLastRecordYear = 2099;
+inline constexpr int kFirstRecordYear = kFirstSupportedYear;
+inline constexpr int kLastRecordYear = kLastSupportedYear;
 inline constexpr int kMonthsInYear = 12;
 inline constexpr int kBirthPeriods = 12;  // 子 .. 亥; the late 子 is not offered
 

@@ -15,7 +15,7 @@ struct SpinnerRange {
     int initial;
 };
 constexpr std::array<SpinnerRange, DateInputs::kPartCount> kRanges{{
-    {1901, 2099, 1901},  // year
+    {kFirstSupportedYear, kLastSupportedYear, 1901},  // year
     {0, 13, 1},          // month
     {0, 32, 1},          // day; the upper bound follows DayLimit
     {1, 13, 1},          // birth period
@@ -157,7 +157,7 @@ QDate DateInputs::candidateDate() const {
 // Month and day steps past either end move the shown date by one month or
 // one day. Adding a month keeps the day where the month has it and otherwise
 // gives the month's last day. The limits were applied before, so a roll never
-// leaves 1901-01-01..2099-12-31.
+// leaves the supported range.
 void DateInputs::rollOver(int part) {
     if (part == Month) {
         if (values_[Month] > kLastMonth) {

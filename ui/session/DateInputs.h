@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 
+#include "calendar/TableYears.h"
 #include "chart/ReferenceData.h"
 
 namespace velmora {
@@ -27,8 +28,8 @@ public:
     static constexpr int kPartCount = 4;
 
     // Bounds of the date; MinDate moves to the birth date of a charted record.
-    static QDate FirstDate() { return {1901, 1, 1}; }
-    static QDate LastDate() { return {2099, 12, 31}; }
+    static QDate FirstDate() { return {kFirstSupportedYear, 1, 1}; }
+    static QDate LastDate() { return {kLastSupportedYear, 12, 31}; }
 
     explicit DateInputs(const HourLabels& periodLabels);
 

@@ -84,7 +84,7 @@ TEST_F(DateJumpTest, AJumpEndsWhereStepsEndWithTheLayerOfTheRecord) {
         {4, "1950-01-01", {}, 0, "1984-02-02", 1},  // before the birth: held at the birth date; period kept
         {4, "1983-12-21", {}, 0, "1984-02-02", 1},  // not 1984-12-21: the limit holds the whole date
         {5, nullptr, {"2020", "閏四月", "十五"}, 4, "2020-06-06", 4},
-        {3, nullptr, {"2099", "十一月", "二十"}, 12, "2099-12-31", 12},
+        {3, nullptr, {"2200", "十一月", "廿五"}, 12, "2200-12-31", 12},
     };
     chart({QDate(1984, 2, 2), 6});
     for (const auto& row : rows) {
@@ -132,7 +132,7 @@ TEST_F(DateJumpTest, TheDialogRefusesTextThatNamesNoDayAndOpensOnlyWhereStepsMay
         const char* problem;
     } rows[] = {
         {"2024-02-30", "請以 YYYY-MM-DD 或 YYYY/M/D 輸入一個日期"},
-        {"1900-12-31", "日期須在 1901-01-01 至 2099-12-31 之間"},
+        {"1799-12-31", "日期須在 1800-01-01 至 2200-12-31 之間"},
         {"2024-02-29", ""},
     };
     for (const auto& row : rows) {

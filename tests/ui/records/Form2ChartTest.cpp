@@ -89,8 +89,8 @@ TEST_F(RecordWindowTest, ARatRecordChartsTheEarlyRatPeriodOfItsStoredDay) {
 TEST_F(RecordWindowTest, ConfirmRefusesAMalformedRecordNamingTheBadField) {
     // Columns: the stored line, the phrase of the notice.
     const std::vector<std::pair<QString, QString>> rows{
-        {QStringLiteral("甲\t男\t1901\t5\t3\t") + kHorse, QStringLiteral("年份「1901」")},
-        {QStringLiteral("甲\t男\t2100\t5\t3\t") + kHorse, QStringLiteral("年份「2100」")},
+        {QStringLiteral("甲\t男\t1799\t5\t3\t") + kHorse, QStringLiteral("年份「1799」")},
+        {QStringLiteral("甲\t男\t2201\t5\t3\t") + kHorse, QStringLiteral("年份「2201」")},
         {QStringLiteral("甲\t男\t1990\t13\t3\t") + kHorse, QStringLiteral("月份「13」")},
         {QStringLiteral("甲\t男\t1990\t4\t31\t") + kHorse, QStringLiteral("日期「31」")},
         {QStringLiteral("甲\t男\t2001\t2\t29\t") + kHorse, QStringLiteral("日期「29」")},

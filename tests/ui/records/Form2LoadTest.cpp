@@ -83,13 +83,13 @@ TEST_F(RecordWindowTest, RecordsListInFileOrderAndEnableTheHintChangeAndDelete) 
     EXPECT_TRUE(find<QLabel>(QStringLiteral("Label2"))->text().contains(charting));
 }
 
-TEST_F(RecordWindowTest, YearComboOffers1902To2099InThirtyRows) {
+TEST_F(RecordWindowTest, YearComboOffers1800To2200InThirtyRows) {
     start();
     const QStringList years = entries(Form2::YearCombo);
-    ASSERT_EQ(years.size(), 198);
-    EXPECT_EQ(years.first(), QStringLiteral("1902"));
-    EXPECT_EQ(years.last(), QStringLiteral("2099"));
-    EXPECT_FALSE(years.contains(QStringLiteral("1901")));
+    ASSERT_EQ(years.size(), 401);
+    EXPECT_EQ(years.first(), QStringLiteral("1800"));
+    EXPECT_EQ(years.last(), QStringLiteral("2200"));
+    EXPECT_FALSE(years.contains(QStringLiteral("1799")));
     EXPECT_EQ(combo(Form2::YearCombo)->maxVisibleItems(), 30);
 }
 
@@ -104,8 +104,8 @@ TEST_F(RecordWindowTest, BlankLinesAreSkipped) {
 TEST_F(RecordWindowTest, MalformedLinesAreListedAsTheyStand) {
     const QStringList lines{
         QStringLiteral("短\t男\t1990"),
-        QStringLiteral("早\t男\t1901\t5\t3\t") + kHorse,
-        QStringLiteral("晚\t女\t2100\t5\t3\t") + kHorse,
+        QStringLiteral("早\t男\t1799\t5\t3\t") + kHorse,
+        QStringLiteral("晚\t女\t2201\t5\t3\t") + kHorse,
         QStringLiteral("月\t女\t1990\t13\t3\t") + kHorse,
         QStringLiteral("日\t女\t1990\t4\t31\t") + kHorse,
         QStringLiteral("時\t男\t1990\t5\t3\t午時"),

@@ -43,7 +43,7 @@ TEST_F(RecordWindowTest, ASevenPieceLineKeepsItsExtraPieceWhenTheRecordChanges) 
 }
 
 TEST_F(RecordWindowTest, MalformedLinesSurviveASaveUnchanged) {
-    const QByteArray odd = UserBytes({QStringLiteral("短\t男\t1990"), QStringLiteral("早\t男\t1901\t5\t3\t") + kHorse,
+    const QByteArray odd = UserBytes({QStringLiteral("短\t男\t1990"), QStringLiteral("早\t男\t1799\t5\t3\t") + kHorse,
                                       QStringLiteral("月\t女\t1990\t13\t3\t") + kHorse,
                                       QStringLiteral("時\t男\t1990\t5\t3\t午時")}) +
                            "\xff\xfe\t\xe7\x94\xb7\r\n";  // bytes that are not Big5

@@ -40,13 +40,13 @@ TEST_F(LunarEntryTest, MonthsListTheLeapMonthAfterItsOwnAndDaysFollowTheMonthAnd
         {"2020", "閏四月", 13, "閏四月", 29, "廿九"},  // leap month after month 4
         {"2021", "五月", 12, "五月", 30, "三十"},      // no leap month
         {"2023", "閏二月", 13, "五月", 29, "廿九"},
-        {"2099", "十一月", 12, "五月", 20, "二十"},    // the last record day, 2099-12-31, is 十一月二十
-        {"1901", "十二月", 2, "", 29, "廿九"},         // 1902-01-01 falls in 十一月 of lunar 1901
+        {"2200", "十一月", 11, "五月", 25, "廿五"},    // the last record day, 2200-12-31, is 十一月廿五
+        {"1799", "十二月", 1, "", 24, "三十"},         // 1800-01-01 is 十二月初七 of lunar 1799
     };
     start();
     chooseLunar();
-    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).first(), QStringLiteral("1901"));
-    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).last(), QStringLiteral("2099"));
+    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).first(), QStringLiteral("1799"));
+    EXPECT_EQ(lunarEntries(LunarDatePicker::Year).last(), QStringLiteral("2200"));
     for (const auto& row : rows) {
         pickLunar(LunarDatePicker::Year, QString::fromUtf8(row.year));
         const QStringList months = lunarEntries(LunarDatePicker::Month);
