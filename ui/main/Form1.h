@@ -28,6 +28,7 @@ class ArrowSpinner;
 class ChartCommands;
 class FlyingView;
 class TimelineView;
+class YearReportView;
 class ScriptCommand;
 class PalaceBoard;
 class RowLabel;
@@ -117,6 +118,8 @@ public:
     FlyingView& flyingView() { return *flyingView_; }
     // The "運限" window of decades, years and months (Ctrl+L).
     TimelineView& timelineView() { return *timelineView_; }
+    // The "流年報告" window of the years from the birth on (Ctrl+Y).
+    YearReportView& yearReportView() { return *yearReportView_; }
     // "简体" (Ctrl+T): the script every text is shown in.
     ScriptCommand& scriptCommand() { return *scriptCommand_; }
     // Shows a secondary window made by `factory`, disabling this window until
@@ -163,6 +166,7 @@ private:
     WindowZoom* zoom_ = nullptr;
     FlyingView* flyingView_ = nullptr;
     TimelineView* timelineView_ = nullptr;
+    YearReportView* yearReportView_ = nullptr;
     ScriptCommand* scriptCommand_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4
