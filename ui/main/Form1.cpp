@@ -51,6 +51,7 @@ Form1::Form1(Session session, QWidget* parent)
     layers_.marksShown = [this] {
         timelineView_->refresh();
         yearReportView_->refresh();
+        flyingView_->layerShown();
     };
     InstallUnknownHour(*this);
     InstallMainWindowKeys(*this);

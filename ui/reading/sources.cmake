@@ -2,6 +2,8 @@
 list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlyingView.h
+  ${CMAKE_CURRENT_LIST_DIR}/SelfTransformationMarks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SelfTransformationMarks.h
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TimelineView.h
   ${CMAKE_CURRENT_LIST_DIR}/UnknownHourDialog.cpp

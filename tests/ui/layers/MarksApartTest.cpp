@@ -2,10 +2,12 @@
 // records with 自化 marks on and a palace's flying arrows drawn, at 100 % and
 // 300 %, no two text boxes of the board overlap (labels' rows, the four marks,
 // the 自化 marks, the arrows' captions), and no focus line or arrow runs
-// through the centre's text.
+// through the centre's text. On the 流年 layer too, with its own 自化 marks,
+// each 自化 mark stays inside its palace and clear of every other text.
 
 #include <QAction>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 
@@ -20,6 +22,7 @@ namespace {
 
 constexpr int kRandomRecords = 1000;
 constexpr double kRoundingTwips = 8;  // half a pixel at 100 %: places are rounded to whole pixels
+constexpr int kYearLayer = 3;
 
 class MarksApartTest : public LayersTest, public ::testing::WithParamInterface<int> {};
 
@@ -36,6 +39,28 @@ std::optional<std::pair<QRectF, QRectF>> Overlapping(const std::vector<QRectF>& 
 
 std::string Describe(const QRectF& r) {
     return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
+
+// On the 流年 layer: the 自化 marks' boxes (the board's boxes with the marks
+// on, less those with them off) each lie in one palace and touch no other box.
+void ExpectSelfMarksApart(Form1& form) {
+    QAction& self = *form.flyingView().selfAction();
+    const std::vector<QRectF> all = form.board().boardTextBoxes();
+    self.setChecked(false);
+    std::vector<QRectF> marks = all;
+    for (const QRectF& other : form.board().boardTextBoxes()) marks.erase(std::find(marks.begin(), marks.end(), other));
+    self.setChecked(true);
+    for (const QRectF& mark : marks) {
+        const QRectF inner = mark.adjusted(kRoundingTwips, kRoundingTwips, -kRoundingTwips, -kRoundingTwips);
+        bool inPalace = false;
+        for (int b = 0; b < kBranches; ++b) {
+            const board::Point corner = board::BoxCorner(b);
+            inPalace = inPalace || QRectF(corner.x, corner.y, board::kBoxWidth, board::kBoxHeight).contains(inner);
+        }
+        EXPECT_TRUE(inPalace) << Describe(mark);
+        const auto overlaps = std::count_if(all.begin(), all.end(), [&](const QRectF& box) { return inner.intersects(box); });
+        EXPECT_EQ(overlaps, 1) << Describe(mark);  // itself only
+    }
 }
 
 TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
@@ -62,6 +87,10 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
         lines.insert(lines.end(), shafts.begin(), shafts.end());
         for (const QLineF& line : lines)
             for (const QRectF& text : centre) ASSERT_FALSE(board::Crosses(line, text)) << Describe(text);
+        if (n % 2 == 1) {
+            clickLayer(kYearLayer);
+            ExpectSelfMarksApart(*form);
+        }
     }
 }
 
