@@ -8,7 +8,8 @@
 // VELMORA_SHOT_VIEWS, a comma list, turns on more views before the picture:
 // "self" (自化 marks), "list" (the 飛化 window), "timeline" (the 運限 window);
 // "hours" (時辰未定…, over a chart by date); "simplified" (简体 script, as Ctrl+T
-// shows it); with "screen" the whole screen
+// shows it); "years" (the 流年報告 window, saved alone unless with "screen");
+// with "screen" the whole screen
 // is saved, the tool windows with it.
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
@@ -28,6 +29,7 @@
 #include "ui/reading/FlyingView.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
+#include "ui/reading/YearReportView.h"
 
 namespace {
 
@@ -91,6 +93,7 @@ int main(int argc, char* argv[]) {
     started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
     started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
     started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
+    started.form->yearReportView().toggleAction()->setChecked(views.contains(QStringLiteral("years")));
     if (views.contains(QStringLiteral("simplified"))) {
         started.form->scriptCommand().setScript(velmora::Script::Simplified);
         // The board filled again in the script has no palace selected: select it again.
@@ -111,7 +114,8 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
     }
-    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : started.form->grab();
+    QWidget* shown = views.contains(QStringLiteral("years")) ? started.form->yearReportView().window() : started.form;
+    const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : shown->grab();
     if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));
         return 1;
