@@ -114,7 +114,7 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
     }
-    QWidget* shown = views.contains(QStringLiteral("years")) ? started.form->yearReportView().window() : started.form;
+    QWidget* shown = views.contains(QStringLiteral("years")) ? started.form->yearReportView().window() : started.form.get();
     const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : shown->grab();
     if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "reading/YearPatterns.h"
+#include "script/CachedConverter.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ShownScript.h"
 #include "ui/session/Session.h"
@@ -100,12 +101,14 @@ QString YearPalacesTip(const YearRow& row, const tool::YearReportWords& words) {
     return Q(tool::YearPalacesText(row, words)).replace(QStringLiteral("；"), QStringLiteral("\n"));
 }
 
-QByteArray YearReportCsv(const YearReport& report, const NameList& namesAsRead, const ShownScript& script) {
+QByteArray YearReportCsv(const YearReport& report, const NameList& shownNames, const ShownScript& script) {
     std::string csv;
     tool::AppendYearCsvHeader(csv);
-    const tool::YearReportWords words(namesAsRead);
+    const tool::YearReportWords words(shownNames);
     for (const YearRow& row : report.rows) tool::AppendYearRowCsv(row, report.natal, words, csv);
-    return script.text(Q(csv)).toUtf8();
+    if (!script.simplified()) return QByteArray::fromStdString(csv);
+    CachedConverter converter;  // as the command line converts its output, a word at a time
+    return QByteArray::fromStdString(converter.convert(csv));
 }
 
 namespace {

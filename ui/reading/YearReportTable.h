@@ -51,8 +51,9 @@ std::array<QString, kYearColumns> YearRowCells(const YearRow& row, const tool::C
                                               const tool::YearReportWords& words);
 QString YearPalacesTip(const YearRow& row, const tool::YearReportWords& words);
 
-// The command line's --csv output for the rows (header first), in `script`.
-QByteArray YearReportCsv(const YearReport& report, const NameList& namesAsRead, const ShownScript& script);
+// The command line's --csv output for the rows (header first), in `script`,
+// with the names as shown in it.
+QByteArray YearReportCsv(const YearReport& report, const NameList& shownNames, const ShownScript& script);
 
 // A PDF of `cells` under `headers`: A4 portrait pages, `title` on top of the
 // first, the header row repeated on each page; empty when it cannot be made.

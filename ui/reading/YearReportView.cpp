@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "files/SafeSave.h"
+#include "script/CachedConverter.h"
 #include "ui/board/PalaceBoard.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/chartio/ChartExport.h"
@@ -97,6 +98,7 @@ void YearReportView::createWindow() {
     table_->setAlternatingRowColors(true);
     table_->setColumnCount(kYearColumns);
     table_->setHeaderLabels(YearColumnHeaders());
+    MarkAsUserText(table_);  // its rows and headers are filled in the shown script (fill())
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(window_);
     layout->addLayout(top);
@@ -148,7 +150,8 @@ void YearReportView::refresh() {
     problem_->setText(span(years) ? QString() : QStringLiteral("無法讀取年份範圍（如 1990-2030）"));
     if (!problem_->text().isEmpty()) return;
     const Session& s = form_.session();
-    const bool same = !report_.rows.empty() && report_.natal.birth == s.birth &&
+    const bool same = !report_.rows.empty() && filledSimplified_ == s.script->simplified() &&
+                      report_.natal.birth == s.birth &&
                       report_.natal.conventions == s.conventions && report_.rows.front().year == years.from &&
                       report_.rows.back().year == years.to;
     if (!same) fill(years);
@@ -159,14 +162,27 @@ void YearReportView::refresh() {
 void YearReportView::fill(const tool::YearSpan& years) {
     const Session& s = form_.session();
     report_ = ComputeSessionYearReport(s, years.from, years.to);
-    const tool::YearReportWords words(s.namesAsRead);
+    // The names as shown: a script's names are not all a converter's words (ShowTablesInScript).
+    const tool::YearReportWords words(s.names);
     const QSignalBlocker blocker(table_);
     table_->clear();
     QList<QTreeWidgetItem*> items;
+    // The cells are put in the script here, a word at a time as the command
+    // line writes them (a many-line cell converted whole keeps some words
+    // Traditional); they are filled again when the script changes.
+    filledSimplified_ = s.script->simplified();
+    CachedConverter converter;
+    const auto shown = [&](const QString& cell) {
+        return filledSimplified_ ? QString::fromStdString(converter.convert(cell.toStdString())) : cell;
+    };
+    QStringList headers;
+    for (const QString& header : YearColumnHeaders()) headers << shown(header);
+    table_->setHeaderLabels(headers);
     for (const YearRow& row : report_.rows) {
-        const std::array<QString, kYearColumns> cells = YearRowCells(row, report_.natal, words);
-        auto* item = new QTreeWidgetItem(QStringList(cells.begin(), cells.end()));
-        item->setToolTip(static_cast<int>(YearColumn::Annual), YearPalacesTip(row, words));
+        QStringList cells;
+        for (const QString& cell : YearRowCells(row, report_.natal, words)) cells << shown(cell);
+        auto* item = new QTreeWidgetItem(cells);
+        item->setToolTip(static_cast<int>(YearColumn::Annual), shown(YearPalacesTip(row, words)));
         items << item;
     }
     table_->addTopLevelItems(items);
@@ -225,7 +241,7 @@ void YearReportView::write(const QString& path, const QByteArray& bytes) {
 void YearReportView::exportCsv() {
     if (report_.rows.empty()) return;
     const QString path = askFile(QStringLiteral("匯出 CSV"), QStringLiteral(".csv"), QStringLiteral("CSV 檔案 (*.csv)"));
-    if (!path.isEmpty()) write(path, YearReportCsv(report_, form_.session().namesAsRead, *form_.session().script));
+    if (!path.isEmpty()) write(path, YearReportCsv(report_, form_.session().names, *form_.session().script));
 }
 
 void YearReportView::exportPdf() {

@@ -70,6 +70,7 @@ private:
     QPushButton* csvButton_ = nullptr;
     QPushButton* pdfButton_ = nullptr;
     YearReport report_;
+    bool filledSimplified_ = false;  // the script the rows were filled in
     bool moving_ = false;  // a chosen row is moving the date: refresh once at the end
 };
 

@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 
 #include "output/ReferenceLoad.h"
+#include "script/CachedConverter.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "output/YearReport.h"
 #include "tests/ui/layers/LayersFixture.h"
 #include "ui/chartio/ChartCommands.h"
@@ -120,6 +122,24 @@ TEST_F(YearReportTest, AChosenRowMovesTheDateToItsTurnOnTheYearLayer) {
         EXPECT_EQ(form->session().FocusBranch, expected.annual.focusBranch) << row;
         EXPECT_EQ(table->indexOfTopLevelItem(table->currentItem()), row);
     }
+}
+
+// In 简体 every cell reads as the command line's --script simplified writes it.
+TEST_F(YearReportTest, CellsFollowTheShownScript) {
+    open(kBirths[0]);
+    const QStringList traditional = view().cells(0);
+    form->scriptCommand().setScript(Script::Simplified);  // the view follows without being told
+    CachedConverter converter;
+    const tool::YearReportWords words(form->session().names);  // the names as 简体 shows them
+    QStringList expected;
+    for (const QString& cell : YearRowCells(view().report().rows[0], view().report().natal, words))
+        expected << QString::fromStdString(converter.convert(cell.toStdString()));
+    EXPECT_EQ(view().cells(0).join(u'|').toStdString(), expected.join(u'|').toStdString());
+    EXPECT_NE(view().cells(0), traditional);
+    QString all;
+    for (int row = 0; row < view().table()->topLevelItemCount(); ++row) all += view().cells(row).join(QString());
+    EXPECT_TRUE(all.contains(QStringLiteral("廉贞")));  // a star name a converter alone keeps Traditional
+    EXPECT_FALSE(all.contains(QStringLiteral("廉貞")));
 }
 
 TEST_F(YearReportTest, ThePdfIsATableOnA4PortraitPages) {
