@@ -38,6 +38,7 @@ constexpr int kYearLayer = 3;
 constexpr int kWindowWidthTwips = 16000;
 constexpr int kWindowHeightTwips = 7200;
 const QString kTitle = QStringLiteral("流年報告");
+const QString kRowsName = QStringLiteral("流年報告：每年一列");
 const QString kSpanHint = QStringLiteral("年份範圍，如 1990-2030；空白為出生至一百歲");
 
 QDate TurnDate(const YearRow& row) { return {row.shown.SolarYear, row.shown.SolarMonth, row.shown.SolarDay}; }
@@ -93,12 +94,12 @@ void YearReportView::createWindow() {
     top->addWidget(pdfButton_);
     table_ = new QTreeWidget(window_);
     table_->setObjectName(QStringLiteral("YearReportRows"));
-    table_->setAccessibleName(QStringLiteral("流年報告：每年一列"));
     table_->setRootIsDecorated(false);
     table_->setAlternatingRowColors(true);
     table_->setColumnCount(kYearColumns);
     table_->setHeaderLabels(YearColumnHeaders());
-    MarkAsUserText(table_);  // its rows and headers are filled in the shown script (fill())
+    table_->setAccessibleName(kRowsName);
+    MarkAsUserText(table_);  // its rows, headers and name are put in the shown script by fill()
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(window_);
     layout->addLayout(top);
@@ -178,6 +179,7 @@ void YearReportView::fill(const tool::YearSpan& years) {
     QStringList headers;
     for (const QString& header : YearColumnHeaders()) headers << shown(header);
     table_->setHeaderLabels(headers);
+    table_->setAccessibleName(s.script->text(kRowsName));
     for (const YearRow& row : report_.rows) {
         QStringList cells;
         for (const QString& cell : YearRowCells(row, report_.natal, words)) cells << shown(cell);
