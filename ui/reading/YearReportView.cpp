@@ -99,7 +99,6 @@ void YearReportView::createWindow() {
     table_->setColumnCount(kYearColumns);
     table_->setHeaderLabels(YearColumnHeaders());
     table_->setAccessibleName(kRowsName);
-    MarkAsUserText(table_);  // its rows, headers and name are put in the shown script by fill()
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(window_);
     layout->addLayout(top);

@@ -71,9 +71,9 @@ TEST_F(ExportTest, TheBoardMenuOpensByRightClickAndByTheMenuKey) {
     // The chart's commands; after separators the schools, the zoom, the
     // reading views and the date jump.
     EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字", "", "流派…", "流派比較", "", "放大",
-                                     "縮小", "原始大小", "", "自化", "飛化列表", "運限", "時辰未定…", "", "跳至日期…", "", "简体"}));
+                                     "縮小", "原始大小", "", "自化", "飛化列表", "運限", "流年報告", "時辰未定…", "", "跳至日期…", "", "简体"}));
     EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C", "", "Ctrl+K", "Ctrl+Shift+K", "",
-                                 "Ctrl+=", "Ctrl+-", "Ctrl+0", "", "", "Ctrl+Shift+F", "Ctrl+L", "", "", "Ctrl+G", "", "Ctrl+T"}));
+                                 "Ctrl+=", "Ctrl+-", "Ctrl+0", "", "", "Ctrl+Shift+F", "Ctrl+L", "Ctrl+Y", "", "", "Ctrl+G", "", "Ctrl+T"}));
     menu->hide();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
