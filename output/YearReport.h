@@ -51,6 +51,12 @@ private:
 // One row as a paragraph of Chinese text ending in a blank line.
 void AppendYearRowText(const YearRow& row, const ChartResult& natal, const YearReportWords& words, std::string& out);
 
+// The CSV line's fields of one row, unquoted, in the header's order.
+std::vector<std::string> YearRowFields(const YearRow& row, const ChartResult& natal, const YearReportWords& words);
+// The twelve year palaces from 年命 on with the natal and decade palaces each
+// falls on: "年命 子（本福、大兄）；年兄 亥（…）；…".
+std::string YearPalacesText(const YearRow& row, const YearReportWords& words);
+
 // The CSV header line and one row's line, each ending in CR LF as spreadsheets
 // expect; words as in the text, fields quoted where they hold a comma.
 void AppendYearCsvHeader(std::string& out);

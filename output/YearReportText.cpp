@@ -153,7 +153,7 @@ void AppendYearCsvHeader(std::string& out) {
            "annualJiClash,flowingStars,annualPatterns\r\n";
 }
 
-void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearReportWords& w, std::string& out) {
+std::vector<std::string> YearRowFields(const YearRow& row, const ChartResult& natal, const YearReportWords& w) {
     const NameList& names = w.names();
     std::vector<std::string> fields{std::to_string(row.year), DateText(row.shown), PillarName(names, row.pillar),
                                     std::to_string(row.nominalAge), BranchName(names, row.decade.focusBranch),
@@ -180,6 +180,17 @@ void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearRe
     AppendFlowingStars(fields.back(), row.annual, w);
     fields.emplace_back();
     AppendPatternNames(fields.back(), row);
+    return fields;
+}
+
+std::string YearPalacesText(const YearRow& row, const YearReportWords& w) {
+    std::string text;
+    AppendYearPalaces(text, row, w);
+    return text;
+}
+
+void AppendYearRowCsv(const YearRow& row, const ChartResult& natal, const YearReportWords& w, std::string& out) {
+    const std::vector<std::string> fields = YearRowFields(row, natal, w);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
         AppendCsvField(out, fields[i]);

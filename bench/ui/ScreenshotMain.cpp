@@ -10,6 +10,7 @@
 // "hours" (時辰未定…); "simplified" (简体 script, as Ctrl+T shows it);
 // "borrowed", "stacked", "names" (the board-menu toggles 借星, 疊四化, 運限宮名);
 // "patterns" (the 格局 window beside the main one, its first row chosen);
+// "years" (the 流年報告 window, saved alone unless with "screen");
 // with "screen" the whole screen
 // is saved, the tool windows with it.
 // VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
@@ -41,6 +42,7 @@
 #include "ui/reading/ReadingToggles.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
+#include "ui/reading/YearReportView.h"
 
 namespace {
 
@@ -139,6 +141,7 @@ int main(int argc, char* argv[]) {
     started.form->flyingView().selfAction()->setChecked(views.contains(QStringLiteral("self")));
     started.form->flyingView().listAction()->setChecked(views.contains(QStringLiteral("list")));
     started.form->timelineView().toggleAction()->setChecked(views.contains(QStringLiteral("timeline")));
+    started.form->yearReportView().toggleAction()->setChecked(views.contains(QStringLiteral("years")));
     if (views.contains(QStringLiteral("simplified"))) {
         started.form->scriptCommand().setScript(velmora::Script::Simplified);
         // The board filled again in the script has no palace selected: select it again.
@@ -174,6 +177,7 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
         }
     }
+    if (views.contains(QStringLiteral("years"))) shown = started.form->yearReportView().window();
     const QPixmap picture = wholeScreen ? QGuiApplication::primaryScreen()->grabWindow(0) : shown->grab();
     if (!picture.save(args[1])) {
         std::fprintf(stderr, "ui_screenshot: cannot write %s\n", qPrintable(args[1]));

@@ -34,6 +34,8 @@ public:
     ~ChartCommands() override;
 
     void setDialogs(std::shared_ptr<ExportDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+    // The dialogs every export of the window asks through (views beside the chart too).
+    ExportDialogs& dialogs() const { return *dialogs_; }
     QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
     QMenu* menu() const { return menu_; }
     // The zoom commands below the chart's, always enabled.

@@ -25,6 +25,7 @@ inline constexpr char kBasis[] = "moment/basis";              // clock | standar
 // The tool windows' places where the user put them: QRect(frame's top-left, client size).
 inline constexpr char kTimelinePlace[] = "window/timeline";
 inline constexpr char kFlyingListPlace[] = "window/flyingList";
+inline constexpr char kYearReportPlace[] = "window/yearReport";
 inline constexpr char kComparisonPlace[] = "window/schoolComparison";
 inline constexpr char kSelfTransformations[] = "board/selfTransformations";  // bool: 自化 marks shown
 inline constexpr char kBorrowedStars[] = "board/borrowedStars";            // bool: 借 shown

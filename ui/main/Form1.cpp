@@ -25,6 +25,7 @@
 #include "ui/main/WindowZoom.h"
 #include "ui/reading/TimelineView.h"
 #include "ui/reading/UnknownHourDialog.h"
+#include "ui/reading/YearReportView.h"
 
 namespace velmora {
 
@@ -49,7 +50,12 @@ Form1::Form1(Session session, QWidget* parent)
     flyingView_ = new FlyingView(session_, *board_, *this);
     flyingView_->addToMenu(*chartCommands_->menu());
     timelineView_ = new TimelineView(*this);
-    layers_.marksShown = [this] { timelineView_->refresh(); };
+    yearReportView_ = new YearReportView(*this);
+    layers_.marksShown = [this] {
+        timelineView_->refresh();
+        yearReportView_->refresh();
+        flyingView_->layerShown();
+    };
     readingToggles_ = new ReadingToggles(*this, *flyingView_);
     patternView_ = new PatternView(*this);
     layers_.marksShown = [this, shown = layers_.marksShown] {

@@ -30,6 +30,7 @@ class FlyingView;
 class TimelineView;
 class ReadingToggles;
 class PatternView;
+class YearReportView;
 class ScriptCommand;
 class PalaceBoard;
 class RowLabel;
@@ -121,6 +122,8 @@ public:
     TimelineView& timelineView() { return *timelineView_; }
     ReadingToggles& readingToggles() { return *readingToggles_; }
     PatternView& patternView() { return *patternView_; }
+    // The "流年報告" window of the years from the birth on (Ctrl+Y).
+    YearReportView& yearReportView() { return *yearReportView_; }
     // "简体" (Ctrl+T): the script every text is shown in.
     ScriptCommand& scriptCommand() { return *scriptCommand_; }
     // Shows a secondary window made by `factory`, disabling this window until
@@ -169,6 +172,7 @@ private:
     TimelineView* timelineView_ = nullptr;
     ReadingToggles* readingToggles_ = nullptr;
     PatternView* patternView_ = nullptr;
+    YearReportView* yearReportView_ = nullptr;
     ScriptCommand* scriptCommand_ = nullptr;
 
     std::array<QPushButton*, 4> command_{};   // Command1..Command4

@@ -19,6 +19,7 @@
 #include "ui/board/PalaceBoard.h"
 #include "ui/session/Session.h"
 #include "ui/board/TransformationMarks.h"
+#include "ui/reading/SelfTransformationMarks.h"
 #include "ui/common/DropDownRows.h"
 
 namespace velmora {
@@ -27,7 +28,6 @@ namespace {
 
 constexpr int kListWidthTwips = 9000;
 constexpr int kListHeightTwips = 3600;
-const QString kSelfArrow = QStringLiteral("↓");
 constexpr double kSelfMarkPoints = 7.5;
 
 // The 自化 marks have a column of their own in each palace: right of the minor
@@ -35,6 +35,8 @@ constexpr double kSelfMarkPoints = 7.5;
 // palace's other text. A mark stands on its star's row and names the star, so
 // it reads on its own though the star list is further left.
 constexpr int kSelfColumnTwips = 1960;
+// What a mark may take of its row: up to the palace's right edge, short of the line.
+constexpr int kSelfRoomTwips = board::kBoxWidth - kSelfColumnTwips - 3 * kTwipsPerPixel;
 
 board::Point SelfMarkPlace(int b, int row) {
     const board::LabelStyle& stars = board::PalaceSetStyle(board::PalaceSet::Lab04);
@@ -42,10 +44,10 @@ board::Point SelfMarkPlace(int b, int row) {
     return {corner.x + kSelfColumnTwips, corner.y + stars.y + board::kStarRowTwips * row};
 }
 
-// "↓祿" in the colour of its kind, as rich text.
-QString KindText(int kind) {
-    return QStringLiteral("<span style=\"color:%1\">%2%3</span>")
-        .arg(board::MarkColour(kind).name(), kSelfArrow, board::MarkCaption(kind));
+// "↓祿" (or "↑祿", "年↓祿") in the colour of its kind, as rich text.
+QString KindText(const SelfKind& self, const ShownScript& script) {
+    return QStringLiteral("<span style=\"color:%1\">%2</span>")
+        .arg(board::MarkColour(self.kind - 1).name(), script.text(SelfKindCaption(self)));
 }
 
 }  // namespace
@@ -55,6 +57,7 @@ FlyingView::FlyingView(Session& session, PalaceBoard& board, QWidget& window)
     selfAction_ = new QAction(QStringLiteral("自化"), this);
     selfAction_->setCheckable(true);
     selfAction_->setChecked(session_.settings->value(settings_keys::kSelfTransformations, false).toBool());
+    selfAction_->setToolTip(SelfKindLegend());
     connect(selfAction_, &QAction::toggled, this, [this](bool on) {
         session_.settings->setValue(settings_keys::kSelfTransformations, on);
         showSelfMarks();
@@ -126,19 +129,29 @@ void FlyingView::chartChanged() {
     select(-1);
 }
 
+void FlyingView::layerShown() {
+    if (charted_) showSelfMarks();
+}
+
 void FlyingView::showSelfMarks() {
     std::vector<SelfMark> marks;
-    for (int b = 0; charted_ && selfAction_->isChecked() && b < kBranches; ++b) {
+    const bool shown = charted_ && selfAction_->isChecked();
+    for (const SelfKind& self : shown ? SelfKindsShown(session_) : std::vector<SelfKind>{}) {
+        const int b = self.branch - 1;
         const QString caption = board_.palaceLabel(board::PalaceSet::Lab04, b)->text();
-        for (const tool::FlyingTransformation& f : flightsFrom(b)) {
-            if (!f.self()) continue;
-            const QString name = QString::fromStdString(StarName(session_.names, f.star));
-            const auto row = marks::RowOfEntryEnd(caption, marks::CharactersBeforeEntryEnd(caption, name));
-            if (!row) continue;
-            const board::Point place = SelfMarkPlace(b, *row);
-            auto same = std::find_if(marks.begin(), marks.end(), [&](const SelfMark& m) { return m.place == place; });
-            if (same != marks.end()) same->text += KindText(f.kind - 1);
-            else marks.push_back({place, name + KindText(f.kind - 1), f.kind - 1});
+        const QString name = QString::fromStdString(StarName(session_.names, self.star));
+        const auto row = marks::RowOfEntryEnd(caption, marks::CharactersBeforeEntryEnd(caption, name));
+        if (!row) continue;
+        const board::Point place = SelfMarkPlace(b, *row);
+        const QString spoken = session_.script->text(SelfKindName(self));
+        auto same = std::find_if(marks.begin(), marks.end(), [&](const SelfMark& m) { return m.place == place; });
+        const QString kind = KindText(self, *session_.script);
+        if (same != marks.end()) {
+            same->text += kind;
+            same->kinds += kind;
+            same->name += QStringLiteral("、") + spoken;
+        } else {
+            marks.push_back({place, name + kind, self.kind - 1, name + QStringLiteral("：") + spoken, kind});
         }
     }
     selfMarks_ = std::move(marks);
@@ -165,16 +178,33 @@ void FlyingView::placeSelfLabels() {
         palette.setColor(QPalette::Window, Qt::white);
         palette.setColor(QPalette::WindowText, board::MarkColour(mark.kind));
         label->setPalette(palette);
-        // At the board's zoom, as its other labels are; placed by its width at 100 %.
-        label->setFont(MingFont(kSelfMarkPoints * board_.zoom()));
-        label->setText(mark.text);
-        label->adjustSize();
-        const int widthTwips = static_cast<int>(std::ceil(PixelsToTwips(label->width()) / board_.zoom()));
+        label->setAccessibleName(mark.name);
+        label->setToolTip(mark.name);
+        const int widthTwips = fitSelfLabel(*label, mark);
         board_.placeInTwips(label, mark.place.x, mark.place.y, widthTwips, board::kMarkSize);
         label->show();
         label->raise();
     }
     emit selfMarksPlaced();
+}
+
+// At the board's zoom, as its other labels are; its width at 100 % kept
+// within the palace: a mark of many kinds leaves its star's name to the star
+// list beside it, and one wider still is set smaller. Gives the width in twips.
+int FlyingView::fitSelfLabel(QLabel& label, const SelfMark& mark) const {
+    const auto widthAt100 = [this, &label] {
+        label.adjustSize();
+        return static_cast<int>(std::ceil(PixelsToTwips(label.width()) / board_.zoom()));
+    };
+    label.setFont(MingFont(kSelfMarkPoints * board_.zoom()));
+    label.setText(mark.text);
+    int width = widthAt100();
+    if (width <= kSelfRoomTwips) return width;
+    label.setText(mark.kinds);
+    width = widthAt100();
+    if (width <= kSelfRoomTwips) return width;
+    label.setFont(MingFont(kSelfMarkPoints * board_.zoom() * kSelfRoomTwips / width));
+    return std::min(widthAt100(), kSelfRoomTwips);
 }
 
 QStringList FlyingView::lines() const {

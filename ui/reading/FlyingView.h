@@ -2,8 +2,10 @@
 // The flying transformations in the main window: while a palace is selected
 // the board draws arrows from it to the palaces receiving its stem's 祿 權 科
 // 忌; with "自化" on (board menu, kept in the settings) every star its own
-// palace's stem transforms carries a "↓祿" mark; and the "飛化" window lists
-// the twelve palaces' flights as text, the selected palace's line chosen.
+// palace's stem transforms carries a "↓祿" mark (離心), "↑祿" where the
+// opposite palace's stem does (向心), "年↓祿" for the shown layer's stems;
+// and the "飛化" window lists the twelve palaces' flights as text, the
+// selected palace's line chosen.
 
 #include <QObject>
 #include <QString>
@@ -28,6 +30,8 @@ struct SelfMark {
     board::Point place;  // top-left corner in the window's twips
     QString text;        // rich text: the star's name and "↓祿", or more kinds ("↓祿↓忌"), each in its colour
     int kind = 0;        // the first kind
+    QString name;        // what the marks mean, in words: the label's accessible name
+    QString kinds;       // the text without the star's name, for a mark too wide for its palace
 };
 
 struct Session;
@@ -44,6 +48,8 @@ public:
     void select(int b);
     // A chart was drawn onto the board: the 自化 marks and the list follow it.
     void chartChanged();
+    // A layer or date was shown: the shown layer's 自化 marks follow it.
+    void layerShown();
 
     QAction* selfAction() const { return selfAction_; }
     QAction* listAction() const { return listAction_; }
@@ -64,6 +70,7 @@ private:
     void createListWindow(QWidget& window);
     void showSelfMarks();
     void placeSelfLabels();
+    int fitSelfLabel(QLabel& label, const SelfMark& mark) const;
     void refreshList();
     std::vector<tool::FlyingTransformation> flightsFrom(int b) const;
 

@@ -71,10 +71,10 @@ TEST_F(ExportTest, TheBoardMenuOpensByRightClickAndByTheMenuKey) {
     // The chart's commands; after separators the schools, the zoom, the
     // reading views, the overlay and the date jump.
     EXPECT_EQ(captions, (QStringList{"匯出圖片…", "匯出 PDF…", "列印…", "複製文字", "", "流派…", "流派比較", "", "放大",
-                                     "縮小", "原始大小", "", "自化", "飛化列表", "運限", "借星", "疊四化", "運限宮名", "格局",
-                                     "時辰未定…", "", "對照…", "對照互換", "結束對照", "", "跳至日期…", "", "简体"}));
+                                     "縮小", "原始大小", "", "自化", "飛化列表", "運限", "流年報告", "借星", "疊四化", "運限宮名",
+                                     "格局", "時辰未定…", "", "對照…", "對照互換", "結束對照", "", "跳至日期…", "", "简体"}));
     EXPECT_EQ(keys, (QStringList{"Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+C", "", "Ctrl+K", "Ctrl+Shift+K", "",
-                                 "Ctrl+=", "Ctrl+-", "Ctrl+0", "", "", "Ctrl+Shift+F", "Ctrl+L", "", "", "",
+                                 "Ctrl+=", "Ctrl+-", "Ctrl+0", "", "", "Ctrl+Shift+F", "Ctrl+L", "Ctrl+Y", "", "", "",
                                  "Ctrl+Shift+G", "", "", "Ctrl+Shift+O", "", "", "", "Ctrl+G", "", "Ctrl+T"}));
     menu->hide();
     form->activateWindow();

@@ -7,10 +7,13 @@
 // The reading toggles are on (借, the stacked transformations, the layer's
 // palace names) and the records go through the seven layers in turn, chosen
 // after the overlay, so 流時 stacks all six layers' marks beside its labels.
+// Every other record is shown on 流年 as well, with that layer's own 自化
+// marks: each 自化 mark stays inside its palace and clear of every other text.
 
 #include <QAction>
 #include <QLabel>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 
@@ -31,6 +34,7 @@ constexpr double kRoundingTwips = 8;  // half a pixel at 100 %: places are round
 // 3 twips into the flowing stars' first (LAB02, from 697) on layers 2..6.
 constexpr double kLayoutTouchTwips = 3;
 constexpr double kAllowedTwips = kRoundingTwips + kLayoutTouchTwips;
+constexpr int kYearLayer = 3;
 
 class MarksApartTest : public LayersTest, public ::testing::WithParamInterface<int> {};
 
@@ -69,6 +73,28 @@ std::string Describe(const QRectF& r) {
     return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
 }
 
+// On the 流年 layer: the 自化 marks' boxes (the board's boxes with the marks
+// on, less those with them off) each lie in one palace and touch no other box.
+void ExpectSelfMarksApart(Form1& form) {
+    QAction& self = *form.flyingView().selfAction();
+    const std::vector<QRectF> all = form.board().boardTextBoxes();
+    self.setChecked(false);
+    std::vector<QRectF> marks = all;
+    for (const QRectF& other : form.board().boardTextBoxes()) marks.erase(std::find(marks.begin(), marks.end(), other));
+    self.setChecked(true);
+    for (const QRectF& mark : marks) {
+        const QRectF inner = mark.adjusted(kRoundingTwips, kRoundingTwips, -kRoundingTwips, -kRoundingTwips);
+        bool inPalace = false;
+        for (int b = 0; b < kBranches; ++b) {
+            const board::Point corner = board::BoxCorner(b);
+            inPalace = inPalace || QRectF(corner.x, corner.y, board::kBoxWidth, board::kBoxHeight).contains(inner);
+        }
+        EXPECT_TRUE(inPalace) << Describe(mark);
+        const auto overlaps = std::count_if(all.begin(), all.end(), [&](const QRectF& box) { return inner.intersects(box); });
+        EXPECT_EQ(overlaps, 1) << Describe(mark);  // itself only
+    }
+}
+
 TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
     std::mt19937 random(2727);
     std::mt19937 others(3333);  // the births laid over, drawn apart so the records stay those of before
@@ -103,6 +129,10 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
         lines.insert(lines.end(), shafts.begin(), shafts.end());
         for (const QLineF& line : lines)
             for (const QRectF& text : centre) ASSERT_FALSE(board::Crosses(line, text)) << Describe(text);
+        if (n % 2 == 1) {
+            clickLayer(kYearLayer);
+            ExpectSelfMarksApart(*form);
+        }
     }
 }
 
