@@ -81,14 +81,20 @@ std::string Transformations(int stem, const StarQuartet& stars, const NameList& 
     return text;
 }
 
-// The centre lines of the board, the owner's name left out.
 // A day whose lunar date or month pillar the tables cannot settle, and the quiet note
 // that before 1912 the lunar date is the Qing almanac's.
 void AppendCalendarNotes(std::string& out, const CalendarDay& day) {
-    if (IsUncertainCalendarDay(day)) out += std::string(kUncertainDayNotice) + "\n";
-    if (FollowsQingAlmanac(day.SolarYear)) out += std::string(kQingAlmanacNote) + "\n";
+    if (IsUncertainCalendarDay(day)) {
+        out += kUncertainDayNotice;
+        out += '\n';
+    }
+    if (FollowsQingAlmanac(day.SolarYear)) {
+        out += kQingAlmanacNote;
+        out += '\n';
+    }
 }
 
+// The centre lines of the board, the owner's name left out.
 void AppendSummary(std::string& out, const ChartResult& r, const ReferenceTables& words) {
     const NameList& n = words.names;
     const BirthInput& b = r.birth;
