@@ -6,6 +6,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BoardLabels.h
   ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoardRouting.h
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarNotes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarNotes.h
   ${CMAKE_CURRENT_LIST_DIR}/ChartFill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartFill.h
   ${CMAKE_CURRENT_LIST_DIR}/FlyingOverlay.cpp

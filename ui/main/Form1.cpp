@@ -48,6 +48,7 @@ Form1::Form1(Session session, QWidget* parent)
     zoom_ = new WindowZoom(*this);
     chartCommands_->addZoomActions(zoom_->actions());
     flyingView_ = new FlyingView(session_, *board_, *this);
+    calendarNotes_ = std::make_unique<CalendarNotes>(*board_);
     flyingView_->addToMenu(*chartCommands_->menu());
     timelineView_ = new TimelineView(*this);
     yearReportView_ = new YearReportView(*this);

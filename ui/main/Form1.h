@@ -9,8 +9,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "ui/board/CalendarNotes.h"
 #include "ui/chartio/ChartHost.h"
 #include "ui/main/Layers.h"
 #include "ui/main/ReferenceReads.h"
@@ -118,6 +120,7 @@ public:
     WindowZoom& zoom() { return *zoom_; }
     // The flying transformations of the selected palace, 自化 and their list.
     FlyingView& flyingView() { return *flyingView_; }
+    const CalendarNotes& calendarNotes() const { return *calendarNotes_; }
     // The "運限" window of decades, years and months (Ctrl+L).
     TimelineView& timelineView() { return *timelineView_; }
     ReadingToggles& readingToggles() { return *readingToggles_; }
@@ -169,6 +172,7 @@ private:
     SchoolCommands* schools_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     FlyingView* flyingView_ = nullptr;
+    std::unique_ptr<CalendarNotes> calendarNotes_;  // the lunar calendar's notice and note in the centre
     TimelineView* timelineView_ = nullptr;
     ReadingToggles* readingToggles_ = nullptr;
     PatternView* patternView_ = nullptr;

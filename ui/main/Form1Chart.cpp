@@ -130,6 +130,7 @@ void Form1::RunText() {
     board_->centreLabel(CentreLabel::Label6_3)->setText(centre.Label6_3);
     board_->centreLabel(CentreLabel::Label6_4)->setText(centre.Label6_4);
     board_->centreLabel(CentreLabel::Label6_5)->setText(centre.Label6_5);
+    calendarNotes_->show(session_.birthDay, shown);
 }
 
 void Form1::Dline() { layers_.Dline(); }

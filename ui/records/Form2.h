@@ -32,6 +32,8 @@ class QTreeWidgetItem;
 
 namespace velmora {
 
+struct CalendarDay;
+
 class CaseNotesWindow;
 class Form1;
 class GapCaption;
@@ -95,6 +97,9 @@ private:
     void fillIfEmpty(int combo, const QStringList& entries);
     void rebuildDays(bool keepSelection);
     void LunarPreview();
+    // The lunar calendar's notice (a day it cannot settle) and note (before 1912)
+    // for the picked day, in rows taken from the list's foot; nullptr: none.
+    void showCalendarNotes(const CalendarDay* day);
     int selectedRow() const;
     void selectStored(int combo, const QString& text);
 
@@ -153,6 +158,8 @@ private:
     std::array<GapCaption*, 2> label1_{};
     QLabel* label2_ = nullptr;                // the hint
     QLabel* label3_ = nullptr;                // the lunar preview
+    QLabel* calendarNotice_ = nullptr;        // the uncertain-day notice, in the preview's colour
+    QLabel* calendarNote_ = nullptr;          // the quiet note before 1912
     QTreeWidget* listView1_ = nullptr;
     RecordListView* listView_ = nullptr;   // the list's order and filter over records_
     std::unique_ptr<RecordSearch> search_;  // what the filter box lets through

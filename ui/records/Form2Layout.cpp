@@ -10,7 +10,12 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include "calendar/CalendarDay.h"
+#include "calendar/LunarText.h"
+#include "ui/board/ChartFill.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/ShownScript.h"
+#include "ui/session/Session.h"
 #include "ui/common/Twips.h"
 #include "ui/records/Form2.h"
 #include "ui/records/GapCaption.h"
@@ -53,6 +58,8 @@ constexpr Place kLabel3{3720, 1140, 2565, 270};
 // The list, then the hint at the bottom.
 constexpr Place kListView1{90, 1590, 6195, 6030};
 constexpr Place kLabel2{90, 7740, 6195, 270};
+// The calendar's notice (two rows) and note (one) stand over the list's foot, taken from it while shown.
+constexpr int kNoteRowTwips = 270;
 
 // Columns: header, width in twips.
 struct Column {
@@ -137,6 +144,39 @@ void Form2::buildButtonRow() {
     PlaceAt(label3_, kLabel3);
 }
 
+namespace {
+
+QLabel* CalendarLabel(QWidget& form, const char* name, const QColor& colour, double points) {
+    auto* label = new QLabel(&form);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(MingFont(points));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+void Form2::showCalendarNotes(const CalendarDay* day) {
+    const QString notice = day != nullptr && IsUncertainCalendarDay(*day) ? Utf8Text(kUncertainDayNotice) : QString();
+    const QString note = day != nullptr && FollowsQingAlmanac(day->SolarYear) ? Utf8Text(kQingAlmanacNote) : QString();
+    const int noticeRows = notice.isEmpty() ? 0 : 2;
+    const int rows = noticeRows + (note.isEmpty() ? 0 : 1);
+    const int listHeight = kListView1.height - rows * kNoteRowTwips;
+    PlaceAt(listView1_, {kListView1.left, kListView1.top, kListView1.width, listHeight});
+    const int top = kListView1.top + listHeight;
+    calendarNotice_->setText(session_.script->text(notice));
+    PlaceAt(calendarNotice_, {kListView1.left, top, kListView1.width, noticeRows * kNoteRowTwips});
+    calendarNotice_->setVisible(!notice.isEmpty());
+    calendarNote_->setText(session_.script->text(note));
+    PlaceAt(calendarNote_, {kListView1.left, top + noticeRows * kNoteRowTwips, kListView1.width, kNoteRowTwips});
+    calendarNote_->setVisible(!note.isEmpty());
+}
+
 void Form2::buildList() {
     listView1_ = new QTreeWidget(this);
     listView1_->setObjectName(QStringLiteral("ListView1"));
@@ -157,6 +197,8 @@ void Form2::buildList() {
         listView1_->setColumnWidth(static_cast<int>(i), TwipsToPixels(kColumns[i].width));
     }
     PlaceAt(listView1_, kListView1);
+    calendarNotice_ = CalendarLabel(*this, "CalendarNotice", kPreviewColour, kFormPoints);
+    calendarNote_ = CalendarLabel(*this, "CalendarNote", QColor(128, 128, 128), kFormPoints - 1);
     label2_ = new QLabel(QStringLiteral("滑鼠點使用者資料，再按【確定】可進入主程式排盤。"), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     PlaceAt(label2_, kLabel2);

@@ -38,6 +38,7 @@ void Form2::pick(int combo, int index) {
         LunarPreview();
     } else {
         label3_->setText(session_.script->text(QStringLiteral("陰曆")));
+        showCalendarNotes(nullptr);
     }
 }
 
@@ -93,6 +94,7 @@ void Form2::LunarPreview() {
     const CalendarDay day = ConvertForPreview(selectedText(YearCombo).toInt(), selectedText(MonthCombo).toInt(),
                                               selectedText(DayCombo).toInt());
     label3_->setText(session_.script->text(LunarPreviewText(day, session_.names)));
+    showCalendarNotes(&day);
 }
 
 int Form2::selectedRow() const {

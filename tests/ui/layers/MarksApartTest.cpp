@@ -3,7 +3,8 @@
 // second birth laid over (對照), at 100 %, 200 % and 300 %, no two text boxes
 // of the board overlap (labels' rows, the four marks, the 自化 marks, the
 // arrows' captions, the overlay's names and marks), every overlay label lies
-// inside one palace, and no focus line or arrow runs through the centre's text.
+// inside one palace, and no focus line or arrow runs through the centre's text
+// (the calendar's notice and note among it).
 // The reading toggles are on (借, the stacked transformations, the layer's
 // palace names) and the records go through the seven layers in turn, chosen
 // after the overlay, so 流時 stacks all six layers' marks beside its labels.
@@ -14,6 +15,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <random>
 
@@ -21,6 +23,7 @@
 #include "ui/board/BoardRouting.h"
 #include "ui/reading/FlyingView.h"
 #include "ui/board/PalaceBoard.h"
+#include "ui/common/RowLabel.h"
 #include "ui/main/WindowZoom.h"
 #include "ui/reading/OverlayView.h"
 #include "ui/reading/ReadingToggles.h"
@@ -35,6 +38,10 @@ constexpr double kRoundingTwips = 8;  // half a pixel at 100 %: places are round
 constexpr double kLayoutTouchTwips = 3;
 constexpr double kAllowedTwips = kRoundingTwips + kLayoutTouchTwips;
 constexpr int kYearLayer = 3;
+
+// The first records, whatever was drawn: a day in the first month in doubt
+// (its notice in the centre) and one before 1912 (the almanac's note).
+const std::array<QDate, 2> kNotedBirths{QDate(2057, 10, 1), QDate(1911, 12, 31)};
 
 class MarksApartTest : public LayersTest, public ::testing::WithParamInterface<int> {};
 
@@ -106,13 +113,17 @@ TEST_P(MarksApartTest, TextBoxesNeverOverlapAndLinesKeepOffTheCentreText) {
     form->zoom().zoomTo(GetParam());
     PalaceBoard& board = form->board();
     for (int n = 0; n < kRandomRecords; ++n) {
-        const QDate birth(std::uniform_int_distribution(1901, 2090)(random), std::uniform_int_distribution(1, 12)(random),
+        const QDate drawn(std::uniform_int_distribution(1901, 2090)(random), std::uniform_int_distribution(1, 12)(random),
                           std::uniform_int_distribution(1, 28)(random));
+        const QDate birth = n < static_cast<int>(kNotedBirths.size()) ? kNotedBirths[static_cast<std::size_t>(n)] : drawn;
         ChartRecord(*form, {birth, std::uniform_int_distribution(0, 11)(random), random() % 2 == 0});
         form->findChild<OverlayView*>()->layOver(RandomPerson(others));
         form->layerChosen(n % 7);
         form->palaceClicked(std::uniform_int_distribution(0, 11)(random));
         SCOPED_TRACE(birth.toString(Qt::ISODate).toStdString());
+        const CalendarNotes& notes = form->calendarNotes();
+        ASSERT_TRUE(n != 0 || !notes.notice().text().isEmpty());
+        ASSERT_TRUE(n != 1 || !notes.note().text().isEmpty());
         std::vector<QRectF> written = board.boardTextBoxes();
         const std::vector<QRectF> centre = board.centreTextBoxes();
         board.flyingOverlay().setTextAround(centre, written);
