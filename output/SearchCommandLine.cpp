@@ -27,8 +27,8 @@ chart fulfils QUERY, one JSON object a line ({"date":"YYYY-MM-DD","period":P,
                     transforms so) or 格局 NAME (the pattern read on PALACE);
                     Traditional or Simplified, e.g.
                     "命宮 有 紫微 天府；夫妻 無 主星；遷移 有 化忌"
-  --from, --to DATE YYYY-MM-DD, the span's first and last day
-                    (default 1901-01-01 and 2099-12-31)
+  --from, --to DATE YYYY-MM-DD in 1800-01-01..2200-12-31, the span's first and
+                    last day (default 1901-01-01 and 2099-12-31)
   --gender M|F      only men or only women (default both)
   --jobs N          search with N threads (1..64, default 1); the output is the same
   --text            one line a chart: the date, the period and the gender in words
@@ -59,7 +59,7 @@ constexpr std::array<NeedsValue, 8> kValueOptions{{
 
 std::optional<std::string> TakeDate(std::string_view option, const std::string& value, QueryDate& date) {
     const std::optional<QueryDate> parsed = ParseDate(value);
-    if (!parsed) return std::string(option) + " \"" + value + "\" is not a date YYYY-MM-DD in 1901-01-01..2099-12-31";
+    if (!parsed) return std::string(option) + " \"" + value + "\" is not a date YYYY-MM-DD in 1800-01-01..2200-12-31";
     date = *parsed;
     return std::nullopt;
 }

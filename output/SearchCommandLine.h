@@ -3,7 +3,7 @@
 //   velmora-chart search QUERY [--from DATE] [--to DATE] [--gender M|F] [--jobs N] [--text]
 //                        [--data DIR] [--profile NAME] [--convention KEY=VALUE].. [--script S]
 // QUERY may be one argument or its words as several; the span defaults to
-// the whole of 1901-01-01..2099-12-31.
+// 1901-01-01..2099-12-31, and may reach over 1800-01-01..2200-12-31.
 
 #include <optional>
 #include <string>

@@ -82,7 +82,7 @@ TEST(Search, RefusesWithAMessageNamingWhatIsWrong) {
         {{"命宫 有 x", "--script", "simplified"}, 2, "第 6 字「x」：应为星名"},
         {{"命宮 有 紫微；；"}, 2, "第 9 字「；」：應為一個條件"},
         {{"命宮 有 紫微", "--from", "2000-01-02", "--to", "2000-01-01"}, 2, "--from is after --to"},
-        {{"命宮 有 紫微", "--from", "1900-12-31"}, 2, "--from \"1900-12-31\" is not a date"},
+        {{"命宮 有 紫微", "--from", "1799-12-31"}, 2, "--from \"1799-12-31\" is not a date"},
         {{"命宮 有 紫微", "--to"}, 2, "--to needs a DATE"},
         {{"命宮 有 紫微", "--gender", "X"}, 2, "--gender \"X\" is not M or F"},
         {{"命宮 有 紫微", "--jobs", "0"}, 2, "--jobs \"0\" is not a number of threads 1..64"},

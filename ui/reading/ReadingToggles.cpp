@@ -19,6 +19,7 @@
 #include "ui/chartio/ChartHost.h"
 #include "ui/common/RowLabel.h"
 #include "ui/reading/FlyingView.h"
+#include "ui/reading/SelfTransformationMarks.h"
 #include "ui/session/Session.h"
 
 namespace velmora {
@@ -116,15 +117,16 @@ void ReadingToggles::showStack() {
     }
 }
 
-// The rows FlyingView puts its 自化 marks on: each self-transformed star's row.
+// The rows FlyingView puts its 自化 marks on: each self-transformed star's row,
+// 離心 and 向心, natal and the shown layer's alike.
 unsigned ReadingToggles::selfMarkRows(int b) const {
     if (!flying_.selfAction()->isChecked()) return 0;
     const Session& s = form_.session();
     const QString caption = form_.board().palaceLabel(board::PalaceSet::Lab04, b)->text();
     unsigned rows = 0;
-    for (const tool::FlyingTransformation& f : tool::FlightsFrom(b + 1, s.chart, s.transformations)) {
-        if (!f.self()) continue;
-        const QString name = StarText(s.names, f.star);
+    for (const SelfKind& self : SelfKindsShown(s)) {
+        if (self.branch != b + 1) continue;
+        const QString name = StarText(s.names, self.star);
         const auto row = marks::RowOfEntryEnd(caption, marks::CharactersBeforeEntryEnd(caption, name));
         if (row) rows |= 1u << *row;
     }
