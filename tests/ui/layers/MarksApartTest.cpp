@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <random>
 
@@ -81,14 +82,18 @@ std::string Describe(const QRectF& r) {
 }
 
 // On the 流年 layer: the 自化 marks' boxes (the board's boxes with the marks
-// on, less those with them off) each lie in one palace and touch no other box.
+// on that are not there with them off; the stacked transformations, which
+// keep off the marks' rows, may move too and are held to the same) each lie
+// in one palace and touch no other box.
 void ExpectSelfMarksApart(Form1& form) {
     QAction& self = *form.flyingView().selfAction();
     const std::vector<QRectF> all = form.board().boardTextBoxes();
     self.setChecked(false);
-    std::vector<QRectF> marks = all;
-    for (const QRectF& other : form.board().boardTextBoxes()) marks.erase(std::find(marks.begin(), marks.end(), other));
+    const std::vector<QRectF> without = form.board().boardTextBoxes();
     self.setChecked(true);
+    std::vector<QRectF> marks;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(marks),
+                 [&](const QRectF& box) { return std::find(without.begin(), without.end(), box) == without.end(); });
     for (const QRectF& mark : marks) {
         const QRectF inner = mark.adjusted(kRoundingTwips, kRoundingTwips, -kRoundingTwips, -kRoundingTwips);
         bool inPalace = false;
