@@ -60,6 +60,7 @@ ImportPlanDialog::ImportPlanDialog(QWidget* parent, const QString& fileName, con
     lines_ = new QListWidget(this);
     lines_->setObjectName(QStringLiteral("ImportPlanLines"));
     lines_->setAccessibleName(script.text(QStringLiteral("匯入計畫")));
+    // The whole line is shown in the script, names too: the window's walk converts list rows.
     for (const cases::ImportStep& step : plan.steps) lines_->addItem(script.text(ShownLine(step)));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* carryOut = buttons->addButton(script.text(QStringLiteral("匯入(&I)")), QDialogButtonBox::AcceptRole);

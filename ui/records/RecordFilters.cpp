@@ -45,9 +45,7 @@ RecordFilters::RecordFilters(QWidget& window, QLineEdit& searchBox, QString data
     : QObject(&window), dataFolder_(std::move(dataFolder)), records_(records), script_(std::move(script)) {
     tags_ = new QComboBox(&window);
     tags_->setObjectName(QStringLiteral("TagFilter"));
-    tags_->setAccessibleName(QStringLiteral("依標籤篩選"));
-    tags_->setToolTip(QStringLiteral("只列出有這個標籤的人"));
-    MarkAsUserText(tags_);  // tags are shown as typed; "全部標籤" goes through the script by hand
+    MarkAsUserText(tags_);  // tags are shown as typed; its own words go through the script by hand
     grades_ = new QComboBox(&window);
     grades_->setObjectName(QStringLiteral("GradeFilter"));
     grades_->setAccessibleName(QStringLiteral("依時辰可靠度篩選"));
@@ -74,10 +72,18 @@ void RecordFilters::place(QLineEdit& searchBox) {
     grades_->setGeometry(row.right() + 1 - box, row.top(), box, row.height());
 }
 
-// Becoming active may follow an edit in another program or a switch of script.
+// Becoming active may follow an edit in another program; the window's title
+// changes only when the script switched.
 bool RecordFilters::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate) reload();
+    else if (event->type() == QEvent::WindowTitleChange) showTagBoxWords();
     return QObject::eventFilter(watched, event);
+}
+
+void RecordFilters::showTagBoxWords() {
+    tags_->setItemText(0, script_->text(kAllTags));
+    tags_->setAccessibleName(script_->text(QStringLiteral("依標籤篩選")));
+    tags_->setToolTip(script_->text(QStringLiteral("只列出有這個標籤的人")));
 }
 
 void RecordFilters::reload() {
@@ -95,7 +101,6 @@ void RecordFilters::reload() {
         byId_.insert(cases_[i].id, static_cast<int>(i));
         byPerson_.insert(PersonText(cases_[i].person), static_cast<int>(i));
     }
-    grades_->setItemText(0, script_->text(kAllGrades));
     fillTags();
     emit changed();
 }
@@ -110,9 +115,10 @@ void RecordFilters::fillTags() {
     all.sort(Qt::CaseInsensitive);
     const QSignalBlocker quiet(tags_);
     tags_->clear();
-    tags_->addItem(script_->text(kAllTags), QString());
+    tags_->addItem(kAllTags, QString());
     for (const QString& tag : all) tags_->addItem(tag, tag);
     tags_->setCurrentIndex(std::max(0, tags_->findData(chosen)));
+    showTagBoxWords();
 }
 
 // A record with an id piece has the case of that id; one without (an older

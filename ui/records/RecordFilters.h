@@ -59,6 +59,8 @@ protected:
 private:
     void place(QLineEdit& searchBox);
     void fillTags();
+    // "全部標籤", the tag box's name and tip in the script shown (its rows are the user's).
+    void showTagBoxWords();
     const cases::CaseEntry* caseOf(int index) const;
     // The ids of the cases whose notes or events hold `text`, asked once a text.
     const QSet<QString>& idsHolding(const QString& text);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "tests/ui/records/CaseLibraryFixture.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "ui/records/CaseNotesWindow.h"
 
 namespace velmora::testing {
@@ -51,7 +52,7 @@ TEST_F(CaseLibraryTest, FilterBoxesListTheLibraryAndFollowTheNotesWindow) {
     startLibrary();
     auto* tags = find<QComboBox>(QStringLiteral("TagFilter"));
     auto* grades = find<QComboBox>(QStringLiteral("GradeFilter"));
-    EXPECT_EQ(tags->count(), 4);  // 全部標籤, 客戶, 家人, 學員
+    EXPECT_EQ(tags->count(), 4);  // 全部標籤, 學員, 客戶, 家人
     EXPECT_EQ(tags->itemText(0), QStringLiteral("全部標籤"));
     EXPECT_EQ(grades->itemText(0), QStringLiteral("全部等級"));
     EXPECT_EQ(grades->count(), 7);
@@ -67,6 +68,28 @@ TEST_F(CaseLibraryTest, FilterBoxesListTheLibraryAndFollowTheNotesWindow) {
     ASSERT_TRUE(notes->saveNow());
     box()->setText(QStringLiteral("見貴人"));
     EXPECT_EQ(shownNames(), QStringList{QStringLiteral("王大同")});
+}
+
+TEST_F(CaseLibraryTest, FilterBoxesAndCommandsFollowTheScriptButTagsStayAsTyped) {
+    startLibrary();
+    auto* tags = find<QComboBox>(QStringLiteral("TagFilter"));
+    auto* grades = find<QComboBox>(QStringLiteral("GradeFilter"));
+    // Columns: the script switched to, the words then shown: all tags, all grades, the box's name, export.
+    const struct {
+        Script script;
+        QString allTags, allGrades, tagBoxName, exportCaption;
+    } rows[] = {
+        {Script::Simplified, "全部标签", "全部等级", "依标签筛选", "导出案例…"},
+        {Script::Traditional, "全部標籤", "全部等級", "依標籤篩選", "匯出案例…"},
+    };
+    for (const auto& row : rows) {
+        form1->scriptCommand().setScript(row.script);
+        EXPECT_EQ(tags->itemText(0), row.allTags);
+        EXPECT_EQ(grades->itemText(0), row.allGrades);
+        EXPECT_EQ(tags->accessibleName(), row.tagBoxName);
+        EXPECT_EQ(find<QAction>(QStringLiteral("CaseExport"))->text(), row.exportCaption);
+        EXPECT_EQ(tags->itemText(1), QStringLiteral("學員")) << "a tag is shown as typed";
+    }
 }
 
 }  // namespace
