@@ -6,9 +6,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <variant>
 
 #include "cases/CaseImport.h"
 #include "files/Utf8.h"
+#include "output/ReferenceLoad.h"
+#include "query/QueryParser.h"
+#include "script/ScriptedNames.h"
+#include "tools/RecordQuery.h"
 
 namespace velmora::tool {
 
@@ -23,6 +28,7 @@ struct CasesLine {
     bool dryRun = false;
     std::string file;  // empty: standard output
     std::optional<std::string> data;
+    std::optional<std::string> search;  // --export-cases: only the records whose chart fulfils it
 };
 
 int Fail(const QString& message) {
@@ -44,6 +50,9 @@ std::optional<CasesLine> Parse(const std::vector<std::string>& arguments, QStrin
             else line.file = arguments[++i];
         } else if (a == "--dry-run") {
             line.dryRun = true;
+        } else if (a == "--search") {
+            if (!hasNext) error = QStringLiteral("--search needs a QUERY");
+            else line.search = arguments[++i];
         } else if (a == "--data" && hasNext) {
             line.data = arguments[++i];
         } else {
@@ -52,15 +61,39 @@ std::optional<CasesLine> Parse(const std::vector<std::string>& arguments, QStrin
     }
     if (line.exporting && line.importing) error = QStringLiteral("--export-cases and --import-cases go one at a time");
     if (line.dryRun && !line.importing) error = QStringLiteral("--dry-run goes with --import-cases");
+    if (line.search && !line.exporting) error = QStringLiteral("--search goes with --export-cases");
     return error.isEmpty() ? std::optional(line) : std::nullopt;
 }
 
 bool IsCsv(const QString& path) { return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
 
-int Export(const QString& folder, const QString& path) {
+// The records a search by chart keeps, the reference tables read from the
+// data folder (an edited Four counts) or else beside the program.
+std::variant<std::vector<int>, QString> Searched(const std::vector<files::BirthRecord>& records,
+                                                 const std::string& text, const QString& folder,
+                                                 const QString& programFolder) {
+    ReferenceTables tables;
+    LoadOutcome loaded = LoadReferenceTables(folder, true, tables);
+    if (loaded.error) loaded = LoadReferenceTables(programFolder, true, tables);
+    if (loaded.error) return files::FromUtf8(*loaded.error);
+    const query::QueryWords words(tables.names, [](std::string_view word) { return TextIn(Script::Simplified, word); });
+    query::ParsedChartQuery parsed = query::ParseChartQuery(text, words);
+    if (const auto* problem = std::get_if<query::QueryProblem>(&parsed)) return files::FromUtf8(problem->message());
+    return RecordsMatching(records, std::get<query::ChartQuery>(parsed), tables);
+}
+
+int Export(const QString& folder, const QString& path, const std::optional<std::string>& search,
+           const QString& programFolder) {
     const cases::FolderLibrary library = cases::ReadFolderLibrary(folder);
     if (library.problem) return Fail(library.problem->describe());
-    const cases::People people = cases::GatherPeople(library.records, library.cases);
+    cases::People people = cases::GatherPeople(library.records, library.cases);
+    if (search) {
+        auto kept = Searched(library.records, *search, folder, programFolder);
+        if (const auto* problem = std::get_if<QString>(&kept)) return Fail(*problem);
+        cases::People found;  // GatherPeople gives the records' people first, in User's order
+        for (int index : std::get<std::vector<int>>(kept)) found.push_back(people[static_cast<std::size_t>(index)]);
+        people = std::move(found);
+    }
     const QByteArray bytes = IsCsv(path) ? cases::PeopleToCsv(people) : cases::PeopleToJson(people);
     QFile out(path);
     const bool opened = path.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) : out.open(QIODevice::WriteOnly);
@@ -99,7 +132,8 @@ int RunCasesCommand(const std::vector<std::string>& arguments, const std::string
     if (!line) return Fail(error);
     const QString folder = files::FromUtf8(line->data.value_or(programFolder));
     const QString file = files::FromUtf8(line->file);
-    return line->exporting ? Export(folder, file) : Import(folder, file, line->dryRun);
+    return line->exporting ? Export(folder, file, line->search, files::FromUtf8(programFolder))
+                           : Import(folder, file, line->dryRun);
 }
 
 }  // namespace velmora::tool

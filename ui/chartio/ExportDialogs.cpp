@@ -11,6 +11,11 @@ QString QtExportDialogs::saveFileName(QWidget* parent, const QString& title, con
     return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
 }
 
+QString QtExportDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
 bool QtExportDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
@@ -25,6 +30,11 @@ QString ScriptedExportDialogs::saveFileName(QWidget*, const QString&, const QStr
     QString path = fileNames_.front();
     fileNames_.pop_front();
     return path;
+}
+
+QString ScriptedExportDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                            const QString& filter) {
+    return saveFileName(parent, title, folder, filter);
 }
 
 bool ScriptedExportDialogs::setUpPrinter(QWidget*, QPrinter& printer) {

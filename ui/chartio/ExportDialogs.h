@@ -19,6 +19,9 @@ public:
     // The file to write, starting from `suggestedPath`; empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath,
                                  const QString& filter) = 0;
+    // The file to read, starting in `folder`; empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
     // Lets the user set up `printer`; false when printing was cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -28,14 +31,19 @@ class QtExportDialogs final : public ExportDialogs {
 public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath,
                          const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QString& filter) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
-// For tests: records the suggested paths and answers from queues. An empty
-// file queue answers "cancelled"; the printer is accepted unless told not to.
+// For tests: records the suggested paths and answers from queues (files to
+// save and to open alike). An empty file queue answers "cancelled"; the
+// printer is accepted unless told not to.
 class ScriptedExportDialogs final : public ExportDialogs {
 public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 

@@ -253,6 +253,7 @@ bool CaseNotesWindow::saveNow() {
     }
     shown_ = entry;
     dirty_ = false;
+    emit saved();
     return true;
 }
 

@@ -45,6 +45,10 @@ public:
     // Writes what changed; false when it could not be written (the user was told).
     bool saveNow();
 
+signals:
+    // A case was written to Cases.sqlite.
+    void saved();
+
 protected:
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

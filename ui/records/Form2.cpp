@@ -39,6 +39,7 @@ Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session
     buildListView();
     new LunarEntry(*this, session_.script);
     buildNotesWindow();
+    buildCaseTools();
     load();
 }
 

@@ -34,9 +34,11 @@ namespace velmora {
 
 struct CalendarDay;
 
+class CaseExchangeCommands;
 class CaseNotesWindow;
 class Form1;
 class GapCaption;
+class RecordFilters;
 class RecordListView;
 class MomentInputs;
 struct Session;
@@ -137,6 +139,10 @@ private:
     void buildNotesWindow();
     void toggleNotesWindow();
     QString giveRecordId(const files::BirthRecord& record, const QString& found);
+    // The tag and grade filters and the cases' export and import (Form2Cases.cpp).
+    void buildCaseTools();
+    // The indices of the records the list shows; unset while nothing filters it.
+    std::optional<std::vector<int>> shownRecords() const;
 
     Form1& form1_;
     Session& session_;
@@ -165,6 +171,8 @@ private:
     std::unique_ptr<RecordSearch> search_;  // what the filter box lets through
     MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
     CaseNotesWindow* notes_ = nullptr;       // the picked person's case, a tool window
+    RecordFilters* filters_ = nullptr;       // tag and grade beside the search box, notes text
+    CaseExchangeCommands* exchange_ = nullptr;  // 匯出案例…, 匯入案例…
 };
 
 }  // namespace velmora

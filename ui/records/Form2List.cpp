@@ -9,6 +9,7 @@
 #include "ui/session/Session.h"
 #include "ui/records/Form2.h"
 #include "ui/records/RecordFields.h"
+#include "ui/records/RecordFilters.h"
 #include "ui/records/RecordListView.h"
 
 namespace velmora {
@@ -20,7 +21,10 @@ void Form2::buildListView() {
     search_ = std::make_unique<RecordSearch>(session_, records_);
     listView_->filterBox().setPlaceholderText(QStringLiteral("篩選姓名，或依命盤：命宮 有 紫微"));
     listView_->filterBox().setAccessibleName(QStringLiteral("篩選姓名或命盤"));
-    listView_->setRecordFilter({[this](int record, const QString& text) { return search_->passes(record, text); },
+    listView_->setRecordFilter({[this](int record, const QString& text) {
+                                    return search_->passes(record, text) &&
+                                           (filters_ == nullptr || filters_->passesChoices(record));
+                                },
                                 [this](const QString& text) { return search_->problem(text); }});
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int row = RecordListView::RecordOf(item);

@@ -55,10 +55,11 @@ public:
         std::function<std::optional<QString>(const QString& text)> problem;
     };
     void setRecordFilter(RecordFilter filter);
+    // Filters the rows again: what the record filter reads has changed.
+    void refilter();
 
 private:
     void resort();
-    void refilter();
     // The reason the box's text cannot be read, beside the box; nothing for none.
     void showProblem(const std::optional<QString>& problem);
     // Whether `a` comes before `b` in the chosen order.

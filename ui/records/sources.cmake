@@ -1,9 +1,12 @@
 # The record window and the gender dialog.
 list(APPEND VELMORA_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CaseExchangeCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CaseExchangeCommands.h
   ${CMAKE_CURRENT_LIST_DIR}/CaseNotesWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CaseNotesWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/Form2.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2.h
+  ${CMAKE_CURRENT_LIST_DIR}/Form2Cases.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Confirm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form2Layout.cpp
@@ -17,6 +20,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Form3.h
   ${CMAKE_CURRENT_LIST_DIR}/GapCaption.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GapCaption.h
+  ${CMAKE_CURRENT_LIST_DIR}/ImportPlanDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportPlanDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/LunarEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LunarEntry.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordChecks.cpp
@@ -25,6 +30,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RecordCharting.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordFields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordFields.h
+  ${CMAKE_CURRENT_LIST_DIR}/RecordFilters.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordFilters.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordListView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordListView.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordSearch.cpp
