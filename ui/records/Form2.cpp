@@ -39,6 +39,7 @@ Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session
     buildListView();
     new LunarEntry(*this, session_.script);
     buildNotesWindow();
+    buildUnlinkedWindow();
     load();
 }
 
@@ -71,6 +72,7 @@ void Form2::InputData() {
         return;
     }
     records_ = std::move(read.records);
+    matchCases();
     showList();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/records/RecordChecks.h"
 #include "ui/records/RecordSearch.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -29,6 +30,7 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QToolButton;
 
 namespace velmora {
 
@@ -38,6 +40,7 @@ class CaseNotesWindow;
 class Form1;
 class GapCaption;
 class RecordListView;
+class UnlinkedCasesWindow;
 class MomentInputs;
 struct Session;
 
@@ -137,6 +140,14 @@ private:
     void buildNotesWindow();
     void toggleNotesWindow();
     QString giveRecordId(const files::BirthRecord& record, const QString& found);
+    // The cases no record claims (Form2Unlinked.cpp): "未連結案例…" (Ctrl+U)
+    // opens their window; each reading of User gives records whose id was
+    // dropped their ids back, written with the next save.
+    void buildUnlinkedWindow();
+    void showUnlinkedWindow();
+    void matchCases();
+    void showUnlinkedCount(int count);
+    bool giveCaseId(int row, const QString& id);
 
     Form1& form1_;
     Session& session_;
@@ -165,6 +176,9 @@ private:
     std::unique_ptr<RecordSearch> search_;  // what the filter box lets through
     MomentInputs* moment_ = nullptr;         // clock time, place and basis, below the hint
     CaseNotesWindow* notes_ = nullptr;       // the picked person's case, a tool window
+    UnlinkedCasesWindow* unlinked_ = nullptr;  // the cases no record claims, a tool window
+    QAction* unlinkedCommand_ = nullptr;       // "未連結案例…", its count in its text
+    QToolButton* unlinkedButton_ = nullptr;    // the command, shown while there are any
 };
 
 }  // namespace velmora
