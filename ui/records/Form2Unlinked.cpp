@@ -52,7 +52,7 @@ void Form2::showUnlinkedWindow() {
         unlinked_->activateWindow();
         return;
     }
-    PlaceToolWindow(*unlinked_, *this, *session_.settings, kUnlinkedPlaceKey, Side::Below);
+    PlaceToolWindow(*unlinked_, *this, *session_.settings, kUnlinkedPlaceKey, Side::Right);
     unlinked_->show();
     unlinked_->activateWindow();
 }

@@ -15,6 +15,8 @@
 #include "cases/CaseLinks.h"
 #include "cases/CaseStore.h"
 #include "files/RecordId.h"
+#include "ui/common/DropDownRows.h"
+#include "ui/common/Fonts.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ShownScript.h"
 #include "ui/records/UnlinkedCases.h"
@@ -25,6 +27,9 @@ namespace velmora {
 namespace {
 
 const QString kTitle = QStringLiteral("未連結案例");
+constexpr double kListPoints = 9;
+const QString kCaption =
+    QStringLiteral("這些案例找不到對應的資料：在「排盤」視窗點選一筆資料後按「連結」，或刪除不再需要的案例。");
 const QString kNothingChanged = QStringLiteral("。\n檔案保持原樣，沒有任何變更。");
 
 // The list's columns: header, width in pixels at 100 %.
@@ -34,7 +39,7 @@ struct Column {
 };
 enum ColumnIndex { NameColumn, GenderColumn, DateColumn, PeriodColumn, GradeColumn, NotesColumn, ChangedColumn };
 constexpr std::array<Column, 7> kColumns{{
-    {"姓名", 80}, {"性別", 40}, {"生日", 80}, {"時", 110}, {"可靠度", 50}, {"筆記", 150}, {"修改時間", 110},
+    {"姓名", 58}, {"性別", 32}, {"生日", 68}, {"時", 122}, {"可靠度", 44}, {"筆記", 102}, {"修改時間", 104},
 }};
 
 QString FirstLine(const QString& notes) { return notes.section(QLatin1Char('\n'), 0, 0).trimmed(); }
@@ -62,18 +67,18 @@ UnlinkedCasesWindow::UnlinkedCasesWindow(Session& session, QWidget& owner, Recor
     : QWidget(&owner, Qt::Tool), session_(session), side_(std::move(side)) {
     setObjectName(QStringLiteral("UnlinkedCases"));
     setWindowTitle(kTitle);
+    setFont(MingFont(kListPoints));  // as the record window's list, so a person reads the same in both
     build();
     session_.script->applyTo(this);
 }
 
 void UnlinkedCasesWindow::build() {
-    auto* caption = new QLabel(QStringLiteral("這些案例找不到對應的資料。可先在「排盤」視窗點選一筆資料再按「連結」，"
-                                              "或刪除不再需要的案例。"),
-                               this);
+    auto* caption = new QLabel(kCaption, this);
     caption->setWordWrap(true);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("UnlinkedList"));
     list_->setAccessibleName(QStringLiteral("未連結的案例"));
+    SpaceRows(*list_);  // rows spaced as the record window's list
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -105,7 +110,7 @@ void UnlinkedCasesWindow::build() {
     column->addWidget(caption);
     column->addWidget(list_);
     column->addLayout(buttons);
-    resize(660, 300);
+    resize(556, 280);
 }
 
 // Enter links the selected case and Delete deletes it, as the buttons do.

@@ -17,6 +17,7 @@
 #include "cases/CaseStore.h"
 #include "files/FileLock.h"
 #include "tests/ui/records/RecordWindowFixture.h"
+#include "ui/chartio/ScriptCommand.h"
 #include "ui/records/UnlinkedCasesWindow.h"
 #include "ui/session/Session.h"
 
@@ -153,6 +154,13 @@ TEST_F(UnlinkedCasesTest, ReadingUserGivesIdsBackAndListsTheCaseNoRecordClaims) 
     EXPECT_TRUE(userHolds(kA + kIdPiece + kIdA));
     EXPECT_TRUE(userHolds(kB + kIdPiece + kIdB));
     EXPECT_TRUE(userHolds(kD));
+
+    // Shown in 简体 but for what the user typed: the name and the notes.
+    form1->scriptCommand().setScript(Script::Simplified);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("未链接案例"));
+    EXPECT_EQ(list->headerItem()->text(6), QStringLiteral("修改时间"));
+    EXPECT_EQ(list->topLevelItem(0)->text(5), QStringLiteral("丙的筆記"));
+    EXPECT_EQ(commandText(), QStringLiteral("未链接案例（1）…"));
 }
 
 TEST_F(UnlinkedCasesTest, LinkOrDeleteOnlyOnTheUsersWord) {
