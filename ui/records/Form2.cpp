@@ -72,7 +72,7 @@ void Form2::InputData() {
         return;
     }
     records_ = std::move(read.records);
-    matchCases();
+    if (matchCases()) writeGivenIds();
     showList();
 }
 

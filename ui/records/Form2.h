@@ -142,10 +142,12 @@ private:
     QString giveRecordId(const files::BirthRecord& record, const QString& found);
     // The cases no record claims (Form2Unlinked.cpp): "未連結案例…" (Ctrl+U)
     // opens their window; each reading of User gives records whose id was
-    // dropped their ids back, written with the next save.
+    // dropped their ids back (true when any got one), and opening the window
+    // writes them at once.
     void buildUnlinkedWindow();
     void showUnlinkedWindow();
-    void matchCases();
+    bool matchCases();
+    void writeGivenIds();
     void showUnlinkedCount(int count);
     bool giveCaseId(int row, const QString& id);
 

@@ -1,9 +1,10 @@
 // The record window and the cases no record claims. Each reading of User
-// (opening the window, or taking in another program's change on a save)
 // matches the records to the library: records whose id piece was dropped get
-// it back in the list, and the ids go to User with the next save, under its
-// lock and on top of whatever another program wrote meanwhile. The rest are
-// counted in the "未連結案例…" command, which opens their window.
+// it back in the list. When the window reads User on opening, the ids are
+// written at once through the window's own save (User's lock, and on top of
+// any change another program made meanwhile); when a save takes in another
+// program's change, they are written with the next save. The cases left over
+// are counted in the "未連結案例…" command, which opens their window.
 
 #include <QAction>
 #include <QLabel>
@@ -57,12 +58,20 @@ void Form2::showUnlinkedWindow() {
     unlinked_->activateWindow();
 }
 
-void Form2::matchCases() {
+bool Form2::matchCases() {
     CaseLibrary library = OpenCaseLibrary(session_.dataFolder, session_.writeOptions.lockWait);
     if (library.problem) qWarning().noquote() << library.problem->describe();  // the windows say it when used
-    const cases::CaseLinks links = MatchRecords(records_, library, unsaved_);
+    const cases::CaseLinks links = MatchRecords(records_, library);
     showUnlinkedCount(static_cast<int>(links.unlinked.size()));
     if (unlinked_->isVisible()) unlinked_->refresh();
+    return !links.restored.empty();
+}
+
+// Nothing the user did is at stake: a save that fails is only logged, and the
+// list keeps the ids for the next save to write.
+void Form2::writeGivenIds() {
+    const SaveOutcome saved = saveEdits();
+    if (!saved.notice.isEmpty()) qWarning().noquote() << saved.notice;
 }
 
 void Form2::showUnlinkedCount(int count) {

@@ -50,15 +50,9 @@ void FollowMovedRecords(CaseLibrary& library, const cases::CaseLinks& links) {
 
 }  // namespace
 
-cases::CaseLinks MatchRecords(std::vector<files::BirthRecord>& records, CaseLibrary& library,
-                              std::vector<files::UserEdit>& edits) {
+cases::CaseLinks MatchRecords(std::vector<files::BirthRecord>& records, CaseLibrary& library) {
     const cases::CaseLinks links = cases::LinkCases(records, library.cases);
-    const std::size_t first = edits.size();
-    for (const cases::CaseLinks::Restored& restored : links.restored)
-        edits.push_back({files::UserEdit::Kind::Change, records[static_cast<std::size_t>(restored.record)], {}});
     cases::RestoreIds(records, links);
-    for (std::size_t i = 0; i < links.restored.size(); ++i)
-        edits[first + i].after = records[static_cast<std::size_t>(links.restored[i].record)];
     FollowMovedRecords(library, links);
     return links;
 }

@@ -15,7 +15,6 @@
 #include "cases/CaseEntry.h"
 #include "cases/CaseLinks.h"
 #include "files/FileProblem.h"
-#include "files/UserEdits.h"
 #include "files/UserFile.h"
 
 namespace velmora {
@@ -39,11 +38,10 @@ struct CaseLibrary {
 CaseLibrary OpenCaseLibrary(const QString& folder, std::chrono::milliseconds lockWait);
 
 // Matches the records to the library's cases. Records that get their id back
-// change in `records`, each with an edit in `edits` so the next save of User
-// writes it; a moved case's new fields are written to the library at once
-// (a failure there is only logged: the next reading tries again).
-cases::CaseLinks MatchRecords(std::vector<files::BirthRecord>& records, CaseLibrary& library,
-                              std::vector<files::UserEdit>& edits);
+// change in `records` (each keeps the line it was read from, so an edit still
+// finds it in User); a moved case's new fields are written to the library at
+// once (a failure there is only logged: the next reading tries again).
+cases::CaseLinks MatchRecords(std::vector<files::BirthRecord>& records, CaseLibrary& library);
 
 // The cases `links` lists as unlinked, in the library's order.
 std::vector<cases::CaseEntry> UnlinkedEntries(const CaseLibrary& library, const cases::CaseLinks& links);
