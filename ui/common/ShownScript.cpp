@@ -110,14 +110,14 @@ void ShowListRows(QListWidget* list, const Convert& convert) {
 constexpr char kUserTextColumnProperty[] = "velmoraUserTextColumn";
 
 void ShowTreeRows(QTreeWidget* tree, const Convert& convert) {
-    const QVariant userColumn = tree->property(kUserTextColumnProperty);
+    const QVariantList userColumns = tree->property(kUserTextColumnProperty).toList();
     QTreeWidgetItem* header = tree->headerItem();
     for (int c = 0; header != nullptr && c < header->columnCount(); ++c) {
         ShowItemText(header, c, convert);
     }
     for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
         for (int c = 0; c < (*it)->columnCount(); ++c) {
-            if (userColumn.isValid() && userColumn.toInt() == c) {
+            if (userColumns.contains(QVariant(c))) {
                 continue;
             }
             ShowItemText(*it, c, convert);
@@ -166,7 +166,11 @@ void ShowWidget(QWidget* widget, const Convert& convert) {
 }
 }  // namespace
 
-void MarkUserTextColumn(QWidget* tree, int column) { tree->setProperty(kUserTextColumnProperty, column); }
+void MarkUserTextColumn(QWidget* tree, int column) {
+    QVariantList columns = tree->property(kUserTextColumnProperty).toList();
+    columns.append(column);
+    tree->setProperty(kUserTextColumnProperty, columns);
+}
 
 void MarkAsUserText(QWidget* widget) { widget->setProperty(kUserTextProperty, true); }
 

@@ -48,7 +48,7 @@ private:
 // `widget` shows what the user typed (names in a list): no walk converts it.
 void MarkAsUserText(QWidget* widget);
 
-// Column `column` of the rows of `tree` shows what the user typed.
+// Column `column` of the rows of `tree` shows what the user typed (one call a column).
 void MarkUserTextColumn(QWidget* tree, int column);
 
 // A script that shows every text as it is, for callers without a session.

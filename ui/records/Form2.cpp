@@ -40,6 +40,7 @@ Form2::Form2(Form1& form1) : QWidget(&form1, Qt::Dialog), form1_(form1), session
     new LunarEntry(*this, session_.script);
     buildNotesWindow();
     buildCaseTools();
+    buildUnlinkedWindow();
     load();
 }
 
@@ -72,6 +73,7 @@ void Form2::InputData() {
         return;
     }
     records_ = std::move(read.records);
+    if (matchCases()) writeGivenIds();
     showList();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/records/RecordChecks.h"
 #include "ui/records/RecordSearch.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -29,6 +30,7 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QToolButton;
 
 namespace velmora {
 
@@ -40,6 +42,7 @@ class Form1;
 class GapCaption;
 class RecordFilters;
 class RecordListView;
+class UnlinkedCasesWindow;
 class MomentInputs;
 struct Session;
 
@@ -143,6 +146,16 @@ private:
     void buildCaseTools();
     // The indices of the records the list shows; unset while nothing filters it.
     std::optional<std::vector<int>> shownRecords() const;
+    // The cases no record claims (Form2Unlinked.cpp): "未連結案例…" (Ctrl+U)
+    // opens their window; each reading of User gives records whose id was
+    // dropped their ids back (true when any got one), and opening the window
+    // writes them at once.
+    void buildUnlinkedWindow();
+    void showUnlinkedWindow();
+    bool matchCases();
+    void writeGivenIds();
+    void showUnlinkedCount(int count);
+    bool giveCaseId(int row, const QString& id);
 
     Form1& form1_;
     Session& session_;
@@ -173,6 +186,9 @@ private:
     CaseNotesWindow* notes_ = nullptr;       // the picked person's case, a tool window
     RecordFilters* filters_ = nullptr;       // tag and grade beside the search box, notes text
     CaseExchangeCommands* exchange_ = nullptr;  // 匯出案例…, 匯入案例…
+    UnlinkedCasesWindow* unlinked_ = nullptr;  // the cases no record claims, a tool window
+    QAction* unlinkedCommand_ = nullptr;       // "未連結案例…", its count in its text
+    QToolButton* unlinkedButton_ = nullptr;    // the command, shown while there are any
 };
 
 }  // namespace velmora

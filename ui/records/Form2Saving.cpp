@@ -63,6 +63,7 @@ QString Form2::takeSaved(files::UserSave& saved) {
     if (!saved.changedElsewhere) {
         return {};  // the list already shows what was written
     }
+    matchCases();
     showList();
     QStringList lines{anyApplied ? kAppliedOnTop : kNothingApplied};
     for (const files::UserEdit& edit : saved.lost) {

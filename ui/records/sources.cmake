@@ -36,4 +36,9 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/RecordListView.h
   ${CMAKE_CURRENT_LIST_DIR}/RecordSearch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordSearch.h
+  ${CMAKE_CURRENT_LIST_DIR}/Form2Unlinked.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnlinkedCases.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnlinkedCases.h
+  ${CMAKE_CURRENT_LIST_DIR}/UnlinkedCasesWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/UnlinkedCasesWindow.h
 )
