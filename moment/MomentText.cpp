@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "moment/MomentConversion.h"
 #include "moment/MomentLimits.h"
 
 namespace velmora::moment {
@@ -109,6 +110,20 @@ QString StepLine(const MomentInput& input, const QString& placeName, const Momen
     }
     // A closing full-width parenthesis holds its own space.
     return line.replace(QStringLiteral("） →"), QStringLiteral("）→")) + PeriodText(steps.period);
+}
+
+QString LocalMeanTimeNote(const MomentInput& input) {
+    const std::optional<int> offset = LocalMeanTimeOffset(input);
+    if (!offset) return {};
+    // Local mean time runs to the second, so its offset is shown to the second.
+    QString offsetText = UtcOffsetText(*offset);
+    if (const int seconds = std::abs(*offset) % kSecondsPerMinute; seconds != 0) {
+        if (std::abs(*offset) % kSecondsPerHour < kSecondsPerMinute) offsetText += QStringLiteral(":00");
+        offsetText += QStringLiteral(":%1").arg(seconds, 2, 10, QLatin1Char('0'));
+    }
+    const QString longitude = QString::number(std::fabs(input.longitude), 'g', 9) +
+                              (input.longitude < 0 ? QStringLiteral("°W") : QStringLiteral("°E"));
+    return Tr("1900 年前無時區史料，以當地平太陽時（經度 %1，%2）計").arg(longitude, offsetText);
 }
 
 QString ResultNote(const MomentResult& result) {

@@ -28,6 +28,11 @@ QString PeriodText(int period);
 // and the step the basis picks is the one the period is read from.
 QString StepLine(const MomentInput& input, const QString& placeName, const MomentSteps& steps);
 
+// "1900 年前無時區史料，以當地平太陽時（經度 116.4°E，UTC+7:45:36）計": the
+// longitude and offset the conversion used when it read the clock as local mean
+// time; empty when it read the zone's offsets or a fixed one.
+QString LocalMeanTimeNote(const MomentInput& input);
+
 // The note a result needs: the readings of a repeated or skipped time, a
 // basis time near a period boundary. Empty when there is nothing to say.
 QString ResultNote(const MomentResult& result);
