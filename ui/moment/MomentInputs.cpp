@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStringList>
 
 #include "moment/MomentConversion.h"
 #include "moment/MomentText.h"
@@ -181,9 +182,10 @@ void MomentInputs::showResult() {
     const std::optional<std::size_t> chosen = chosenReading();
     if (!chosen) return;
     const moment::MomentSteps& steps = result_->readings[*chosen];
-    const QString note = moment::ResultNote(*result_);
-    const QString line = moment::StepLine(input(), place_->text(), steps);
-    showStep(note.isEmpty() ? line : line + QLatin1Char('\n') + note);
+    QStringList lines{moment::StepLine(input(), place_->text(), steps), moment::LocalMeanTimeNote(input()),
+                      moment::ResultNote(*result_)};
+    lines.removeAll(QString());
+    showStep(lines.join(QLatin1Char('\n')));
     emit converted(steps.chartDate, steps.period);
 }
 
