@@ -14,7 +14,7 @@ namespace velmora::moment {
 QString WallTimeText(double wall);                  // "09:59:41"
 QString WallIsoText(double wall);                   // "1988-07-15T09:59:41"
 QString UtcIsoText(qint64 utcSeconds);              // "1988-07-15T02:20:00Z"
-QString UtcOffsetText(int offsetSeconds);           // "UTC+9", "UTC+5:30", "UTC-4"
+QString UtcOffsetText(int offsetSeconds);           // "UTC+9", "UTC+5:30", "UTC-4", "UTC+7:45:36"
 // A fixed offset as typed in place of a zone: "UTC+08:00", "UTC-04:00".
 QString FixedOffsetText(int offsetSeconds);
 // "UTC+08:00", "+08:00", "-4", "+05:30" or plain seconds "28800"; unset when

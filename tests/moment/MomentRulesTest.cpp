@@ -141,6 +141,7 @@ TEST(MomentRules, FixedOffsetsAsTyped) {
 TEST(MomentRules, WordsOfTheStepLine) {
     EXPECT_EQ(UtcOffsetText(5 * kHour + 30 * kMinute), QStringLiteral("UTC+5:30"));
     EXPECT_EQ(UtcOffsetText(-4 * kHour), QStringLiteral("UTC-4"));
+    EXPECT_EQ(UtcOffsetText(-(44 * kMinute + 30)), QStringLiteral("UTC-0:44:30"));
     EXPECT_EQ(PeriodText(1), QStringLiteral("子時"));
     EXPECT_EQ(PeriodText(12), QStringLiteral("亥時"));
     EXPECT_EQ(PeriodText(13), QStringLiteral("晚子時"));
