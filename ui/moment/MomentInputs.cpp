@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStringList>
 
 #include "moment/MomentConversion.h"
 #include "moment/MomentText.h"
@@ -141,6 +140,7 @@ void MomentInputs::breakStepsAt(int ems) {
 void MomentInputs::convert() {
     result_.reset();
     for (QRadioButton* reading : readings_) reading->hide();
+    localMean_->hide();
     const bool used = useClock_->isChecked();
     for (QWidget* input : std::initializer_list<QWidget*>{clock_, place_, longitude_, zone_, basis_}) {
         input->setEnabled(used);
@@ -182,10 +182,12 @@ void MomentInputs::showResult() {
     const std::optional<std::size_t> chosen = chosenReading();
     if (!chosen) return;
     const moment::MomentSteps& steps = result_->readings[*chosen];
-    QStringList lines{moment::StepLine(input(), place_->text(), steps), moment::LocalMeanTimeNote(input()),
-                      moment::ResultNote(*result_)};
-    lines.removeAll(QString());
-    showStep(lines.join(QLatin1Char('\n')));
+    const QString note = moment::ResultNote(*result_);
+    const QString line = moment::StepLine(input(), place_->text(), steps);
+    showStep(note.isEmpty() ? line : line + QLatin1Char('\n') + note);
+    const QString localMean = moment::LocalMeanTimeNote(input());
+    localMean_->setText(session_.script->text(localMean));
+    localMean_->setVisible(!localMean.isEmpty());
     emit converted(steps.chartDate, steps.period);
 }
 

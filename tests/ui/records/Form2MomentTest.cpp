@@ -146,8 +146,8 @@ TEST_F(MomentRecordTest, AZoneTypedAsAFixedOffsetIsStoredAsSeconds) {
 }
 
 TEST_F(MomentRecordTest, BeforeNineteenHundredTheStepsSayTheClockWasReadAsLocalMeanTime) {
-    // Columns: clock date, zone ("" keeps the place's), script, the note under the step
-    // line ("" for none). 北京 lies at 116.39723°E: 27935.3 s east of Greenwich.
+    // Columns: clock date, zone ("" keeps the place's), script, the line under the
+    // steps ("" for none). 北京 lies at 116.39723°E: 27935.3 s east of Greenwich.
     const struct {
         QDate date;
         const char* zone;
@@ -162,15 +162,22 @@ TEST_F(MomentRecordTest, BeforeNineteenHundredTheStepsSayTheClockWasReadAsLocalM
         {QDate(1899, 12, 31), "UTC+08:00", Script::Traditional, ""},
     };
     startWithPlaces();
+    form2->show();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString() + " " + row.zone);
         form1->scriptCommand().setScript(row.script);
         pickPlace(QStringLiteral("北京"));
         if (*row.zone != '\0') find<QComboBox>(QStringLiteral("MomentZone"))->setCurrentText(QLatin1String(row.zone));
         setMoment(QDateTime(row.date, QTime(9, 30)), form1->session().script->text(QStringLiteral("真太陽時")));
-        const QStringList lines = steps().split(QLatin1Char('\n'));
-        EXPECT_TRUE(lines.first().endsWith(form1->session().script->text(QStringLiteral("巳時")))) << lines.first().toStdString();
-        EXPECT_EQ(lines.value(1), QString::fromUtf8(row.note));
+        EXPECT_TRUE(steps().endsWith(form1->session().script->text(QStringLiteral("巳時")))) << steps().toStdString();
+        const auto* note = find<QLabel>(QStringLiteral("MomentLocalMeanTime"));
+        EXPECT_EQ(note->isVisibleTo(form2) ? note->text() : QString(), QString::fromUtf8(row.note));
+        // The steps and the line below them are shown whole in the panel's fixed height.
+        find<QWidget>(QStringLiteral("MomentInputs"))->layout()->activate();
+        for (const QLabel* label : std::initializer_list<const QLabel*>{find<QLabel>(QStringLiteral("MomentSteps")), note}) {
+            if (!label->isVisible()) continue;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        }
     }
 }
 
