@@ -91,6 +91,16 @@ bool NearPeriodBoundary(double secondsOfDay) {
     return std::min(toOddHour, toMidnight) < kNearBoundarySeconds;
 }
 
+std::optional<int> LocalMeanTimeOffset(const MomentInput& input) {
+    // A zone that ever changed its clock has no recorded history this early: local mean time.
+    if (input.fixedOffsetSeconds || !input.date.isValid() || input.date >= FirstZoneHistoryDate()) {
+        return std::nullopt;
+    }
+    const QTimeZone zone = ZoneOfId(input.zone);
+    if (!zone.isValid() || !HasClockChanges(zone)) return std::nullopt;
+    return static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
+}
+
 MomentResult ConvertMoment(const MomentInput& input) {
     MomentResult result;
     if (std::optional<QString> problem = InputProblem(input)) {
@@ -101,10 +111,8 @@ MomentResult ConvertMoment(const MomentInput& input) {
     ClockReadings clock;
     if (input.fixedOffsetSeconds) {
         clock.readings.push_back({clockWall - *input.fixedOffsetSeconds, *input.fixedOffsetSeconds, 0});
-    } else if (input.date < FirstZoneHistoryDate() && HasClockChanges(ZoneOfId(input.zone))) {
-        // A zone that ever changed its clock has no recorded history this early: local mean time.
-        const int localMeanOffset = static_cast<int>(std::lround(input.longitude * kSecondsPerDegreeOfLongitude));
-        clock.readings.push_back({clockWall - localMeanOffset, localMeanOffset, 0});
+    } else if (const std::optional<int> localMeanOffset = LocalMeanTimeOffset(input)) {
+        clock.readings.push_back({clockWall - *localMeanOffset, *localMeanOffset, 0});
     } else {
         clock = ReadClock(ZoneOfId(input.zone), clockWall);
     }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "moment/MomentConversion.h"
 #include "moment/MomentLimits.h"
 
 namespace velmora::moment {
@@ -40,9 +41,14 @@ QString UtcOffsetText(int offsetSeconds) {
     const int magnitude = std::abs(offsetSeconds);
     const int hours = magnitude / kSecondsPerHour;
     const int minutes = magnitude % kSecondsPerHour / kSecondsPerMinute;
+    const int seconds = magnitude % kSecondsPerMinute;
     QString text = QStringLiteral("UTC%1%2").arg(sign).arg(hours);
-    if (minutes != 0) {
+    if (minutes != 0 || seconds != 0) {
         text += QStringLiteral(":%1").arg(minutes, 2, 10, QLatin1Char('0'));
+    }
+    // Local mean time and a few old zone offsets run to the second.
+    if (seconds != 0) {
+        text += QStringLiteral(":%1").arg(seconds, 2, 10, QLatin1Char('0'));
     }
     return text;
 }
@@ -109,6 +115,14 @@ QString StepLine(const MomentInput& input, const QString& placeName, const Momen
     }
     // A closing full-width parenthesis holds its own space.
     return line.replace(QStringLiteral("） →"), QStringLiteral("）→")) + PeriodText(steps.period);
+}
+
+QString LocalMeanTimeNote(const MomentInput& input) {
+    const std::optional<int> offset = LocalMeanTimeOffset(input);
+    if (!offset) return {};
+    const QString longitude = QString::number(std::fabs(input.longitude), 'g', 9) +
+                              (input.longitude < 0 ? QStringLiteral("°W") : QStringLiteral("°E"));
+    return Tr("1900 年前無時區史料，以當地平太陽時（經度 %1，%2）計").arg(longitude, UtcOffsetText(*offset));
 }
 
 QString ResultNote(const MomentResult& result) {

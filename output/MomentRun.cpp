@@ -135,9 +135,10 @@ std::variant<MomentAnswer, std::string> AnswerMomentLine(std::string_view line, 
 
 std::string MomentStepText(const MomentAnswer& answer, const MomentSetting& setting) {
     if (!answer.result) return {};
-    const QString note = moment::ResultNote(*answer.result);
-    const QString line = moment::StepLine(answer.input, setting.placeName, answer.result->readings[answer.chosen]);
-    return Utf8(note.isEmpty() ? line : line + QLatin1Char('\n') + note) + '\n';
+    QStringList lines{moment::StepLine(answer.input, setting.placeName, answer.result->readings[answer.chosen]),
+                      moment::LocalMeanTimeNote(answer.input), moment::ResultNote(*answer.result)};
+    lines.removeAll(QString());
+    return Utf8(lines.join(QLatin1Char('\n'))) + '\n';
 }
 
 }  // namespace velmora::tool

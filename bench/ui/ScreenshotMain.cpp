@@ -16,11 +16,18 @@
 // VELMORA_SHOT_WITH="DATE PERIOD M|F [NAME]" lays that birth over the chart
 // (對照); "swap" among the views then puts it on the board instead, and
 // "pairdialog" saves the 對照… dialog (over two stored people) in its place.
+// VELMORA_SHOT_MOMENT="DATE HH:MM PLACE [BASIS]" saves instead the 擇盤 moment
+// dialog with that clock time at that place (the places list copied in; BASIS
+// one of clock, standard, mean, true).
 // It runs on the screen it is given (use xvfb-run, or QT_QPA_PLATFORM=offscreen),
 // with the shipped reference files in a temporary program folder.
 
 #include <QApplication>
 #include <QAction>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateTimeEdit>
+#include <QFile>
 #include <QListWidget>
 #include <QPixmap>
 #include <QScreen>
@@ -33,6 +40,8 @@
 #include "tests/ui/layers/ChartRecord.h"
 #include "files/UserFile.h"
 #include "ui/main/OverlayDialog.h"
+#include "ui/moment/MomentDialog.h"
+#include "ui/moment/PlaceBox.h"
 #include "ui/main/WindowZoom.h"
 #include "ui/records/RecordFields.h"
 #include "ui/chartio/ScriptCommand.h"
@@ -105,6 +114,29 @@ QWidget* PairDialog(velmora::Form1& form, const velmora::testing::ProgramFolder&
     return dialog;
 }
 
+// The moment dialog on `moment` (DATE HH:MM PLACE [BASIS]), the place picked
+// from its first match as the user picks it; null when the fields are too few.
+QWidget* MomentShot(velmora::Form1& form, const velmora::testing::ProgramFolder& folder, const QStringList& moment) {
+    constexpr int kFields = 3;
+    if (moment.size() < kFields) return nullptr;
+    QFile places(QStringLiteral(VELMORA_DATA_DIR "/places/Places"));
+    if (!places.open(QIODevice::ReadOnly)) return nullptr;
+    folder.write(QStringLiteral("Places"), places.readAll());
+    auto* dialog = new velmora::MomentDialog(form, &form);
+    auto* box = dialog->findChild<velmora::PlaceBox*>(QStringLiteral("MomentPlace"));
+    box->setText(moment[2]);
+    emit box->textEdited(moment[2]);
+    const QAbstractItemModel* matches = box->findChild<QCompleter*>()->model();
+    if (matches->rowCount() == 0) return nullptr;
+    emit box->findChild<QCompleter*>()->activated(matches->index(0, 0).data().toString());
+    auto* bases = dialog->findChild<QComboBox*>(QStringLiteral("MomentBasis"));
+    bases->setCurrentIndex(std::max(0, bases->findData(moment.value(kFields, QStringLiteral("true")))));
+    dialog->findChild<QDateTimeEdit*>(QStringLiteral("MomentClock"))
+        ->setDateTime(QDateTime(QDate::fromString(moment[0], Qt::ISODate), QTime::fromString(moment[1], QStringLiteral("HH:mm"))));
+    dialog->show();
+    return dialog;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -167,6 +199,14 @@ int main(int argc, char* argv[]) {
     }
     QWidget* shown = started.form.get();
     if (views.contains(QStringLiteral("pairdialog"))) shown = PairDialog(*started.form, folder);
+    const QStringList moment = qEnvironmentVariable("VELMORA_SHOT_MOMENT").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!moment.isEmpty()) {
+        shown = MomentShot(*started.form, folder, moment);
+        if (shown == nullptr) {
+            std::fprintf(stderr, "ui_screenshot: VELMORA_SHOT_MOMENT wants DATE HH:MM PLACE [BASIS], a place in the list\n");
+            return 1;
+        }
+    }
     QApplication::processEvents();
     const bool wholeScreen = views.contains(QStringLiteral("screen"));
     if (wholeScreen) {

@@ -93,6 +93,35 @@ TEST(MomentRules, BeforeZoneHistoriesAClockKeepsLocalMeanTime) {
     }
 }
 
+TEST(MomentRules, TheLocalMeanTimeNoteNamesTheLongitudeAndOffsetTheConversionUsed) {
+    // Each row: date, zone, longitude, fixed offset; the note ("" when the clock
+    // keeps the zone's own or a fixed offset).
+    struct Row { QDate date; QByteArray zone; double longitude; std::optional<int> fixed; const char* note; };
+    const Row rows[] = {
+        {QDate(1899, 12, 31), "Asia/Shanghai", 116.4, std::nullopt,
+         "1900 年前無時區史料，以當地平太陽時（經度 116.4°E，UTC+7:45:36）計"},
+        {QDate(1900, 1, 1), "Asia/Shanghai", 116.4, std::nullopt, ""},  // the zone's history from here
+        {QDate(1800, 1, 1), "America/New_York", -74.0, std::nullopt,
+         "1900 年前無時區史料，以當地平太陽時（經度 74°W，UTC-4:56）計"},
+        {QDate(1899, 12, 31), "Asia/Shanghai", 105.005, std::nullopt,
+         "1900 年前無時區史料，以當地平太陽時（經度 105.005°E，UTC+7:00:01）計"},  // 25201.2 s
+        {QDate(1899, 12, 31), "Etc/UTC", 116.4, std::nullopt, ""},       // a zone that never changed
+        {QDate(1899, 12, 31), "", 116.4, 8 * kHour, ""},                 // a fixed offset as typed
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString() + " " + row.zone.toStdString());
+        const MomentInput input{row.date, QTime(12, 0), row.longitude, row.zone, row.fixed, Basis::TrueSolar};
+        EXPECT_EQ(LocalMeanTimeNote(input), QString::fromUtf8(row.note));
+        const std::optional<int> offset = LocalMeanTimeOffset(input);
+        EXPECT_EQ(offset.has_value(), *row.note != '\0');
+        const MomentResult result = ConvertMoment(input);
+        ASSERT_FALSE(result.error);
+        if (offset) {
+            EXPECT_EQ(result.readings.at(0).reading.offsetSeconds, *offset);  // the offset used, not another
+        }
+    }
+}
+
 TEST(MomentRules, FixedOffsetsAsTyped) {
     // Each row: the text typed for a fixed offset, the seconds it means (unset when refused).
     const std::vector<std::pair<QString, std::optional<int>>> rows = {
@@ -112,6 +141,7 @@ TEST(MomentRules, FixedOffsetsAsTyped) {
 TEST(MomentRules, WordsOfTheStepLine) {
     EXPECT_EQ(UtcOffsetText(5 * kHour + 30 * kMinute), QStringLiteral("UTC+5:30"));
     EXPECT_EQ(UtcOffsetText(-4 * kHour), QStringLiteral("UTC-4"));
+    EXPECT_EQ(UtcOffsetText(-(44 * kMinute + 30)), QStringLiteral("UTC-0:44:30"));
     EXPECT_EQ(PeriodText(1), QStringLiteral("子時"));
     EXPECT_EQ(PeriodText(12), QStringLiteral("亥時"));
     EXPECT_EQ(PeriodText(13), QStringLiteral("晚子時"));

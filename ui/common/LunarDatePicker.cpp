@@ -155,7 +155,11 @@ void LunarDatePicker::pick(Part part, int index) {
     combo(part)->setCurrentIndex(index);
     if (part == Year) fillMonths();
     if (part == Month) fillDays();
-    if (const std::optional<QDate> picked = date()) emit datePicked(*picked);
+    if (const std::optional<QDate> picked = date()) {
+        emit datePicked(*picked);
+    } else {
+        emit dateUnpicked();
+    }
 }
 
 }  // namespace velmora

@@ -42,6 +42,8 @@ public:
 signals:
     // A whole date picked by hand (not by showDate).
     void datePicked(const QDate& day);
+    // A pick by hand that leaves no whole date (a day the newly picked month lacks is cleared).
+    void dateUnpicked();
 
 private:
     std::function<QString(const QString&)> shown_ = [](const QString& text) { return text; };

@@ -140,6 +140,7 @@ void MomentInputs::breakStepsAt(int ems) {
 void MomentInputs::convert() {
     result_.reset();
     for (QRadioButton* reading : readings_) reading->hide();
+    localMean_->hide();
     const bool used = useClock_->isChecked();
     for (QWidget* input : std::initializer_list<QWidget*>{clock_, place_, longitude_, zone_, basis_}) {
         input->setEnabled(used);
@@ -184,6 +185,9 @@ void MomentInputs::showResult() {
     const QString note = moment::ResultNote(*result_);
     const QString line = moment::StepLine(input(), place_->text(), steps);
     showStep(note.isEmpty() ? line : line + QLatin1Char('\n') + note);
+    const QString localMean = moment::LocalMeanTimeNote(input());
+    localMean_->setText(session_.script->text(localMean));
+    localMean_->setVisible(!localMean.isEmpty());
     emit converted(steps.chartDate, steps.period);
 }
 

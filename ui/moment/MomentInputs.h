@@ -92,6 +92,7 @@ private:
     QComboBox* zone_ = nullptr;
     QComboBox* basis_ = nullptr;
     QLabel* steps_ = nullptr;
+    QLabel* localMean_ = nullptr;  // the quiet line under the steps: a clock read as local mean time
     QPushButton* about_ = nullptr;  // the places list's sources and licences
     QButtonGroup* readingGroup_ = nullptr;
     std::array<QRadioButton*, 2> readings_{};

@@ -27,6 +27,7 @@ namespace {
 constexpr int kLongitudeDecimals = 5;
 constexpr double kLargestLongitude = 180.0;
 const QColor kStepColour(0, 0, 128);
+const QColor kQuietColour(96, 96, 96);
 // The zones offered in the zone box before a place is picked.
 const QStringList kCommonZones{
     QStringLiteral("Asia/Shanghai"), QStringLiteral("Asia/Taipei"),    QStringLiteral("Asia/Hong_Kong"),
@@ -91,6 +92,14 @@ void MomentInputs::buildControls() {
     palette.setColor(QPalette::WindowText, kStepColour);
     steps_->setPalette(palette);
     grid->addWidget(steps_, 3, 0, 1, 3);
+    // The whole width below the steps, so it takes as few rows as it can.
+    localMean_ = new QLabel(this);
+    localMean_->setObjectName(QStringLiteral("MomentLocalMeanTime"));
+    localMean_->setWordWrap(true);
+    palette.setColor(QPalette::WindowText, kQuietColour);
+    localMean_->setPalette(palette);
+    localMean_->hide();
+    grid->addWidget(localMean_, 5, 0, 1, 4);
 
     readingGroup_ = new QButtonGroup(this);
     readingGroup_->setExclusive(true);

@@ -10,8 +10,9 @@ namespace velmora {
 
 class MomentInputs;
 
-// Twips the panel adds below the window's original area, which stays as it was.
-inline constexpr int kMomentPanelHeight = 2400;
+// Twips the panel adds below the window's original area, which stays as it was:
+// three rows of inputs, two of steps and, before 1900, one of local mean time.
+inline constexpr int kMomentPanelHeight = 2700;
 
 // The record's stored moment into the panel (none clears it).
 void showStoredMoment(MomentInputs& inputs, const files::BirthRecord& record);

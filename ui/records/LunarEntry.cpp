@@ -53,6 +53,7 @@ LunarEntry::LunarEntry(Form2& form, std::shared_ptr<const ShownScript> script) :
     picker_->hide();
     connect(choice_, &QCheckBox::toggled, this, &LunarEntry::chosen);
     connect(picker_, &LunarDatePicker::datePicked, this, &LunarEntry::fillGregorian);
+    connect(picker_, &LunarDatePicker::dateUnpicked, this, &LunarEntry::clearGregorianDay);
     for (const Form2::Combo combo : kDateCombos) {
         if (QComboBox* box = GregorianCombo(form, combo)) {
             connect(box, &QComboBox::currentIndexChanged, this, &LunarEntry::followGregorian);
@@ -76,6 +77,12 @@ void LunarEntry::fillGregorian(const QDate& day) {
         const int index = box != nullptr ? box->findText(QString::number(parts[i]), Qt::MatchExactly) : -1;
         form_.pick(kDateCombos[i], index);
     }
+    filling_ = false;
+}
+
+void LunarEntry::clearGregorianDay() {
+    filling_ = true;
+    form_.pick(Form2::DayCombo, -1);
     filling_ = false;
 }
 

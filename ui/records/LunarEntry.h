@@ -31,6 +31,9 @@ public:
 private:
     void chosen(bool lunar);
     void fillGregorian(const QDate& day);
+    // The Gregorian day unpicked while the lunar date is incomplete, so the window
+    // neither stores nor shows the notices of a day the lunar entry no longer names.
+    void clearGregorianDay();
     void followGregorian();
 
     Form2& form_;

@@ -145,6 +145,42 @@ TEST_F(MomentRecordTest, AZoneTypedAsAFixedOffsetIsStoredAsSeconds) {
     EXPECT_EQ(find<QComboBox>(QStringLiteral("MomentZone"))->currentText(), QStringLiteral("UTC+08:00"));
 }
 
+TEST_F(MomentRecordTest, BeforeNineteenHundredTheStepsSayTheClockWasReadAsLocalMeanTime) {
+    // Columns: clock date, zone ("" keeps the place's), script, the line under the
+    // steps ("" for none). 北京 lies at 116.39723°E: 27935.3 s east of Greenwich.
+    const struct {
+        QDate date;
+        const char* zone;
+        Script script;
+        const char* note;
+    } rows[] = {
+        {QDate(1899, 12, 31), "", Script::Traditional,
+         "1900 年前無時區史料，以當地平太陽時（經度 116.39723°E，UTC+7:45:35）計"},
+        {QDate(1899, 12, 31), "", Script::Simplified,
+         "1900 年前无时区史料，以当地平太阳时（经度 116.39723°E，UTC+7:45:35）计"},
+        {QDate(1900, 1, 1), "", Script::Traditional, ""},
+        {QDate(1899, 12, 31), "UTC+08:00", Script::Traditional, ""},
+    };
+    startWithPlaces();
+    form2->show();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.date.toString(Qt::ISODate).toStdString() + " " + row.zone);
+        form1->scriptCommand().setScript(row.script);
+        pickPlace(QStringLiteral("北京"));
+        if (*row.zone != '\0') find<QComboBox>(QStringLiteral("MomentZone"))->setCurrentText(QLatin1String(row.zone));
+        setMoment(QDateTime(row.date, QTime(9, 30)), form1->session().script->text(QStringLiteral("真太陽時")));
+        EXPECT_TRUE(steps().endsWith(form1->session().script->text(QStringLiteral("巳時")))) << steps().toStdString();
+        const auto* note = find<QLabel>(QStringLiteral("MomentLocalMeanTime"));
+        EXPECT_EQ(note->isVisibleTo(form2) ? note->text() : QString(), QString::fromUtf8(row.note));
+        // The steps and the line below them are shown whole in the panel's fixed height.
+        find<QWidget>(QStringLiteral("MomentInputs"))->layout()->activate();
+        for (const QLabel* label : std::initializer_list<const QLabel*>{find<QLabel>(QStringLiteral("MomentSteps")), note}) {
+            if (!label->isVisible()) continue;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        }
+    }
+}
+
 TEST_F(MomentRecordTest, TheChartByDateDialogMovesTheDateInputsToTheResult) {
     startWithPlaces();
     MomentDialog dialog(*form1, nullptr);

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "tests/ui/records/RecordWindowFixture.h"
+#include "calendar/LunarText.h"
 #include "ui/common/LunarDatePicker.h"
 
 namespace velmora::testing {
@@ -97,6 +98,60 @@ TEST_F(LunarEntryTest, ARecordPickedFromTheListShowsItsLunarDate) {
     find<QCheckBox>(QStringLiteral("LunarChoice"))->setChecked(false);
     EXPECT_TRUE(find<QLabel>(QStringLiteral("Label3"))->isVisible());
     EXPECT_FALSE(picker().isVisible());
+}
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The notices of the day the window would store: the uncertain span
+// 2057-09-28 .. 2057-10-27 is lunar 九月 of 2057, which opens on its first day;
+// 1911-12-31 is 十一月十二 of lunar 1911, the last day before 1912.
+TEST_F(LunarEntryTest, TheCalendarNoticesFollowTheLunarDateEnteredNotTheLastGregorianPick) {
+    // Columns: the Gregorian day picked first (its notices are to go), the lunar
+    // year, month and day entered then, the Gregorian day they are, notice, note;
+    // a month picked last whose days end before the day (nullptr: none), which
+    // leaves no whole date, so no day to store and no notices.
+    const struct {
+        int pickedYear;
+        const char* year;
+        const char* month;
+        const char* day;
+        QDate stored;
+        bool notice;
+        bool note;
+        const char* thenMonth;
+    } rows[] = {
+        {2057, "2057", "八月", "廿九", QDate(2057, 9, 27), false, false, nullptr},
+        {1911, "2057", "九月", "初一", QDate(2057, 9, 28), true, false, nullptr},
+        {1911, "2057", "九月", "三十", QDate(2057, 10, 27), true, false, nullptr},
+        {1911, "2057", "九月", "三十", QDate(2057, 10, 27), true, false, "八月"},  // 八月 has 29 days
+        {2057, "2057", "十月", "初一", QDate(2057, 10, 28), false, false, nullptr},
+        {2057, "1911", "十一月", "十二", QDate(1911, 12, 31), false, true, nullptr},
+        {1911, "1911", "十一月", "十三", QDate(1912, 1, 1), false, false, nullptr},
+    };
+    const auto shown = [this](const char* name) {
+        const QLabel* label = find<QLabel>(QLatin1String(name));
+        return label->isVisibleTo(form2) ? label->text().remove(QLatin1Char('\n')) : QString();
+    };
+    start();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stored.toString(Qt::ISODate).toStdString());
+        find<QCheckBox>(QStringLiteral("LunarChoice"))->setChecked(false);
+        // A Gregorian day whose notices differ from the row's: 2057-10-01 or 1911-06-01.
+        pickBirth(row.pickedYear, row.pickedYear == 2057 ? 10 : 6, 1, 6);
+        chooseLunar();
+        pickLunar(LunarDatePicker::Year, QString::fromUtf8(row.year));
+        pickLunar(LunarDatePicker::Month, QString::fromUtf8(row.month));
+        pickLunar(LunarDatePicker::Day, QString::fromUtf8(row.day));
+        EXPECT_EQ(QDate(form2->PickedYear().toInt(), form2->PickedMonth().toInt(), form2->PickedDay().toInt()),
+                  row.stored);
+        EXPECT_EQ(shown("CalendarNotice"), row.notice ? Utf8(kUncertainDayNotice) : QString());
+        EXPECT_EQ(shown("CalendarNote"), row.note ? Utf8(kQingAlmanacNote) : QString());
+        if (row.thenMonth == nullptr) continue;
+        pickLunar(LunarDatePicker::Month, QString::fromUtf8(row.thenMonth));
+        EXPECT_EQ(combo(Form2::DayCombo)->currentIndex(), -1);
+        EXPECT_EQ(shown("CalendarNotice"), QString());
+        EXPECT_EQ(shown("CalendarNote"), QString());
+    }
 }
 
 }  // namespace
