@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
+#include <map>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -16,9 +19,10 @@ namespace {
 
 using std::chrono::sys_days;
 
-// Days a thread answers at a time: long enough that starting threads costs
-// little beside them, short enough that the hits of one round stay small.
-constexpr int kDaysPerRun = 256;
+// Days a worker takes at a time: long enough that taking a block costs
+// nothing beside it, short enough that at the end of the span the workers
+// run out of blocks nearly together.
+constexpr int kDaysPerBlock = 64;
 
 sys_days DayOf(const QueryDate& date) {
     return sys_days{std::chrono::year{date.year} / date.month / date.day};
@@ -41,15 +45,14 @@ StemQuartets QuartetsByStem(const TransformationTable& table) {
     return quartets;
 }
 
-// One thread's part: a matcher, a chart and the hits of its run, all kept
-// from run to run for their room.
+// One thread's part: a matcher and a chart, kept from block to block for their room.
 struct Worker {
     query::ChartMatcher matcher;
     ChartState chart;
-    std::vector<SearchHit> hits;
 };
 
-void SearchDay(sys_days day, const DateSearch& search, const StemQuartets& quartets, Worker& worker) {
+void SearchDay(sys_days day, const DateSearch& search, const StemQuartets& quartets, Worker& worker,
+               std::vector<SearchHit>& hits) {
     const QueryDate date = DateOf(day);
     const std::array<int, 2> genders{kMale, kFemale};
     for (int period = kFirstPeriod; period <= kLastPeriod; ++period) {
@@ -65,44 +68,76 @@ void SearchDay(sys_days day, const DateSearch& search, const StemQuartets& quart
             ComputeNatalChart(calendar, birth, worker.chart, search.conventions);
             const int stem = birth.YearStem >= 1 && birth.YearStem <= kStems ? birth.YearStem : 0;
             if (worker.matcher.matches(worker.chart, quartets[stem]))
-                worker.hits.push_back({date, static_cast<std::int8_t>(period), static_cast<std::int8_t>(gender)});
+                hits.push_back({date, static_cast<std::int8_t>(period), static_cast<std::int8_t>(gender)});
         }
     }
 }
 
-void SearchRun(sys_days first, sys_days last, const DateSearch& search, const StemQuartets& quartets,
-               Worker& worker) {
-    worker.hits.clear();
-    for (sys_days day = first; day <= last; day += std::chrono::days{1}) SearchDay(day, search, quartets, worker);
-}
+// The span cut into blocks of days. Workers take the next block from a shared
+// counter; a finished block waits until those before it are handed on, so the
+// hits leave in date order whatever block ends first.
+class BlockPool {
+public:
+    BlockPool(const DateSearch& search, const StemQuartets& quartets, const SearchFound& found)
+        : search_(search), quartets_(quartets), found_(found), first_(DayOf(search.from)),
+          last_(DayOf(search.to)), blocks_(BlockCount(first_, last_)) {}
+
+    // Takes blocks until none is left.
+    void work(Worker& worker) {
+        for (long block = next_.fetch_add(1); block < blocks_; block = next_.fetch_add(1)) {
+            std::vector<SearchHit> hits;
+            const sys_days start = first_ + std::chrono::days{block * kDaysPerBlock};
+            const sys_days end = std::min(last_, start + std::chrono::days{kDaysPerBlock - 1});
+            for (sys_days day = start; day <= end; day += std::chrono::days{1})
+                SearchDay(day, search_, quartets_, worker, hits);
+            handOn(block, std::move(hits));
+        }
+    }
+
+private:
+    static long BlockCount(sys_days first, sys_days last) {
+        return first > last ? 0 : (last - first).count() / kDaysPerBlock + 1;
+    }
+
+    // Keeps a block's hits, then hands on every block now next in order.
+    // `found` is called under the lock: one call at a time, in block order.
+    void handOn(long block, std::vector<SearchHit> hits) {
+        const std::scoped_lock lock(mutex_);
+        waiting_.emplace(block, std::move(hits));
+        for (auto next = waiting_.begin(); next != waiting_.end() && next->first == handedOn_;
+             next = waiting_.erase(next), ++handedOn_)
+            found_(next->second);
+    }
+
+    const DateSearch& search_;
+    const StemQuartets& quartets_;
+    const SearchFound& found_;
+    const sys_days first_;
+    const sys_days last_;
+    const long blocks_;
+    std::atomic<long> next_{0};
+    std::mutex mutex_;
+    long handedOn_ = 0;                                  // the first block not yet handed on
+    std::map<long, std::vector<SearchHit>> waiting_;     // finished blocks after it
+};
 
 }  // namespace
 
 void SearchDates(const query::ChartQuery& query, const DateSearch& search, const TransformationTable& transformations,
-                 const std::function<void(std::span<const SearchHit>)>& found) {
+                 const SearchFound& found) {
     const StemQuartets quartets = QuartetsByStem(transformations);
+    BlockPool pool(search, quartets, found);
     const int jobs = std::max(1, search.jobs);
-    // Moved in, not copied: a copied matcher would lose the room its pattern list was given.
-    std::vector<Worker> workers;
-    workers.reserve(static_cast<std::size_t>(jobs));
-    for (int job = 0; job < jobs; ++job) workers.push_back(Worker{query::ChartMatcher(query), {}, {}});
-    const sys_days last = DayOf(search.to);
-    const std::chrono::days runLength{kDaysPerRun};
-    for (sys_days round = DayOf(search.from); round <= last; round += runLength * jobs) {
-        const auto runOf = [&](int job) {
-            const sys_days first = round + runLength * job;
-            SearchRun(first, std::min(last, first + runLength - std::chrono::days{1}), search, quartets,
-                      workers[static_cast<std::size_t>(job)]);
-        };
+    {
         std::vector<std::jthread> threads;
-        for (int job = 1; job < jobs && round + runLength * job <= last; ++job) threads.emplace_back(runOf, job);
-        runOf(0);
-        threads.clear();  // joins
-        for (int job = 0; job < jobs; ++job) {
-            Worker& worker = workers[static_cast<std::size_t>(job)];
-            if (round + runLength * job <= last) found(worker.hits);
-        }
-    }
+        for (int job = 1; job < jobs; ++job)
+            threads.emplace_back([&pool, &query] {
+                Worker worker{query::ChartMatcher(query), {}};
+                pool.work(worker);
+            });
+        Worker worker{query::ChartMatcher(query), {}};
+        pool.work(worker);
+    }  // joins
 }
 
 long long ChartsInSpan(const DateSearch& search) {

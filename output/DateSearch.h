@@ -1,10 +1,10 @@
 #pragma once
 // The search by chart over dates (velmora-chart search): every date of a
 // span, every period 1..13 and either gender, charted under the run's
-// conventions and tested against a parsed query. The span is cut into runs
-// of days; with several jobs each thread answers a run at a time and the
-// hits are handed on in date order all the same, so the output does not
-// depend on the number of jobs.
+// conventions and tested against a parsed query. The span is cut into blocks
+// of days; with several jobs each thread takes the next block as soon as it
+// is done with one, and the hits are handed on in date order all the same,
+// so the output does not depend on the number of jobs.
 
 #include <cstdint>
 #include <functional>
@@ -34,11 +34,15 @@ struct DateSearch {
     int jobs = 1;                // 1..kMaxJobs threads
 };
 
-// Hands `found` the hits in order, a run of days at a time: by date, then
-// period, then the man before the woman. `transformations` is the Four table
-// the 化祿 .. 化忌 of a query are read from.
+// Receives the hits of a block of days, possibly none.
+using SearchFound = std::function<void(std::span<const SearchHit>)>;
+
+// Hands `found` the hits in order, a block of days at a time: by date, then
+// period, then the man before the woman. With several jobs `found` is called
+// from any of the search's threads, but one call at a time. `transformations`
+// is the Four table the 化祿 .. 化忌 of a query are read from.
 void SearchDates(const query::ChartQuery& query, const DateSearch& search, const TransformationTable& transformations,
-                 const std::function<void(std::span<const SearchHit>)>& found);
+                 const SearchFound& found);
 
 // The number of charts the span holds: days x 13 periods x the genders asked for.
 long long ChartsInSpan(const DateSearch& search);

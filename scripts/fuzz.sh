@@ -7,20 +7,20 @@
 # that caused it is left in build-fuzz/artifacts/TARGET/.
 #
 # usage: scripts/fuzz.sh TARGET SECONDS [libFuzzer options...]
-#        TARGET: ProperN, Mia, Four, User or query
+#        TARGET: ProperN, Mia, Four, User, query, search or cases
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "$#" -lt 2 ]; then
-  echo "usage: scripts/fuzz.sh ProperN|Mia|Four|User|query SECONDS [libFuzzer options...]" >&2
+  echo "usage: scripts/fuzz.sh ProperN|Mia|Four|User|query|search|cases SECONDS [libFuzzer options...]" >&2
   exit 2
 fi
 target="$1"
 seconds="$2"
 shift 2
 case "$target" in
-  ProperN|Mia|Four|User|query) ;;
-  *) echo "fuzz: unknown target '$target' (ProperN, Mia, Four, User or query)" >&2; exit 2 ;;
+  ProperN|Mia|Four|User|query|search|cases) ;;
+  *) echo "fuzz: unknown target '$target' (ProperN, Mia, Four, User, query, search or cases)" >&2; exit 2 ;;
 esac
 
 build="${VELMORA_FUZZ_BUILD:-build-fuzz}"

@@ -42,7 +42,7 @@ part_done "the suite under ASan + UBSan"
 
 seconds="${VELMORA_FUZZ_SECONDS:-30}"
 if [ "$seconds" -gt 0 ]; then
-  for target in ProperN Mia Four User query; do
+  for target in ProperN Mia Four User query search cases; do
     bash scripts/fuzz.sh "$target" "$seconds"
   done
   part_done "building and running the fuzz targets"

@@ -51,4 +51,8 @@ protected:
     ~ChartHost() = default;
 };
 
+// A stored record is charted on the board: what the windows following a
+// person's life (運限, 流年報告) have to show.
+bool RecordChartShown(ChartHost& host);
+
 }  // namespace velmora

@@ -6,6 +6,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ChartCopy.h
   ${CMAKE_CURRENT_LIST_DIR}/ChartExport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartExport.h
+  ${CMAKE_CURRENT_LIST_DIR}/ChartHost.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChartHost.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportDialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/QueryChart.cpp

@@ -24,6 +24,8 @@ list(APPEND VELMORA_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Settings.h
   ${CMAKE_CURRENT_LIST_DIR}/ToolWindowPlace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolWindowPlace.h
+  ${CMAKE_CURRENT_LIST_DIR}/ToolWindowToggle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolWindowToggle.h
   ${CMAKE_CURRENT_LIST_DIR}/TransformationColours.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
 )

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -13,7 +12,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/RowLabel.h"
 #include "ui/common/Settings.h"
-#include "ui/common/ToolWindowPlace.h"
+#include "ui/common/ToolWindowToggle.h"
 #include "ui/common/Twips.h"
 #include "ui/board/BoardLabels.h"
 #include "ui/board/PalaceBoard.h"
@@ -68,13 +67,9 @@ FlyingView::FlyingView(Session& session, PalaceBoard& board, QWidget& window)
     listAction_->setShortcutContext(Qt::WindowShortcut);
     window.addAction(listAction_);
     createListWindow(window);
-    connect(listAction_, &QAction::toggled, this, [this, &window](bool on) {
-        if (on && !listWindow_->isVisible()) {
-            // Under the main window where there is room, clear of the board.
-            PlaceToolWindow(*listWindow_, window, *session_.settings, settings_keys::kFlyingListPlace, Side::Below);
-        }
-        listWindow_->setVisible(on);
-    });
+    // Under the main window where there is room, clear of the board.
+    new ToolWindowToggle(*listWindow_, *listAction_, window,
+                         {session_.settings, settings_keys::kFlyingListPlace, Side::Below});
 }
 
 void FlyingView::createListWindow(QWidget& window) {
@@ -90,16 +85,6 @@ void FlyingView::createListWindow(QWidget& window) {
     auto* layout = new QVBoxLayout(listWindow_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
-    listWindow_->installEventFilter(this);
-}
-
-// Closing the list by its frame unticks the menu item; where the user put it is kept.
-bool FlyingView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == listWindow_ && event->type() == QEvent::Hide) {
-        RememberToolWindow(*listWindow_, *session_.settings, settings_keys::kFlyingListPlace);
-        listAction_->setChecked(false);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void FlyingView::addToMenu(QMenu& menu) {

@@ -63,9 +63,6 @@ signals:
     // The 自化 marks were placed (or taken off): what is written after them may move.
     void selfMarksPlaced();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createListWindow(QWidget& window);
     void showSelfMarks();

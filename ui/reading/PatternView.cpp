@@ -1,7 +1,6 @@
 #include "ui/reading/PatternView.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -20,6 +19,7 @@
 #include "ui/chartio/ChartHost.h"
 #include "ui/common/DropDownRows.h"
 #include "ui/common/RowLabel.h"
+#include "ui/common/ToolWindowToggle.h"
 #include "ui/common/Twips.h"
 #include "ui/session/Session.h"
 
@@ -67,9 +67,12 @@ PatternView::PatternView(ChartHost& form) : QObject(&form.hostWidget()), form_(f
     form.hostWidget().addAction(toggle_);
     form.chartCommands().menu()->addAction(toggle_);
     createWindow();
+    // Filled before it opens; the shading cleared as it closes.
     connect(toggle_, &QAction::toggled, this, [this](bool on) {
         if (on) refresh();
-        window_->setVisible(on);
+    });
+    new ToolWindowToggle(*window_, *toggle_, form.hostWidget());
+    connect(toggle_, &QAction::toggled, this, [this](bool on) {
         if (!on) highlight(-1);
     });
 }
@@ -87,13 +90,6 @@ void PatternView::createWindow() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
     connect(list_, &QListWidget::currentRowChanged, this, &PatternView::highlight);
-    window_->installEventFilter(this);
-}
-
-// Closing the window by its frame unticks the menu item and clears the shading.
-bool PatternView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Hide) toggle_->setChecked(false);
-    return QObject::eventFilter(watched, event);
 }
 
 void PatternView::findRows() {

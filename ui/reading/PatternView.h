@@ -40,9 +40,6 @@ public:
     // Shades row `row`'s palaces and star rows on the board; -1 clears them.
     void highlight(int row);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createWindow();
     void findRows();

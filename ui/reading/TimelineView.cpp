@@ -1,7 +1,6 @@
 #include "ui/reading/TimelineView.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -13,7 +12,7 @@
 #include "calendar/TableYears.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Settings.h"
-#include "ui/common/ToolWindowPlace.h"
+#include "ui/common/ToolWindowToggle.h"
 #include "ui/common/Twips.h"
 #include "ui/chartio/ChartCommands.h"
 #include "ui/session/DateInputs.h"
@@ -71,11 +70,9 @@ TimelineView::TimelineView(ChartHost& form) : QObject(&form.hostWidget()), form_
     form.hostWidget().addAction(toggle_);
     form.chartCommands().menu()->addAction(toggle_);
     createWindow();
+    new ToolWindowToggle(*window_, *toggle_, form.hostWidget(),
+                         {form.session().settings, settings_keys::kTimelinePlace, Side::Right});
     connect(toggle_, &QAction::toggled, this, [this](bool on) {
-        if (on && !window_->isVisible()) {
-            PlaceToolWindow(*window_, form_.hostWidget(), *form_.session().settings, settings_keys::kTimelinePlace, Side::Right);
-        }
-        window_->setVisible(on);
         if (on) {
             window_->raise();
             list(DecadeColumn)->setFocus();
@@ -89,7 +86,6 @@ void TimelineView::createWindow() {
     window_->setObjectName(QStringLiteral("Timeline"));
     window_->setWindowTitle(QStringLiteral("運限"));
     window_->resize(TwipSize(kWindowWidthTwips, kWindowHeightTwips));
-    window_->installEventFilter(this);
     auto* row = new QHBoxLayout(window_);
     for (int c = 0; c < kColumnCount; ++c) {
         auto* column = new QVBoxLayout;
@@ -124,19 +120,6 @@ void TimelineView::createWindow() {
     }
 }
 
-// Closing the window by its frame unticks the menu item; where the user put it is kept.
-bool TimelineView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Hide) {
-        RememberToolWindow(*window_, *form_.session().settings, settings_keys::kTimelinePlace);
-        toggle_->setChecked(false);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-bool TimelineView::charted() const {
-    return form_.recordsMode() && form_.session().RecordLoaded == 1 && form_.chartShown();
-}
-
 int TimelineView::chosen(Column column) const {
     const QListWidget* entries = list(column);
     return entries->currentItem() != nullptr && entries->currentItem()->isSelected() ? entries->currentRow() : -1;
@@ -144,9 +127,9 @@ int TimelineView::chosen(Column column) const {
 
 void TimelineView::refresh() {
     if (moving_) return;
-    const bool shown = charted() && toggle_->isChecked();
+    const bool shown = RecordChartShown(form_) && toggle_->isChecked();
     for (QLabel* label : stacked_) label->setVisible(false);
-    if (!charted()) {
+    if (!RecordChartShown(form_)) {
         for (QListWidget* entries : lists_) entries->clear();
         decades_.clear();
         years_.clear();
@@ -278,7 +261,7 @@ tool::SolarDate TimelineView::yearDate(int year) const {
 }
 
 void TimelineView::choose(Column column, int row) {
-    if (!charted() || row < 0) return;
+    if (!RecordChartShown(form_) || row < 0) return;
     if (column == DecadeColumn && row < static_cast<int>(decades_.size())) {
         moveDateTo(yearDate(decades_[static_cast<std::size_t>(row)].firstYear));
         form_.layerChosen(kDecadeLayer);

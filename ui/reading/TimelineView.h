@@ -47,12 +47,8 @@ public:
     // Moves the shown date to row `row` of `column` and selects its layer.
     void choose(Column column, int row);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createWindow();
-    bool charted() const;
     void fillDecades();
     void fillYears(int decade);
     void fillMonths(int year);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,7 +24,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Settings.h"
 #include "ui/common/ShownScript.h"
-#include "ui/common/ToolWindowPlace.h"
+#include "ui/common/ToolWindowToggle.h"
 #include "ui/common/Twips.h"
 #include "ui/session/DateInputs.h"
 #include "ui/session/Session.h"
@@ -54,12 +53,9 @@ YearReportView::YearReportView(ChartHost& form) : QObject(&form.hostWidget()), f
     form.hostWidget().addAction(toggle_);
     form.chartCommands().menu()->addAction(toggle_);
     createWindow();
+    new ToolWindowToggle(*window_, *toggle_, form.hostWidget(),
+                         {form.session().settings, settings_keys::kYearReportPlace, Side::Right});
     connect(toggle_, &QAction::toggled, this, [this](bool on) {
-        if (on && !window_->isVisible()) {
-            PlaceToolWindow(*window_, form_.hostWidget(), *form_.session().settings, settings_keys::kYearReportPlace,
-                            Side::Right);
-        }
-        window_->setVisible(on);
         if (on) {
             window_->raise();
             table_->setFocus();
@@ -73,7 +69,6 @@ void YearReportView::createWindow() {
     window_->setObjectName(QStringLiteral("YearReport"));
     window_->setWindowTitle(kTitle);
     window_->resize(TwipSize(kWindowWidthTwips, kWindowHeightTwips));
-    window_->installEventFilter(this);
     auto* top = new QHBoxLayout;
     auto* spanLabel = new QLabel(QStringLiteral("年份："), window_);
     span_ = new QLineEdit(window_);
@@ -112,19 +107,6 @@ void YearReportView::createWindow() {
             [this](QTreeWidgetItem* item) { choose(table_->indexOfTopLevelItem(item)); });
 }
 
-// Closing the window by its frame unticks the menu item; where the user put it is kept.
-bool YearReportView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Hide) {
-        RememberToolWindow(*window_, *form_.session().settings, settings_keys::kYearReportPlace);
-        toggle_->setChecked(false);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-bool YearReportView::charted() const {
-    return form_.recordsMode() && form_.session().RecordLoaded == 1 && form_.chartShown();
-}
-
 bool YearReportView::span(tool::YearSpan& span) const {
     const Session& s = form_.session();
     const QString typed = span_->text().trimmed().replace(QStringLiteral("–"), QStringLiteral("-"));
@@ -140,7 +122,7 @@ bool YearReportView::span(tool::YearSpan& span) const {
 
 void YearReportView::refresh() {
     if (moving_) return;
-    if (!charted()) {
+    if (!RecordChartShown(form_)) {
         table_->clear();
         report_ = {};
         return;
@@ -208,7 +190,7 @@ QStringList YearReportView::cells(int row) const {
 }
 
 void YearReportView::choose(int row) {
-    if (!charted() || row < 0 || row >= static_cast<int>(report_.rows.size())) return;
+    if (!RecordChartShown(form_) || row < 0 || row >= static_cast<int>(report_.rows.size())) return;
     moving_ = true;
     form_.dateInputs().moveThroughLabels(TurnDate(report_.rows[static_cast<std::size_t>(row)]));
     moving_ = false;

@@ -47,12 +47,8 @@ public:
     void exportCsv();
     void exportPdf();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void createWindow();
-    bool charted() const;
     // The span typed, or the life span when the field is empty; false when unreadable.
     bool span(tool::YearSpan& span) const;
     void fill(const tool::YearSpan& span);
