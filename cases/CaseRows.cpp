@@ -64,6 +64,10 @@ bool ReadEvents(const QString& connection, QHash<QString, CaseEntry*>& byId, QSt
     return true;
 }
 
+// A text column as bound: Qt SQL binds a null QString as NULL, which the
+// NOT NULL columns refuse, and a field left unset in a case means empty.
+QVariant Text(const QString& text) { return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text); }
+
 }  // namespace
 
 std::optional<std::pair<QString, QString>> OpenChecks(const QString& connection, int busyMilliseconds, int maxPages) {
@@ -131,8 +135,8 @@ bool WriteCase(const QString& connection, const CaseEntry& entry, QString& error
     if (!Prepared(connection,
                   QStringLiteral("INSERT INTO cases(id, name, gender, year, month, day, hour, notes, source, grade,"
                                  " created, changed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                  {entry.id, p.name, p.gender, p.year, p.month, p.day, p.hour, entry.notes, entry.source,
-                   entry.grade, entry.created, entry.changed},
+                  {entry.id, Text(p.name), Text(p.gender), Text(p.year), Text(p.month), Text(p.day), Text(p.hour),
+                   Text(entry.notes), Text(entry.source), Text(entry.grade), Text(entry.created), Text(entry.changed)},
                   error))
         return false;
     const QString indexText = QStringLiteral("INSERT INTO case_text(case_id, body) VALUES (?, ?)");
@@ -146,7 +150,7 @@ bool WriteCase(const QString& connection, const CaseEntry& entry, QString& error
         const QVariant time = event.time ? QVariant(*event.time) : QVariant(QMetaType(QMetaType::QString));
         if (!Prepared(connection, QStringLiteral("INSERT INTO events(case_id, position, date, time, text)"
                                                  " VALUES (?, ?, ?, ?, ?)"),
-                      {entry.id, static_cast<qlonglong>(i), event.date, time, event.text}, error) ||
+                      {entry.id, static_cast<qlonglong>(i), Text(event.date), time, Text(event.text)}, error) ||
             !Prepared(connection, indexText, {entry.id, event.text}, error))
             return false;
     }

@@ -87,6 +87,15 @@ TEST(CaseStore, SavedCasesComeBackWholeAndTheTextSearchFindsChinese) {
         ASSERT_FALSE(store->searchText(query, ids)) << query.toStdString();
         EXPECT_EQ(ids, expected) << query.toStdString();
     }
+    CaseEntry unset;  // fields never set are null strings, stored and read back as empty
+    unset.id = "c";
+    unset.events = {{"2021-01-01", {}, QString()}};
+    ASSERT_FALSE(store->save(unset));
+    cases.clear();
+    ASSERT_FALSE(store->load(cases));
+    ASSERT_EQ(cases.size(), 3u);
+    EXPECT_EQ(cases[2].notes, "");
+    EXPECT_EQ(cases[2].events.at(0).text, "");
     ASSERT_FALSE(store->save(Sample("b", "")));  // its events gone: no longer found by them
     QStringList ids;
     ASSERT_FALSE(store->searchText("車禍", ids));
