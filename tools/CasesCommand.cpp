@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "cases/CaseImport.h"
+#include "files/SafeSave.h"
 #include "files/Utf8.h"
 #include "output/ReferenceLoad.h"
 #include "query/QueryParser.h"
@@ -95,9 +96,13 @@ int Export(const QString& folder, const QString& path, const std::optional<std::
         people = std::move(found);
     }
     const QByteArray bytes = IsCsv(path) ? cases::PeopleToCsv(people) : cases::PeopleToJson(people);
-    QFile out(path);
-    const bool opened = path.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) : out.open(QIODevice::WriteOnly);
-    if (!opened || out.write(bytes) != bytes.size() || !out.flush()) return Fail(QStringLiteral("cannot write ") + path);
+    if (!path.isEmpty()) {  // whole or not at all: a failed export leaves an older file as it was
+        if (auto problem = files::SaveBytes(path, QFileInfo(path).fileName(), bytes)) return Fail(problem->describe());
+        return kDone;
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
+        return Fail(QStringLiteral("cannot write to standard output"));
     return kDone;
 }
 
