@@ -43,7 +43,7 @@ TEST_F(RecordWindowTest, NotesAreSavedAsTypedAndComeBackForTheSamePerson) {
     events->setCurrentItem(events->topLevelItem(0));
     QTest::keyClick(events, Qt::Key_Delete);                               // one deleted
     events->topLevelItem(0)->setText(2, QStringLiteral("結婚"));
-    QTRY_VERIFY_WITH_TIMEOUT(userFileAsIs().contains("\tid="), 3000);      // saved without a button
+    EXPECT_TRUE(QTest::qWaitFor([&] { return userFileAsIs().contains("\tid="); }, 3000));  // saved without a button
     notes->hide();
     const std::vector<cases::CaseEntry> saved = StoredCases(folder_.path());
     ASSERT_EQ(saved.size(), 1u);
@@ -67,7 +67,7 @@ TEST_F(RecordWindowTest, NotesAreSavedAsTypedAndComeBackForTheSamePerson) {
     auto* text = notes->findChild<QPlainTextEdit*>(QStringLiteral("CaseNotesText"));
     EXPECT_EQ(text->toPlainText(), QStringLiteral("命宮紫微"));
     text->setPlainText(QStringLiteral("命宮紫微，補記"));
-    QTRY_VERIFY_WITH_TIMEOUT(userFileAsIs().contains(("\tid=" + saved[0].id).toLatin1()), 3000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return userFileAsIs().contains(("\tid=" + saved[0].id).toLatin1()); }, 3000));
     notes->hide();
     EXPECT_EQ(StoredCases(folder_.path()).size(), 1u);
 }
