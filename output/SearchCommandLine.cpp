@@ -28,7 +28,7 @@ chart fulfils QUERY, one JSON object a line ({"date":"YYYY-MM-DD","period":P,
                     Traditional or Simplified, e.g.
                     "命宮 有 紫微 天府；夫妻 無 主星；遷移 有 化忌"
   --from, --to DATE YYYY-MM-DD in 1800-01-01..2200-12-31, the span's first and
-                    last day (default 1901-01-01 and 2099-12-31)
+                    last day (default 1800-01-01 and 2200-12-31)
   --gender M|F      only men or only women (default both)
   --jobs N          search with N threads (1..64, default 1); the output is the same
   --text            one line a chart: the date, the period and the gender in words
