@@ -50,14 +50,6 @@ protected:
         start(kLibraryPeople);
         ASSERT_TRUE(form2);
     }
-    QStringList shownNames() const {
-        QStringList names;
-        auto* list = find<QTreeWidget>(QStringLiteral("ListView1"));
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            if (!list->topLevelItem(i)->isHidden()) names.append(list->topLevelItem(i)->text(0));
-        return names;
-    }
-    QLineEdit* box() const { return find<QLineEdit>(QStringLiteral("FilterBox")); }
     // Chooses the entry whose data is `value` ("" for 全部) in a filter box.
     void choose(const QString& filter, const QString& value) {
         auto* combo = find<QComboBox>(filter);

@@ -35,17 +35,7 @@ const tool::Query kBirths[] = {
 };
 const char16_t* const kNames[] = {u"王小明", u"李美華", u"王大同", u"陳一", u"張偉", u"林淑芬"};
 
-class RecordSearchTest : public RecordWindowTest {
-protected:
-    QStringList shownNames() const {
-        QStringList names;
-        auto* list = find<QTreeWidget>(QStringLiteral("ListView1"));
-        for (int i = 0; i < list->topLevelItemCount(); ++i)
-            if (!list->topLevelItem(i)->isHidden()) names.append(list->topLevelItem(i)->text(0));
-        return names;
-    }
-    QLineEdit* box() const { return find<QLineEdit>(QStringLiteral("FilterBox")); }
-};
+class RecordSearchTest : public RecordWindowTest {};
 
 // The people whose life palace holds every one of `stars` (present) or none
 // of them, looked up star by star; a star -1 .. -4 is the birth year's 祿 .. 忌.

@@ -5,8 +5,10 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,15 @@ public:
         return widget;
     }
     QComboBox* combo(int index) const { return find<QComboBox>(QStringLiteral("Combo1_%1").arg(index)); }
+    // The search box above the record list, and the names the list shows.
+    QLineEdit* box() const { return find<QLineEdit>(QStringLiteral("FilterBox")); }
+    QStringList shownNames() const {
+        QStringList names;
+        auto* list = find<QTreeWidget>(QStringLiteral("ListView1"));
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            if (!list->topLevelItem(i)->isHidden()) names.append(list->topLevelItem(i)->text(0));
+        return names;
+    }
     // The entries a combo lists.
     QStringList entries(int index) const;
 
