@@ -166,8 +166,10 @@ void Form2::showCalendarNotes(const CalendarDay* day) {
     const QString note = day != nullptr && FollowsQingAlmanac(day->SolarYear) ? Utf8Text(kQingAlmanacNote) : QString();
     const int noticeRows = notice.isEmpty() ? 0 : 2;
     const int rows = noticeRows + (note.isEmpty() ? 0 : 1);
-    const int listHeight = kListView1.height - rows * kNoteRowTwips;
-    PlaceAt(listView1_, {kListView1.left, kListView1.top, kListView1.width, listHeight});
+    // The list keeps the filter box's room above it; the notes take theirs from its foot.
+    const int listTop = kListView1.top + RecordListView::kFilterRoom;
+    const int listHeight = kListView1.height - RecordListView::kFilterRoom - rows * kNoteRowTwips;
+    PlaceAt(listView1_, {kListView1.left, listTop, kListView1.width, listHeight});
     const int top = kListView1.top + listHeight;
     calendarNotice_->setText(session_.script->text(notice));
     PlaceAt(calendarNotice_, {kListView1.left, top, kListView1.width, noticeRows * kNoteRowTwips});

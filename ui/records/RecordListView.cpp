@@ -20,6 +20,7 @@ constexpr int kRecordIndexRole = Qt::UserRole;  // a row's record index in User
 constexpr int kListRowHeight = 255;             // twips: one list row, with room above and below the text
 constexpr int kFilterHeight = 330;              // twips: the filter box, as high as the name box
 constexpr int kFilterGap = 45;                  // twips between the filter box and the list
+static_assert(kFilterHeight + kFilterGap == RecordListView::kFilterRoom);
 constexpr int kNameColumn = 0;
 constexpr int kPeriodColumn = 5;
 

@@ -23,6 +23,9 @@ namespace velmora {
 class RecordListView : public QObject {
     Q_OBJECT
 public:
+    // Twips the filter box and its gap take from the top of the list's place:
+    // whatever lays the list out again must leave them.
+    static constexpr int kFilterRoom = 375;
     // Puts the filter box where the top of `list` was (the list moves down to
     // make room) and sorts on header clicks. `periodLabels` give the order of
     // the period column: the day's order, 子 first, as `shown` shows them.

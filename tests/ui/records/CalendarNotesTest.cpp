@@ -50,6 +50,15 @@ TEST_F(RecordWindowTest, TheCalendarNoticeAndNoteFollowThePickedDayToTheBoard) {
         pickBirth(row.year, row.month, row.day, 6);
         EXPECT_EQ(ShownText(*find<QLabel>(QStringLiteral("CalendarNotice"))), notice);
         EXPECT_EQ(ShownText(*find<QLabel>(QStringLiteral("CalendarNote"))), note);
+        // Laid out again for the notes, the list stays below the search box (its
+        // header showing) and above the notes.
+        const QRect list = find<QTreeWidget>(QStringLiteral("ListView1"))->geometry();
+        EXPECT_GT(list.top(), box()->geometry().bottom());
+        for (const char* label : {"CalendarNotice", "CalendarNote"}) {
+            if (auto* shown = find<QLabel>(QLatin1String(label)); shown->isVisibleTo(form2)) {
+                EXPECT_GT(shown->geometry().top(), list.bottom()) << label;
+            }
+        }
         clickRow(0);
         press(4);
         settle();
