@@ -170,7 +170,7 @@ void Form2::showCalendarNotes(const CalendarDay* day) {
     const int listTop = kListView1.top + RecordListView::kFilterRoom;
     const int listHeight = kListView1.height - RecordListView::kFilterRoom - rows * kNoteRowTwips;
     PlaceAt(listView1_, {kListView1.left, listTop, kListView1.width, listHeight});
-    const int top = kListView1.top + listHeight;
+    const int top = listTop + listHeight;
     calendarNotice_->setText(session_.script->text(notice));
     PlaceAt(calendarNotice_, {kListView1.left, top, kListView1.width, noticeRows * kNoteRowTwips});
     calendarNotice_->setVisible(!notice.isEmpty());
